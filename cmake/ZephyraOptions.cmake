@@ -1,0 +1,37 @@
+# Compiler settings shared by every target of the project.
+set(CMAKE_CXX_STANDARD 17)
+set(CMAKE_CXX_STANDARD_REQUIRED ON)
+set(CMAKE_CXX_EXTENSIONS OFF)
+
+add_library(zephyra_options INTERFACE)
+target_compile_options(zephyra_options INTERFACE -Wall -Wextra)
+target_include_directories(zephyra_options INTERFACE ${PROJECT_SOURCE_DIR})
+if(WIN32)
+  target_compile_definitions(zephyra_options INTERFACE
+    UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
+endif()
+
+option(ZEPHYRA_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
+if(ZEPHYRA_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+# Warnings in our own code are errors in CI builds (ZEPHYRA_WERROR=ON).
+option(ZEPHYRA_WERROR "Treat warnings in project code as errors" OFF)
+if(ZEPHYRA_WERROR)
+  target_compile_options(zephyra_options INTERFACE -Werror)
+endif()
+
+# Adds a test executable as one CTest entry; Windows tests run under Wine
+# through the cross-compiling emulator, in the wine_session fixture.
+function(zephyra_add_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} zephyra_gtest_main zephyra_options)
+  add_test(NAME ${name} COMMAND ${name} --gtest_brief=1
+           WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+  if(CMAKE_CROSSCOMPILING_EMULATOR)
+    set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine_session)
+  endif()
+endfunction()

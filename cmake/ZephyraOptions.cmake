@@ -35,3 +35,13 @@ function(zephyra_add_test name)
     set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine_session)
   endif()
 endfunction()
+
+# Adds every sub-folder of `dir` that has a CMakeLists.txt.
+function(zephyra_add_test_areas dir)
+  file(GLOB children LIST_DIRECTORIES true ${dir}/*)
+  foreach(child ${children})
+    if(IS_DIRECTORY ${child} AND EXISTS ${child}/CMakeLists.txt)
+      add_subdirectory(${child})
+    endif()
+  endforeach()
+endfunction()

@@ -18,5 +18,7 @@ enum YdzpackExit : int {
 
 int RunPack(const std::vector<std::string>& args);
 int RunList(const std::vector<std::string>& args);
+int RunExtract(const std::vector<std::string>& args);
+int RunVerify(const std::vector<std::string>& args);
 
 }  // namespace ZEPHYRA_NAMESPACE

@@ -1,5 +1,5 @@
-// main.cpp -- ydzpack: packs a folder into the setup's archive format and
-// lists archives.
+// main.cpp -- ydzpack: packs a folder into the setup's archive format, lists,
+// extracts and verifies archives.
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -15,9 +15,13 @@ int main(int argc, char** argv) {
     args.erase(args.begin());
     if (command == "pack") return RunPack(args);
     if (command == "list") return RunList(args);
+    if (command == "extract") return RunExtract(args);
+    if (command == "verify") return RunVerify(args);
   }
   std::fprintf(stderr,
                "usage: ydzpack pack <folder> <archive> [--level 0-9] [--store]\n"
-               "       ydzpack list <archive>\n");
+               "       ydzpack list <archive>\n"
+               "       ydzpack extract <archive> <folder>\n"
+               "       ydzpack verify <archive>\n");
   return kExitUsage;
 }

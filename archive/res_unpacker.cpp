@@ -1,0 +1,320 @@
+// res_unpacker.cpp -- opening the archive and writing its tree: directories,
+// files through their converters, attributes and times, progress, pause,
+// cancellation and the error flow.
+#include "archive/res_unpacker.h"
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <thread>
+
+#include "archive/archive_resource.h"
+#include "archive/converter_registry.h"
+#include "archive/debug_output.h"
+#include "archive/entry_decoder.h"
+#include "archive/progress_math.h"
+#include "archive/toc_reader.h"
+#include "archive/ydz_format.h"
+
+namespace ZEPHYRA_NAMESPACE {
+namespace {
+
+// System error given to a stream that fails to decode (ERROR_INVALID_DATA),
+// so that a decoding failure is never passed over as "no error".
+constexpr int kStreamErrorCode = 13;
+
+bool IsSeparator(char16_t c) {
+#ifdef _WIN32
+  return c == u'\\' || c == u'/';
+#else
+  return c == u'/';
+#endif
+}
+
+// `directory` with exactly one trailing separator (a root such as "/" keeps
+// its own).
+std::u16string WithTrailingSeparator(const std::u16string& directory) {
+  std::u16string out = directory;
+  while (out.size() > 1 && IsSeparator(out.back())) out.pop_back();
+  if (out.empty() || !IsSeparator(out.back())) out.push_back(kYdPathSeparator);
+  return out;
+}
+
+YdEntryTimesValue TimesOf(const YdTocNode& node) {
+  return {node.creation_time, node.last_access_time, node.last_write_time};
+}
+
+}  // namespace
+
+// Writes decoded output to the open file and runs the per-piece checks.
+class YdResUnpacker::FileSink : public YdDecodeSink {
+ public:
+  FileSink(YdResUnpacker& owner, const YdTocNode& node, YdOutputFile* file)
+      : owner_(owner), node_(node), file_(file) {}
+
+  bool BeforePiece(uint64_t stored_done) override {
+    if (owner_.IsCancelFlagSet()) return false;
+    owner_.ReportProgress(node_, stored_done);
+    return true;
+  }
+
+  void BeforeFeed() override {
+    if (owner_.progress_ != nullptr && owner_.progress_->delay() != -1) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(owner_.progress_->delay()));
+    }
+  }
+
+  WriteAnswer Write(const uint8_t* data, uint32_t length) override {
+    if (file_ == nullptr) return WriteAnswer::kWritten;
+    int error = 0;
+    if (file_->Write(data, length, &error)) return WriteAnswer::kWritten;
+    if (owner_.ShouldSkipError(error, node_.full_path)) return WriteAnswer::kStopKeep;
+    return owner_.ReportFileError(kErrTargetOrWrite, node_.full_path, error) ? WriteAnswer::kStopKeep
+                                                                             : WriteAnswer::kAbort;
+  }
+
+ private:
+  YdResUnpacker& owner_;
+  const YdTocNode& node_;
+  YdOutputFile* file_;
+};
+
+YdResUnpacker::YdResUnpacker(YdFileSystem* file_system)
+    : file_system_(file_system != nullptr ? file_system : &NativeFileSystem()) {}
+
+YdResUnpacker::~YdResUnpacker() = default;
+
+bool YdResUnpacker::Open() {
+  if (open_) return false;
+  const uint8_t* data = nullptr;
+  uint64_t size = 0;
+  int error = 0;
+  if (!LocateArchiveResource(resource_id_, &data, &size, &error)) {
+    ReportFileError(kErrNoResource, std::u16string(), error);
+    return false;
+  }
+  return OpenMemory(data, size);
+}
+
+bool YdResUnpacker::OpenMemory(const uint8_t* data, uint64_t size) {
+  if (open_) return false;
+  const TocReadResult result = ReadArchiveToc(data, size, root_);
+  version_ = result.version;
+  if (!result.ok()) {
+    if (result.FormatDetail() != 0) ReportFormatError(kErrFormat, result.FormatDetail(), 0);
+    return false;
+  }
+  archive_base_ = data;
+  archive_size_ = size;
+  read_position_ = 0;
+  total_stored_size_ = result.total_stored_size;
+  open_ = true;
+  return true;
+}
+
+bool YdResUnpacker::OpenFile(const std::u16string& path) {
+  if (open_) return false;
+  std::ifstream in(std::filesystem::path(path), std::ios::binary);
+  if (!in) return false;
+  in.seekg(0, std::ios::end);
+  const std::streamoff length = in.tellg();
+  if (length < 0) return false;
+  in.seekg(0, std::ios::beg);
+  owned_bytes_.resize(static_cast<size_t>(length));
+  if (length != 0 && !in.read(reinterpret_cast<char*>(owned_bytes_.data()), length)) return false;
+  return OpenMemory(owned_bytes_.data(), owned_bytes_.size());
+}
+
+bool YdResUnpacker::Unpack(const std::u16string& target) {
+  if (progress_ != nullptr) progress_->OnBegin();
+  cancel_.store(0);
+  if (progress_ != nullptr) progress_->SetCancelled(false);
+  processed_stored_size_ = 0;
+
+  const YdPathKind kind = file_system_->Probe(target);
+  if (kind == YdPathKind::kFile) {
+    WriteDebugMessage(u"目录中有文件存在,将忽略~继续压缩");
+    ReportFileError(kErrTargetOrWrite, target, kYdErrorAlreadyExists);
+    return false;
+  }
+  if (kind == YdPathKind::kNone && !CreateDirectoryPath(target)) {
+    ReportFileError(kErrTargetOrWrite, target, last_error_);  // extraction goes on; files will report
+  }
+  target_ = target;
+  if (!open_) return false;
+
+  for (const auto& child : root_.children) {
+    if (IsCancelFlagSet()) break;
+    if (!ExtractEntry(*child, target_)) {
+      if (IsCancelFlagSet() && progress_ != nullptr) progress_->OnFinished(true);
+      return false;
+    }
+  }
+  if (progress_ != nullptr) progress_->OnFinished(IsCancelFlagSet());
+  return true;
+}
+
+void YdResUnpacker::Cancel() {
+  cancel_.store(1);
+  if (progress_ != nullptr) progress_->SetCancelled(true);
+}
+
+bool YdResUnpacker::ExtractEntry(YdTocNode& node, const std::u16string& parent) {
+  const std::u16string folder = WithTrailingSeparator(parent);
+  std::u16string name = node.name;
+  bool skip = false;
+  FilterEntry(node, folder, name, skip);
+  if (skip) return true;
+  node.name = name;
+  node.full_path = folder + name;
+  if (progress_ != nullptr) progress_->OnEntryBegin(node);
+  return node.type == kTocDirectory ? ExtractDirectory(node) : ExtractFile(node);
+}
+
+bool YdResUnpacker::ExtractDirectory(YdTocNode& node) {
+  const YdPathKind kind = file_system_->Probe(node.full_path);
+  if (kind == YdPathKind::kFile) return false;
+  if (kind == YdPathKind::kNone && !CreateDirectoryPath(node.full_path)) {
+    if (!ShouldSkipError(last_error_, node.full_path)) return false;
+    ReportProgress(node, 0);
+    FinishEntry(node);  // counted as done, without its children
+    return true;
+  }
+  ReportProgress(node, 0);
+  for (const auto& child : node.children) {
+    if (IsCancelFlagSet()) break;
+    if (!ExtractEntry(*child, node.full_path)) return false;
+  }
+  if (IsCancelFlagSet()) return false;
+  file_system_->SetDirectoryMetadata(node.full_path, node.attributes, TimesOf(node));
+  FinishEntry(node);
+  return true;
+}
+
+bool YdResUnpacker::ExtractFile(YdTocNode& node) {
+  ReportProgress(node, 0);
+  const std::shared_ptr<YdCompressConverter> converter = GetConverter(node.converter);
+  if (!converter) return false;
+  if (!converter->Reset()) return false;
+
+  if (file_system_->Probe(node.full_path) == YdPathKind::kFile) {
+    int error = 0;
+    if (!file_system_->RemoveFile(node.full_path, &error)) {
+      if (ShouldSkipError(error, node.full_path)) {
+        ReportProgress(node, node.stored_size);
+        return true;
+      }
+      return ReportFileError(kErrDeleteFile, node.full_path, error);
+    }
+  }
+  if (node.type != kTocFile) {  // accounted or inline: nothing is written
+    FinishEntry(node);
+    return true;
+  }
+
+  int error = 0;
+  std::unique_ptr<YdOutputFile> file = file_system_->CreateOutputFile(node.full_path, node.attributes, &error);
+  if (!file) {
+    if (ShouldSkipError(error, node.full_path)) {
+      ReportProgress(node, node.stored_size);
+      return true;
+    }
+    return ReportFileError(kErrCreateFile, node.full_path, error);
+  }
+
+  read_position_ = node.data_offset;
+  FileSink sink(*this, node, file.get());
+  const YdDecodeOutcome outcome = DecodeStoredBytes(archive_base_ + read_position_, node.stored_size,
+                                                    node.decoded_size, *converter, sink);
+  read_position_ = node.data_offset + node.stored_size;
+  switch (outcome) {
+    case YdDecodeOutcome::kComplete:
+    case YdDecodeOutcome::kStoppedKept:
+      break;
+    case YdDecodeOutcome::kStreamError:
+      if (!ShouldSkipError(kStreamErrorCode, node.full_path)) return false;  // the partly written file stays
+      break;
+    case YdDecodeOutcome::kCancelled:
+    case YdDecodeOutcome::kWriteAborted:
+      return false;  // the partly written file stays
+  }
+  file->SetTimes(TimesOf(node));
+  file.reset();
+  FinishEntry(node);
+  return true;
+}
+
+void YdResUnpacker::FinishEntry(YdTocNode& node) {
+  AfterEntry(node);
+  processed_stored_size_ += node.stored_size;
+  if (progress_ != nullptr) progress_->OnEntryEnd(node);
+}
+
+std::shared_ptr<YdCompressConverter> YdResUnpacker::GetConverter(int id) {
+  const auto found = converters_.find(id);
+  if (found != converters_.end()) return found->second;
+  std::shared_ptr<YdCompressConverter> converter = GetConverterForExtraction(id);
+  converters_[id] = converter;
+  return converter;
+}
+
+bool YdResUnpacker::ExtractSharedStream(YdTocNode&) { return false; }
+
+bool YdResUnpacker::FilterEntry(YdTocNode&, const std::u16string&, std::u16string&, bool& skip) {
+  skip = false;
+  return true;
+}
+
+void YdResUnpacker::ReportProgress(const YdTocNode& node, uint64_t processed) {
+  if (progress_ == nullptr) return;
+  progress_->OnPercent(ProgressPercent(processed_stored_size_ + processed, total_stored_size_),
+                       ProgressPercent(processed, node.stored_size));
+  progress_->WaitWhilePaused();
+}
+
+bool YdResUnpacker::AfterEntry(YdTocNode&) { return true; }
+
+bool YdResUnpacker::CreateDirectoryPath(const std::u16string& path) {
+  for (size_t i = 1; i < path.size(); ++i) {
+    if (!IsSeparator(path[i])) continue;
+    const std::u16string prefix = path.substr(0, i);
+    int ignored = 0;
+    if (file_system_->Probe(prefix) == YdPathKind::kNone) file_system_->MakeDirectory(prefix, &ignored);
+  }
+  const YdPathKind kind = file_system_->Probe(path);
+  if (kind == YdPathKind::kNone) {
+    int error = 0;
+    if (!file_system_->MakeDirectory(path, &error)) {
+      last_error_ = error;
+      return false;
+    }
+  } else if (kind == YdPathKind::kFile) {
+    last_error_ = kYdErrorAlreadyExists;
+    return false;
+  }
+  return file_system_->Probe(path) == YdPathKind::kDirectory;
+}
+
+bool YdResUnpacker::ShouldSkipError(int system_error, const std::u16string&) {
+  return system_error == 0 || continue_on_error_ != 0;
+}
+
+bool YdResUnpacker::ReportFileError(int code, const std::u16string& path, int system_error) {
+  if (progress_ == nullptr) return false;
+  YdErrorRecord record;
+  record.code = code;
+  record.path = &path;
+  record.system_error = system_error;
+  return progress_->OnError(record);
+}
+
+void YdResUnpacker::ReportFormatError(int code, int detail1, int detail2) {
+  if (progress_ == nullptr) return;
+  YdErrorRecord record;
+  record.code = code;
+  record.detail1 = detail1;
+  record.system_error = detail2;
+  progress_->OnError(record);
+}
+
+}  // namespace ZEPHYRA_NAMESPACE

@@ -1,0 +1,9 @@
+# Portable computations of the window layer (animation steps, window chrome,
+# drop-shadow pixels, timer identifiers); built for every target so that
+# their tests also run on the host.
+add_library(yd_window_logic STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/animation_steps.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/window_chrome.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/shadow_bitmap.cpp
+)
+target_link_libraries(yd_window_logic PUBLIC zephyra_options)

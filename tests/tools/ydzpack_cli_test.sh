@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# ydzpack pack/list from the command line: determinism, listing format,
-# attributes, exit codes and messages.
+# ydzpack pack/list/extract/verify from the command line: determinism,
+# listing format, attributes, round trips, exit codes and messages.
 set -u
 ydzpack=$1
 work=$2
@@ -66,6 +66,46 @@ mkdir -p "$work/reserved" && : > "$work/reserved/aux.txt"
 "$ydzpack" pack "$work/reserved" "$work/r.ydz" > /dev/null 2> "$work/err.txt"
 check "reserved name exits 1" [ $? -eq 1 ]
 check "reserved name message" grep -q 'aux.txt' "$work/err.txt"
+
+# extract: the same tree, bytes, modes and times come back.
+"$ydzpack" extract "$work/one.ydz" "$work/out/new"; check "extract exits 0" [ $? -eq 0 ]
+check "extracted tree equals the source" diff -r "$work/src" "$work/out/new"
+check "read-only mode" [ "$(stat -c %a "$work/out/new/readonly.txt")" = 444 ]
+check "last-write time kept (SOURCE_DATE_EPOCH)" [ "$(stat -c %Y "$work/out/new/bin/deep/big.dat")" = 1700000000 ]
+"$ydzpack" extract "$work/one.ydz" "$work/out/new"; check "extract over itself exits 0" [ $? -eq 0 ]
+"$ydzpack" extract "$work/store.ydz" "$work/out/store"; check "stored archive extracts" diff -r "$work/src" "$work/out/store"
+
+# extract: a target that is a file stops with 3, naming code, path and error.
+: > "$work/out/plain"
+"$ydzpack" extract "$work/one.ydz" "$work/out/plain" 2> "$work/err.txt"; check "target file exits 3" [ $? -eq 3 ]
+check "target file message" grep -q "error 0x10000003 at $work/out/plain: system error 183" "$work/err.txt"
+mkdir -p "$work/out/blocked" && : > "$work/out/blocked/bin"
+"$ydzpack" extract "$work/one.ydz" "$work/out/blocked" 2> "$work/err.txt"; check "file over a directory exits 3" [ $? -eq 3 ]
+check "file over a directory message" grep -q "directory $work/out/blocked/bin" "$work/err.txt"
+"$ydzpack" extract "$work/bad.ydz" "$work/out/bad" 2> "$work/err.txt"; check "extract bad table exits 1" [ $? -eq 1 ]
+check "extract bad table message" grep -q 'format error 0x30000001 detail 8' "$work/err.txt"
+"$ydzpack" extract "$work/v2.ydz" "$work/out/bad" 2> "$work/err.txt"; check "extract version 2 exits 1" [ $? -eq 1 ]
+check "extract version message" grep -q 'format error 0x30000001 detail 3' "$work/err.txt"
+"$ydzpack" extract "$work/one.ydz" > /dev/null 2>&1; check "extract without folder exits 2" [ $? -eq 2 ]
+"$ydzpack" extract "$work/missing.ydz" "$work/out/m" > /dev/null 2>&1; check "extract missing archive exits 2" [ $? -eq 2 ]
+
+# verify: good archives pass; a damaged stream is named, one line per entry.
+"$ydzpack" verify "$work/one.ydz" > "$work/verify.txt"; check "verify exits 0" [ $? -eq 0 ]
+check "verify says ok" grep -qx ok "$work/verify.txt"
+cp "$work/store.ydz" "$work/damaged.ydz"
+"$ydzpack" pack "$work/src" "$work/damaged.ydz" --level 6
+# The last stored byte belongs to the last file in table order (网络.txt):
+# flipping it breaks that stream's Adler-32 trailer.
+size=$(stat -c %s "$work/damaged.ydz")
+last=$(od -An -tu1 -j $((size - 1)) -N1 "$work/damaged.ydz" | tr -d ' ')
+printf "\\$(printf %03o $(( (last + 1) % 256 )))" | dd of="$work/damaged.ydz" bs=1 seek=$((size - 1)) count=1 conv=notrunc 2>/dev/null
+"$ydzpack" verify "$work/damaged.ydz" > "$work/verify.txt"; check "verify damaged exits 1" [ $? -eq 1 ]
+check "verify names the entry" grep -q '^bad entry 网络.txt: corrupt or truncated stream' "$work/verify.txt"
+check "verify prints one line" [ "$(wc -l < "$work/verify.txt")" -eq 1 ]
+"$ydzpack" extract "$work/damaged.ydz" "$work/out/damaged" 2> "$work/err.txt"; check "extract damaged exits 1" [ $? -eq 1 ]
+check "extract damaged names the entry" grep -q "网络.txt cannot be decoded" "$work/err.txt"
+"$ydzpack" verify "$work/bad.ydz" > /dev/null 2>&1; check "verify bad table exits 1" [ $? -eq 1 ]
+"$ydzpack" verify > /dev/null 2>&1; check "verify without archive exits 2" [ $? -eq 2 ]
 
 chmod -R u+w "$work"
 [ $failures -eq 0 ] && echo "ydzpack CLI: all checks passed"

@@ -1,9 +1,14 @@
 # Portable computations of the window layer (animation steps, window chrome,
 # drop-shadow pixels, timer identifiers); built for every target so that
-# their tests also run on the host.
+# their tests also run on the host. On Windows the library also turns the
+# planned shapes into GDI regions.
 add_library(yd_window_logic STATIC
   ${CMAKE_CURRENT_LIST_DIR}/animation_steps.cpp
   ${CMAKE_CURRENT_LIST_DIR}/window_chrome.cpp
   ${CMAKE_CURRENT_LIST_DIR}/shadow_bitmap.cpp
 )
 target_link_libraries(yd_window_logic PUBLIC zephyra_options)
+if(WIN32)
+  target_sources(yd_window_logic PRIVATE ${CMAKE_CURRENT_LIST_DIR}/window_region_win32.cpp)
+  target_link_libraries(yd_window_logic PUBLIC gdi32 user32)
+endif()

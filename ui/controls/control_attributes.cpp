@@ -2,7 +2,7 @@
 // keyword lists of its word-list attributes.
 #include "ui/controls/control_attributes.h"
 
-#include "ui/controls/attribute_values.h"
+#include "ui/core/attribute_values.h"
 
 namespace ZEPHYRA_NAMESPACE {
 

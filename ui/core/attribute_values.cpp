@@ -1,5 +1,5 @@
 // attribute_values.cpp -- parsers of the control attribute value syntaxes.
-#include "ui/controls/attribute_values.h"
+#include "ui/core/attribute_values.h"
 
 #include <climits>
 

@@ -1,7 +1,8 @@
-// attribute_values.h -- the value syntaxes of control attributes in the XML
-// skin: colours, integers, rectangles and pairs, booleans, keyword lists and
-// attribute-list strings. Each parser takes the attribute text as it stands
-// and never fails: text that does not parse gives 0 (or false).
+// attribute_values.h -- the value syntaxes of attributes in the XML skin,
+// shared by the skin builder's window attributes and the controls: colours,
+// integers, number lists (rectangles, pairs, the sizebox), booleans, keyword
+// lists and attribute-list strings. Each parser takes the attribute text as
+// it stands and never fails: text that does not parse gives 0 (or false).
 #pragma once
 
 #include <cstdint>

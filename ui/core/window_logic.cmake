@@ -12,3 +12,8 @@ if(WIN32)
   target_sources(yd_window_logic PRIVATE ${CMAKE_CURRENT_LIST_DIR}/window_region_win32.cpp)
   target_link_libraries(yd_window_logic PUBLIC gdi32 user32)
 endif()
+
+# Attribute value syntaxes of the skin (numbers, colours, booleans, keyword
+# lists, attribute lists), used by the skin builder and the controls.
+add_library(yd_skin_values STATIC ${CMAKE_CURRENT_LIST_DIR}/attribute_values.cpp)
+target_link_libraries(yd_skin_values PUBLIC zephyra_options)

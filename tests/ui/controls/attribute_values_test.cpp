@@ -3,7 +3,7 @@
 // attribute-list strings.
 #include <gtest/gtest.h>
 
-#include "ui/controls/attribute_values.h"
+#include "ui/core/attribute_values.h"
 
 namespace ZEPHYRA_NAMESPACE {
 namespace {

@@ -125,13 +125,13 @@ def thick_line(d, points, width, color):
         d.ellipse([x - r, y - r, x + r, y + r], fill=color)
 
 
-def wifi_glyph(d, cx, cy, size, color, stroke):
-    """Three arcs and a dot, opening upwards, centred on (cx, cy)."""
+def wifi_glyph(d, cx, cy, size, color, stroke, arcs=3):
+    """A dot and arcs (three by default), opening upwards, centred on (cx, cy)."""
     dot_r = stroke * 0.75
     base_y = cy + size * 0.38
     d.ellipse([s(cx - dot_r), s(base_y - dot_r), s(cx + dot_r), s(base_y + dot_r)], fill=color)
-    for k in (1, 2, 3):
-        r = size * 0.22 * k
+    for k in range(1, arcs + 1):
+        r = size * 0.22 * k * 3 / arcs
         bb = [s(cx - r), s(base_y - r), s(cx + r), s(base_y + r)]
         d.arc(bb, start=225, end=315, fill=color, width=s(stroke))
         for ang in (225, 315):
@@ -471,8 +471,10 @@ def app_icon(size):
     fill = diagonal_gradient(size, size, rgba(BLUE_DEEP), rgba(SKY))
     c.img = fill.resize((size * SS, size * SS), Image.Resampling.BILINEAR)
     c.img.putalpha(m)
-    stroke = max(1.6, size * 0.085)
-    wifi_glyph(c.draw(), size / 2, size * 0.46, size * 0.78, rgba(WHITE), stroke)
+    # Below 24 pixels three arcs run together; two read better.
+    arcs = 2 if size < 24 else 3
+    stroke = max(1.8, size * 0.085)
+    wifi_glyph(c.draw(), size / 2, size * 0.46, size * 0.78, rgba(WHITE), stroke, arcs)
     return c.done()
 
 

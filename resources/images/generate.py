@@ -8,9 +8,10 @@ committed PNGs, and this script is rerun by hand after a design change:
 
 Shapes are drawn at four times their size and reduced with a box filter, which
 gives anti-aliased edges without depending on the drawing library's own
-anti-aliasing. Text is drawn from two fonts of Debian's font packages (DejaVu
-Sans for the word mark, WenQuanYi Micro Hei for the install button). The
-output is the same bytes for the same Pillow and the same fonts.
+anti-aliasing. Text is drawn with WenQuanYi Micro Hei (Debian's
+fonts-wqy-microhei, which the Wine tests install anyway); the word mark is
+emboldened with a thin outline of its own colour. The output is the same bytes
+for the same Pillow and the same font.
 """
 
 import argparse
@@ -24,7 +25,6 @@ from PIL import Image, ImageDraw, ImageFont
 
 SS = 4  # supersampling factor
 
-FONT_LATIN = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf"
 FONT_CJK = "/usr/share/fonts/truetype/wqy/wqy-microhei.ttc"
 
 # The palette: one calm blue family, a green for "done", neutral greys.
@@ -141,10 +141,14 @@ def wifi_glyph(d, cx, cy, size, color, stroke, arcs=3):
             d.ellipse([s(ex) - rr, s(ey) - rr, s(ex) + rr, s(ey) + rr], fill=color)
 
 
-def text_center(d, cx, cy, text, font_path, size, color):
-    font = ImageFont.truetype(font_path, s(size))
-    l, t, r, b = d.textbbox((0, 0), text, font=font)
-    d.text((s(cx) - (l + r) / 2, s(cy) - (t + b) / 2), text, font=font, fill=color)
+def text_center(d, cx, cy, text, size, color, weight=0.0):
+    """Text centred on (cx, cy); weight > 0 thickens the strokes by that many
+    pixels."""
+    font = ImageFont.truetype(FONT_CJK, s(size))
+    stroke = s(weight)
+    l, t, r, b = d.textbbox((0, 0), text, font=font, stroke_width=stroke)
+    d.text((s(cx) - (l + r) / 2, s(cy) - (t + b) / 2), text, font=font, fill=color,
+           stroke_width=stroke, stroke_fill=color)
 
 
 # ---------------------------------------------------------------- wizard ---
@@ -180,7 +184,7 @@ def welcome_background():
     c.put(halo)
     d = c.draw()
     wifi_glyph(d, 250, 73, 60, rgba(WHITE), 5)
-    text_center(d, 250, 148, "Zephyra", FONT_LATIN, 26, rgba(WHITE))
+    text_center(d, 250, 148, "Zephyra", 28, rgba(WHITE), weight=0.7)
     return c.done()
 
 
@@ -204,7 +208,7 @@ def install_button():
                                                 fill=(255, 255, 255, 18))
         c.put(sheen)
         d = c.draw()
-        text_center(d, 70 + shift * 0.5, 19 + shift * 0.5, "一键安装", FONT_CJK, 16, rgba(ink))
+        text_center(d, 70 + shift * 0.5, 19 + shift * 0.5, "一键安装", 16, rgba(ink))
         frames.append(c.done())
     return stack(frames)
 
@@ -304,9 +308,10 @@ def progress_background():
     c.img.paste(band, (0, 0))
     d = c.draw()
     wifi_glyph(d, 24, 16, 20, rgba(WHITE), 2)
-    font = ImageFont.truetype(FONT_LATIN, s(13))
-    l, t, r, b = d.textbbox((0, 0), "Zephyra", font=font)
-    d.text((s(38) - l, s(17) - (t + b) / 2), "Zephyra", font=font, fill=rgba(WHITE))
+    font = ImageFont.truetype(FONT_CJK, s(14))
+    l, t, r, b = d.textbbox((0, 0), "Zephyra", font=font, stroke_width=s(0.4))
+    d.text((s(38) - l, s(17) - (t + b) / 2), "Zephyra", font=font, fill=rgba(WHITE),
+           stroke_width=s(0.4), stroke_fill=rgba(WHITE))
     return c.done()
 
 
@@ -548,9 +553,8 @@ def main():
     ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     ap.add_argument("--out", default=here, help="output folder (default: this folder)")
     args = ap.parse_args()
-    for path in (FONT_LATIN, FONT_CJK):
-        if not os.path.exists(path):
-            sys.exit("generate.py: font %s is missing (Debian fonts-dejavu-core, fonts-wqy-microhei)" % path)
+    if not os.path.exists(FONT_CJK):
+        sys.exit("generate.py: font %s is missing (Debian fonts-wqy-microhei)" % FONT_CJK)
     os.makedirs(args.out, exist_ok=True)
     for name, img in sorted(all_images().items()):
         img.save(os.path.join(args.out, name), "PNG", optimize=False)

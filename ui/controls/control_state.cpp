@@ -41,4 +41,43 @@ uint8_t PaintStateBits(uint8_t bits, bool enabled, bool focused) {
   return static_cast<uint8_t>(focused ? bits | kStateFocused : bits & ~kStateFocused);
 }
 
+namespace {
+
+constexpr uint8_t kHeld = kStateCaptured | kStatePushed;
+
+YdStateChange Changed(uint8_t before, uint8_t after) {
+  return {after, after != before, false};
+}
+
+}  // namespace
+
+YdStateChange StateOnMouseEnter(uint8_t bits, bool inside, bool enabled) {
+  if (!enabled || !inside) return {bits};
+  return Changed(bits, static_cast<uint8_t>(bits | kStateHot));
+}
+
+YdStateChange StateOnMouseLeave(uint8_t bits) {
+  return Changed(bits, static_cast<uint8_t>(bits & ~kStateHot));
+}
+
+YdStateChange StateOnMouseMove(uint8_t bits, bool inside, bool enabled) {
+  if (!enabled || !(bits & kStateCaptured)) return {bits};
+  return Changed(bits, static_cast<uint8_t>(inside ? bits | kStatePushed : bits & ~kStatePushed));
+}
+
+YdStateChange StateOnLButtonDown(uint8_t bits, bool inside, bool enabled) {
+  if (!enabled || !inside) return {bits};
+  return {static_cast<uint8_t>(bits | kHeld), true, false};
+}
+
+YdStateChange StateOnLButtonUp(uint8_t bits, bool inside, bool forwarded, bool enabled) {
+  if (!enabled || !(bits & kStateCaptured)) return {bits};
+  return {static_cast<uint8_t>(bits & ~kHeld), true, inside && !forwarded};
+}
+
+YdStateChange StateOnLButtonDblClk(uint8_t bits, bool enabled) {
+  if (!enabled || !(bits & kStateCaptured)) return {bits};
+  return {static_cast<uint8_t>(bits & ~kHeld), true, false};
+}
+
 }  // namespace ZEPHYRA_NAMESPACE

@@ -90,4 +90,26 @@ struct YdStateValues {
 // follows IsFocused, the others stay.
 uint8_t PaintStateBits(uint8_t bits, bool enabled, bool focused);
 
+// How a pointer event changes the state bits. `inside` says whether the
+// event's point lies inside the control's position; handlers that act only
+// on enabled controls take `enabled` and change nothing otherwise.
+struct YdStateChange {
+  uint8_t bits = 0;
+  bool invalidate = false;  // the control repaints
+  bool activate = false;    // the control calls Activate (a click)
+};
+// Hot on entering inside the position.
+YdStateChange StateOnMouseEnter(uint8_t bits, bool inside, bool enabled);
+// Hot off on leaving.
+YdStateChange StateOnMouseLeave(uint8_t bits);
+// While captured, pushed follows the pointer in and out of the position.
+YdStateChange StateOnMouseMove(uint8_t bits, bool inside, bool enabled);
+// Captured and pushed on a press inside the position.
+YdStateChange StateOnLButtonDown(uint8_t bits, bool inside, bool enabled);
+// A captured control releases; the release inside the position of an event
+// not forwarded from a child is a click.
+YdStateChange StateOnLButtonUp(uint8_t bits, bool inside, bool forwarded, bool enabled);
+// A double click releases a captured control without a click.
+YdStateChange StateOnLButtonDblClk(uint8_t bits, bool enabled);
+
 }  // namespace ZEPHYRA_NAMESPACE

@@ -4,6 +4,7 @@
 # planned shapes into GDI regions.
 add_library(yd_window_logic STATIC
   ${CMAKE_CURRENT_LIST_DIR}/animation_steps.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/animation_record.cpp
   ${CMAKE_CURRENT_LIST_DIR}/window_chrome.cpp
   ${CMAKE_CURRENT_LIST_DIR}/shadow_bitmap.cpp
 )

@@ -45,6 +45,27 @@ void Append(void* context, void* data, int size) {
 }
 }  // namespace
 
+std::vector<uint8_t> EncodeIcon(int size, uint32_t colour) {
+  std::vector<uint8_t> out;
+  auto put16 = [&](uint32_t v) { out.push_back(v & 0xFF); out.push_back((v >> 8) & 0xFF); };
+  auto put32 = [&](uint32_t v) { put16(v & 0xFFFF); put16(v >> 16); };
+  const int mask_stride = ((size + 31) / 32) * 4;
+  const uint32_t image_bytes = 40 + size * size * 4 + mask_stride * size;
+  put16(0); put16(1); put16(1);  // icon directory, one image
+  out.push_back(static_cast<uint8_t>(size)); out.push_back(static_cast<uint8_t>(size));
+  out.push_back(0); out.push_back(0);
+  put16(1); put16(32); put32(image_bytes); put32(6 + 16);
+  put32(40); put32(size); put32(size * 2); put16(1); put16(32); put32(0); put32(0);
+  put32(0); put32(0); put32(0); put32(0);
+  for (int i = 0; i < size * size; ++i) put32(colour);
+  for (int y = 0; y < size; ++y) {
+    std::vector<uint8_t> row(mask_stride, 0);
+    for (int x = 0; x < size / 2; ++x) row[x / 8] |= static_cast<uint8_t>(0x80 >> (x % 8));
+    out.insert(out.end(), row.begin(), row.end());
+  }
+  return out;
+}
+
 std::vector<uint8_t> EncodePng(int width, int height, const std::vector<uint8_t>& rgba) {
   std::vector<uint8_t> out;
   stbi_write_png_to_func(Append, &out, width, height, 4, rgba.data(), width * 4);

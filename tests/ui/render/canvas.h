@@ -80,6 +80,9 @@ inline YdDecodedImagePtr MakeSolidImage(int width, int height, uint32_t value, b
 std::wstring MakeTempFolder(const wchar_t* tag);
 void RemoveFolder(const std::wstring& folder);
 bool WriteFileBytes(const std::wstring& path, const std::vector<uint8_t>& bytes);
+// Bytes of an .ico file with one size x size 32-bit image of `colour`
+// (0xAARRGGBB) whose AND mask makes the left half transparent.
+std::vector<uint8_t> EncodeIcon(int size, uint32_t colour);
 // PNG bytes of RGBA pixels (row-major, 4 bytes each).
 std::vector<uint8_t> EncodePng(int width, int height, const std::vector<uint8_t>& rgba);
 

@@ -122,6 +122,21 @@ TEST_F(ImagePainterTest, Results) {
   EXPECT_EQ(canvas.CountNot(canvas.Bounds(), 0u), 0);
 }
 
+TEST_F(ImagePainterTest, IconFallbackConvertsAndCachesTheIcon) {
+  const std::wstring path = folder_ + L"\\badge.ico";
+  ASSERT_TRUE(test::WriteFileBytes(path, test::EncodeIcon(8, 0xFF0000FFu)));
+  const std::wstring descriptor = L"file='" + path + L"' icon='true' iconsize='8'";
+  EXPECT_FALSE(PaintImageDescriptor(nullptr, RECT{}, RECT{}, L"file='" + path + L"'"));  // not an image without icon
+  Canvas canvas(8, 8, 0xFF00FF00u);
+  ASSERT_TRUE(PaintImageDescriptor(canvas.dc(), canvas.Bounds(), canvas.Bounds(), descriptor));
+  EXPECT_EQ(canvas.At(1, 3), 0xFF00FF00u);  // masked half: the background shows
+  EXPECT_EQ(canvas.At(6, 3), 0xFF0000FFu);
+  // The converted icon is in the cache under the file name, never evicted.
+  EXPECT_TRUE(GetResourceCache().HoldsFileImage(path));
+  EXPECT_TRUE(GetFileImage(path, 0, false)->alpha);
+  for (const std::wstring& name : GetResourceCache().RecentFileNames()) EXPECT_NE(name, path);
+}
+
 TEST_F(ImagePainterTest, ReflectionIsClampedToItsRows) {
   // 4 x 4 image, reflection into a destination twice as tall: only the
   // reflection's four rows are stretched over it, nothing read beyond.

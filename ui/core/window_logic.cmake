@@ -7,6 +7,7 @@ add_library(yd_window_logic STATIC
   ${CMAKE_CURRENT_LIST_DIR}/animation_record.cpp
   ${CMAKE_CURRENT_LIST_DIR}/window_chrome.cpp
   ${CMAKE_CURRENT_LIST_DIR}/shadow_bitmap.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/shadow_state.cpp
 )
 target_link_libraries(yd_window_logic PUBLIC zephyra_options)
 if(WIN32)

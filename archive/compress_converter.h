@@ -7,6 +7,12 @@
 
 #include "common/yd_namespace.h"
 
+// <windows.h> defines GetFreeSpace as a function-like macro (a Win16
+// leftover); it would replace the operation of that name below.
+#ifdef GetFreeSpace
+#undef GetFreeSpace
+#endif
+
 namespace ZEPHYRA_NAMESPACE {
 
 // Converter identifiers of the archive format.

@@ -55,16 +55,17 @@ class YdResourceCache {
 
   void Retire(YdDecodedImagePtr image);
 
+  // Members are destroyed bottom up: file images, resource images, then the
+  // recently-used list and the folder.
   std::wstring folder_;
+  std::list<std::wstring> recent_;
+  HINSTANCE module_ = nullptr;
+  int next_key_ = 0;
   // An image replaced by Add*Image may still be borrowed by a painter; it is
   // kept until the cache goes away instead of being freed under it.
   std::vector<YdDecodedImagePtr> retired_;
   std::map<int, YdDecodedImagePtr> resources_;
-  // Declared after the resource table so that it is emptied first.
   std::map<std::wstring, FileEntry> files_;
-  HINSTANCE module_ = nullptr;
-  int next_key_ = 0;
-  std::list<std::wstring> recent_;
 };
 
 // The process-wide cache, created on first use.

@@ -51,6 +51,8 @@ TEST(AnimationMove, EasedPositionsRoundHalfAwayFromZero) {
   s = ComputeMoveStep(start, end, 4, 4, false);
   EXPECT_TRUE(s.finished);
   EXPECT_EQ(s.position, end);
+  // 24·7/16 = 10.5: away from zero, not to even.
+  EXPECT_EQ(ComputeMoveStep(start, YdPoint{24, -24}, 1, 4, false).position, (YdPoint{11, -11}));
   s = ComputeMoveStep(YdPoint{20, 30}, YdPoint{30, 40}, 2, 4, false);
   EXPECT_EQ(s.position, (YdPoint{28, 38}));  // 7.5 -> 8, offsets added to the start
 }

@@ -126,6 +126,28 @@ TEST(ShadowImage, OffsetShadowByHand) {
   }
 }
 
+// Offset upwards (0, -1): the window covers image rows 2..5, so the rows
+// below the parent's last shadow row are cleared too.
+TEST(ShadowImage, ShadowAboveTheWindowByHand) {
+  YdShadowParams p;
+  p.size = 1;
+  p.sharpness = 2;
+  p.xOffset = 0;
+  p.yOffset = -1;
+  const YdShadowImage img = MakeShadowImage(RectangleShape(4, 4), 4, p);
+  const uint8_t expected[6][6] = {
+      {0, 0, 50, 50, 0, 0},       //
+      {0, 79, 100, 100, 79, 0},   //
+      {50, 0, 0, 0, 0, 50},       //
+      {50, 0, 0, 0, 0, 50},       //
+      {0, 0, 0, 0, 0, 0},         //
+      {0, 0, 0, 0, 0, 0},         //
+  };
+  for (int y = 0; y < 6; ++y) {
+    for (int x = 0; x < 6; ++x) EXPECT_EQ(img.At(x, y), Black(expected[y][x])) << x << "," << y;
+  }
+}
+
 // Size 3 over sharpness 1 (no erosion, solid kernel core of radius 2) with
 // offsets (2, 2) on a 6×6 window: the shadow's interior right of and below
 // the window is solid.

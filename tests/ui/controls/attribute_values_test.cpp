@@ -97,5 +97,15 @@ TEST(AttributeList, PairsNeedExactlyOneBlank) {
   EXPECT_EQ(pairs[0].second, u"");
 }
 
+#ifdef _WIN32
+TEST(AttributeList, WideStringsOfTheWin32Side) {
+  const std::wstring list = L"normaltextcolor=\"#FF00FF00\" text=\"\x5B89\x88C5\"";
+  const auto pairs = ParseAttributeList(AsUtf16(list));
+  ASSERT_EQ(pairs.size(), 2u);
+  EXPECT_EQ(ParseColour(pairs[0].second, false), 0xFF00FF00u);
+  EXPECT_EQ(std::wstring(AsWide(pairs[1].second)), L"\x5B89\x88C5");
+}
+#endif
+
 }  // namespace
 }  // namespace ZEPHYRA_NAMESPACE

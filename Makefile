@@ -6,8 +6,10 @@
 BUILDS := host host-asan win64 win32
 TESTED := host host-asan win64
 JOBS   ?= $(shell nproc)
+# Seconds per archive fuzz target in `make test` and `make fuzz`.
+FUZZ_SECONDS ?= 30
 
-.PHONY: all bootstrap configure build test run clean
+.PHONY: all bootstrap configure build test run clean fuzz bench
 
 all: build
 
@@ -27,10 +29,21 @@ build: configure
 test: build
 	@rc=0; for p in $(TESTED); do \
 	  echo "== test $$p"; ctest --preset $$p || rc=1; \
-	done; scripts/wine-session stop; exit $$rc
+	done; scripts/wine-session stop; \
+	echo "== fuzz"; fuzz/run.sh $(FUZZ_SECONDS) || rc=1; exit $$rc
 
 run: build
 	@scripts/run-setup $(ARGS)
 
+# The archive's libFuzzer targets for FUZZ_SECONDS each (clang build in build/fuzz).
+fuzz: bootstrap
+	@fuzz/run.sh $(FUZZ_SECONDS)
+
+# Benchmarks: unpack figures on the host and under Wine.
+bench: configure
+	@cmake --build --preset host -j $(JOBS) --target ydzpack inflate_floor make_payload >/dev/null
+	@cmake --build --preset win64 -j $(JOBS) --target ydzpack inflate_floor >/dev/null
+	@bench/run_unpack_bench.sh build/host build/win64; rc=$$?; scripts/wine-session stop; exit $$rc
+
 clean:
-	rm -rf $(addprefix build/,$(BUILDS)) build/wine
+	rm -rf $(addprefix build/,$(BUILDS)) build/wine build/fuzz

@@ -22,10 +22,22 @@ class FuzzProgress : public YdCompressProgress {
   bool go_on_;
 };
 
+// The path is "T" or "T" + separator + components, none of them empty, "."
+// or "..", none holding the other platform's separator.
 bool InsideTarget(const std::u16string& path) {
+  if (path == u"T") return true;
   const std::u16string prefix = std::u16string(u"T") + kYdPathSeparator;
-  if (path != u"T" && path.compare(0, prefix.size(), prefix) != 0) return false;
-  return path.find(u"..") == std::u16string::npos;
+  if (path.compare(0, prefix.size(), prefix) != 0) return false;
+  size_t start = prefix.size();
+  for (;;) {
+    const size_t end = path.find(kYdPathSeparator, start);
+    const std::u16string part = path.substr(start, end == std::u16string::npos ? std::u16string::npos : end - start);
+    if (part.empty() || part == u"." || part == u".." || part.find_first_of(u"\\/") != std::u16string::npos) {
+      return false;
+    }
+    if (end == std::u16string::npos) return true;
+    start = end + 1;
+  }
 }
 
 }  // namespace

@@ -1,0 +1,40 @@
+// layout_linear.h -- the container layouts as pure functions: the content
+// rectangle, float placement, the overlay, horizontal and vertical layouts
+// with their measuring and placing passes, and the content measurement used
+// for automatic minimum sizes. YdContainer::SetPosition feeds its children's
+// values in and applies the rectangles that come out.
+#pragma once
+
+#include <vector>
+
+#include "common/yd_namespace.h"
+#include "ui/controls/layout_types.h"
+#include "ui/core/geometry.h"
+
+namespace ZEPHYRA_NAMESPACE {
+
+// The position shrunk by the inset, less the thickness of each shown bar
+// (vertical bar: right edge; horizontal bar: bottom edge).
+YdRect ContentRect(const YdContainerBox& box);
+
+// Where a floating child goes against the reference rectangle `reference`
+// ("float" first, then "relfloat", then "absfloat"); the child's padding is
+// taken off the result. Only meaningful for a floating child.
+YdRect PlaceFloatChild(const YdLayoutChild& child, const YdRect& reference);
+
+// The three layouts of a container. Hidden children get no rectangle;
+// floating children get their float placement and take no part in the flow.
+YdLayoutOutcome LayoutOverlay(const YdContainerBox& box, const std::vector<YdLayoutChild>& children);
+YdLayoutOutcome LayoutHorizontal(const YdContainerBox& box, const std::vector<YdLayoutChild>& children);
+YdLayoutOutcome LayoutVertical(const YdContainerBox& box, const std::vector<YdLayoutChild>& children);
+YdLayoutOutcome LayoutOfKind(YdLayoutKind kind, const YdContainerBox& box,
+                             const std::vector<YdLayoutChild>& children);
+
+// The size a horizontal or vertical container needs for its content when it
+// has `availableWidth` x `availableHeight` (insets and shown bars included).
+// For the overlay kind the result is the box's fixed size `fixed`.
+YdSize MeasureContent(YdLayoutKind kind, const YdContainerBox& box,
+                      const std::vector<YdLayoutChild>& children, int availableWidth,
+                      int availableHeight, YdSize fixed = {});
+
+}  // namespace ZEPHYRA_NAMESPACE

@@ -11,6 +11,7 @@
 namespace ZEPHYRA_NAMESPACE {
 
 ChildRun RunAndWait(const std::wstring& command_line, const YdCancelSignal* cancel) {
+  if (cancel && cancel->IsSet()) return ChildRun::kSkipped;
   // CreateProcessW may write into the command line buffer.
   std::vector<wchar_t> buffer(command_line.begin(), command_line.end());
   buffer.push_back(L'\0');

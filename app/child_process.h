@@ -14,13 +14,15 @@ class YdCancelSignal;
 
 enum class ChildRun {
   kNotStarted,  // process creation failed
+  kSkipped,     // the cancel signal was already set: nothing started
   kFinished,    // the child ended
   kCancelled,   // the cancel signal was set first; the child keeps running
 };
 
 // Creates the process from `command_line` alone (no application name, no
 // inherited handles, CREATE_NO_WINDOW, inherited environment and current
-// directory) and waits for it to end or for `cancel` (may be null).
+// directory) and waits for it to end or for `cancel` (may be null). A set
+// signal starts nothing.
 ChildRun RunAndWait(const std::wstring& command_line, const YdCancelSignal* cancel);
 
 }  // namespace ZEPHYRA_NAMESPACE

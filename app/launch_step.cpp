@@ -14,7 +14,9 @@ static_assert(kShowHidden == SW_HIDE && kShowNormal == SW_SHOW, "show commands m
 bool ShellStart(const LaunchPlan& plan) {
   SHELLEXECUTEINFOW info{};
   info.cbSize = sizeof(info);
-  info.fMask = SEE_MASK_NOCLOSEPROCESS;
+  // No error dialog: a program that cannot start is not reported to the user,
+  // and a dialog would hold the install thread until someone closes it.
+  info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
   info.lpVerb = L"open";
   info.lpFile = plan.file.c_str();
   info.lpParameters = plan.parameters.c_str();

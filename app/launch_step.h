@@ -11,7 +11,8 @@
 namespace ZEPHYRA_NAMESPACE {
 
 // Starts one plan through the shell's execute-with-info ("open", no working
-// directory); true when the shell started it. The process is not waited on.
+// directory, no error dialog); true when the shell started it. The process
+// is not waited on.
 bool ShellStart(const LaunchPlan& plan);
 
 // Makes `install_dir` the current directory and starts the product with

@@ -10,7 +10,9 @@
 namespace ZEPHYRA_NAMESPACE {
 
 bool InstallCoreService(const InstallJob& job) {
-  if (RunAndWait(CoreServiceCommandLine(job.install_dir), job.cancel) == ChildRun::kNotStarted) {
+  const ChildRun run = RunAndWait(CoreServiceCommandLine(job.install_dir), job.cancel);
+  if (run == ChildRun::kSkipped) return false;  // the setup is being cancelled
+  if (run == ChildRun::kNotStarted) {
     ::OutputDebugStringW(L"Error install service");
     return false;
   }
@@ -22,7 +24,8 @@ bool InstallNatDriver(const InstallJob& job) { return InstallNatDriverOn(job, Cu
 
 bool InstallNatDriverOn(const InstallJob& job, const WindowsPlatform& platform) {
   for (const auto& command_line : NatDriverCommandLines(job.install_dir, platform)) {
-    if (RunAndWait(command_line, job.cancel) == ChildRun::kCancelled) break;  // the setup is ending
+    const ChildRun run = RunAndWait(command_line, job.cancel);
+    if (run == ChildRun::kCancelled || run == ChildRun::kSkipped) break;  // the setup is ending
   }
   return true;
 }

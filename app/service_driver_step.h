@@ -10,11 +10,13 @@
 
 namespace ZEPHYRA_NAMESPACE {
 
-// Runs "ydcoresrv.exe -i" and waits; true when the process could be started.
+// Runs "ydcoresrv.exe -i" and waits (until it ends or the job's cancel
+// signal is set); true when the process could be started. With the signal
+// already set nothing starts and the result is false.
 bool InstallCoreService(const InstallJob& job);
 
 // Runs snetcfg for the running system's version and width, each command in
-// order, waiting for each. Programs that cannot start are passed over
+// order, waiting for each; a set cancel signal stops the sequence. Programs that cannot start are passed over
 // silently; exit codes are not read. Always true.
 bool InstallNatDriver(const InstallJob& job);
 // The same for a given platform.

@@ -61,8 +61,10 @@ class Verifier {
     const uint64_t limit =
         node.decoded_size > UINT64_MAX - decoded_limit_ ? UINT64_MAX : node.decoded_size + decoded_limit_;
     CountingSink sink(limit);
+    // An empty entry's offset is unchecked: add it only when bytes are read.
+    const uint8_t* stored = archive_ + (node.stored_size != 0 ? node.data_offset : 0);
     const YdDecodeOutcome outcome =
-        DecodeStoredBytes(archive_ + node.data_offset, node.stored_size, node.decoded_size, *converter, sink);
+        DecodeStoredBytes(stored, node.stored_size, node.decoded_size, *converter, sink);
     problem.decoded = sink.count();
     if (outcome == YdDecodeOutcome::kComplete && sink.count() == node.decoded_size) return;
     problem.fault = (outcome == YdDecodeOutcome::kComplete || sink.over_limit()) ? YdEntryFault::kSizeMismatch

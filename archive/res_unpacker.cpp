@@ -222,7 +222,9 @@ bool YdResUnpacker::ExtractFile(YdTocNode& node) {
     return ReportFileError(kErrCreateFile, node.full_path, error);
   }
 
-  read_position_ = node.data_offset;
+  // An empty entry's offset is not checked against the archive size at
+  // open, so it is only added to the base when bytes are to be read.
+  read_position_ = node.stored_size != 0 ? node.data_offset : 0;
   FileSink sink(*this, node, file.get());
   const YdDecodeOutcome outcome = DecodeStoredBytes(archive_base_ + read_position_, node.stored_size,
                                                     node.decoded_size, *converter, sink);

@@ -119,6 +119,7 @@ std::vector<HostileArchive> MakeHostileArchives() {
   add("range-past-end", RangeFile(8 + 62 + 64, 100, 10), O::kRejectedAtOpen);
   add("range-offset-past-end", RangeFile(1u << 30, 1, 10), O::kRejectedAtOpen);
   add("range-overflow", RangeFile(UINT64_MAX - 4, 10, 10), O::kRejectedAtOpen);
+  add("range-empty-offset-huge", RangeFile(UINT64_MAX, 0, 0), O::kExtracts);  // never added to the base
   add("range-into-table", RangeFile(0, 40, 0), O::kExtracts);  // reads the header as file bytes: harmless
   add("range-overlapping", [] {
     const uint64_t data = 8 + 62 + 2 * 64;

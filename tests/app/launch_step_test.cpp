@@ -3,10 +3,14 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <tlhelp32.h>
+
 #include <algorithm>
+#include <map>
 
 #include "app/launch_plan.h"
 #include "app/launch_step.h"
+#include "common/scoped_handle.h"
 #include "tests/app/install_test_support.h"
 
 namespace ZEPHYRA_NAMESPACE {
@@ -27,6 +31,24 @@ class ScopedCurrentDir {
  private:
   std::wstring saved_;
 };
+
+// Creation times of the running processes named `names` (each expected
+// once), read while the stand-ins still sleep.
+std::map<std::wstring, ULONGLONG> CreationTimes(const std::vector<std::wstring>& names) {
+  std::map<std::wstring, ULONGLONG> times;
+  ScopedHandle snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+  PROCESSENTRY32W entry{};
+  entry.dwSize = sizeof(entry);
+  for (BOOL more = ::Process32FirstW(snapshot.Get(), &entry); more; more = ::Process32NextW(snapshot.Get(), &entry)) {
+    if (std::find(names.begin(), names.end(), entry.szExeFile) == names.end()) continue;
+    ScopedHandle process(::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, entry.th32ProcessID));
+    FILETIME created, exited, kernel, user;
+    if (process && ::GetProcessTimes(process.Get(), &created, &exited, &kernel, &user)) {
+      times[entry.szExeFile] = (static_cast<ULONGLONG>(created.dwHighDateTime) << 32) | created.dwLowDateTime;
+    }
+  }
+  return times;
+}
 
 const LogLine* Find(const std::vector<LogLine>& lines, const std::wstring& program) {
   auto it = std::find_if(lines.begin(), lines.end(), [&](const LogLine& l) { return l.program == program; });
@@ -49,8 +71,16 @@ TEST(LaunchStep, InteractiveReportsThenLaunchesInTheInstallDirectory) {
   const fs::path dir = InstallDirWithPayload(L"launch");
   const std::wstring d = dir.wstring();
   PayloadLog log(L"launch");
+  ScopedEnv sleep(L"ZEPHYRA_PAYLOAD_SLEEP_MS", L"1500");
   ReportInstall(d);
   EXPECT_TRUE(LaunchProduct(d));
+  // Nothing waits for them: all three are still asleep, and were created in
+  // the order reporter, pkrep.exe, product.
+  const auto times = CreationTimes({L"ydn_reporter_routine.exe", L"pkrep.exe", L"Zephyra.exe"});
+  ASSERT_EQ(times.size(), 3u);
+  EXPECT_TRUE(log.Lines().empty());
+  EXPECT_LT(times.at(L"ydn_reporter_routine.exe"), times.at(L"pkrep.exe"));
+  EXPECT_LT(times.at(L"pkrep.exe"), times.at(L"Zephyra.exe"));
 
   const auto lines = log.WaitForLines(3, 20000);
   ASSERT_EQ(lines.size(), 3u);

@@ -164,15 +164,5 @@ TEST(ChildWait, CancelDuringTheFirstDriverCommandSkipsTheSecond) {
   EXPECT_TRUE(log.Lines().empty());
 }
 
-TEST(ChildWait, FinishedChildAndUnstartableCommand) {
-  const fs::path dir = InstallDirWithPayload(L"wait");
-  PayloadLog log(L"wait");
-  YdCancelSignal cancel;
-  EXPECT_EQ(RunAndWait(CoreServiceCommandLine(dir.wstring()), &cancel), ChildRun::kFinished);
-  EXPECT_EQ(RunAndWait(CoreServiceCommandLine(dir.wstring()), nullptr), ChildRun::kFinished);
-  EXPECT_EQ(log.Lines().size(), 2u);
-  EXPECT_EQ(RunAndWait(L"\"" + dir.wstring() + L"\\absent.exe\"", &cancel), ChildRun::kNotStarted);
-}
-
 }  // namespace
 }  // namespace ZEPHYRA_NAMESPACE

@@ -82,3 +82,15 @@ if [ ${#wine_names[@]} -gt 0 ]; then
   echo "wine (win64):"
   print_group "wine floor" "${wine_names[@]}"
 fi
+
+# Instructions counted by callgrind: repeatable on a busy machine, where the
+# wall times above move by tens of percent between runs.
+if command -v valgrind > /dev/null; then
+  count() {
+    rm -rf "$work/out"
+    valgrind --tool=callgrind --callgrind-out-file=/dev/null "$@" 2>&1 > /dev/null | awk '/Collected/ {print $4}'
+  }
+  floor_ir=$(count "$host/bench/inflate_floor" "$work/payload.ydz" "$work/out")
+  ydz_ir=$(count "$host/tools/ydzpack/ydzpack" extract "$work/payload.ydz" "$work/out")
+  awk -v f="$floor_ir" -v y="$ydz_ir" 'BEGIN { printf "host instructions (callgrind): floor %d, ydzpack extract %d   %5.3fx of the floor\n", f, y, y / f }'
+fi

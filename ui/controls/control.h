@@ -187,6 +187,11 @@ class YdControl {
   virtual bool IsTextShadow() const { return text_shadow_; }
   virtual void SetTextAutoTipPadding(int padding) { text_auto_tip_padding_ = padding; }
   virtual int GetTextAutoTipPadding() const { return text_auto_tip_padding_; }
+  // Questions the paint manager asks of some subclasses: whether a focused
+  // rich edit takes the Tab key, and an ActiveX host's in-place active
+  // object (an IOleInPlaceActiveObject*) for accelerator translation.
+  virtual bool WantsTab() const { return false; }
+  virtual void* GetInPlaceActiveObject() const { return nullptr; }
 
   // ---- Non-virtual helpers ----
   // key="value" pairs separated by one blank, each through ApplyAttribute.

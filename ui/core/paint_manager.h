@@ -226,10 +226,16 @@ class YdPaintManager {
   void EmptyDeletionQueue();
   void ApplyWindowRegion();
   bool OnPaint();
-  void OnMouseMove(POINT pt);
+  void OnMouseMove(POINT pt, WPARAM wParam);
   bool OnMouseHover(POINT pt);
   void OnTimer(WPARAM wParam);
   void OnCaretTimer();
+  bool OnKillFocus(HWND gaining);
+  void OnButtonDown(UINT msg, WPARAM wParam, LPARAM lParam);
+  void OnButtonUp(WPARAM wParam, LPARAM lParam);
+  bool OnSetCursor(WPARAM wParam, LPARAM lParam);
+  void FocusNextTabStop(bool forward, bool checkLayout);
+  void TrackMouse(DWORD flags, DWORD hoverTime);
 
   YdAnimationManager animations_;
   std::vector<YdControl*> timer_listeners_;
@@ -244,6 +250,7 @@ class YdPaintManager {
   HWND tooltip_window_ = nullptr;
   HWND active_tooltip_ = nullptr;
   TOOLINFOW tool_info_{};
+  std::wstring tooltip_text_;  // the text tool_info_ points to
   bool nc_tracking_ = false;
   bool mouse_tracking_ = false;
   YdControl* hover_ = nullptr;

@@ -1,0 +1,295 @@
+// window_impl_base.cpp -- message splitting, frame and skin building of the
+// skinned window base.
+#include "ui/core/window_impl_base.h"
+
+#include "ui/controls/control.h"
+
+namespace ZEPHYRA_NAMESPACE {
+namespace {
+
+ISkinBuilder* g_default_builder = nullptr;
+
+}  // namespace
+
+void YdWindowImplBase::SetDefaultSkinBuilder(ISkinBuilder* builder) { g_default_builder = builder; }
+
+YdWindowImplBase::YdWindowImplBase() {
+  frame_.SetCaptionProbe([this](YdPoint p) { return IsCaptionControlAt(p); });
+}
+
+bool YdWindowImplBase::DispatchToHandler(UINT msg, WPARAM wParam, LPARAM lParam,
+                                         LRESULT& result) {
+  bool handled = true;
+  switch (msg) {
+    case WM_DESTROY:
+      result = OnDestroy(msg, wParam, lParam, handled);
+      break;
+    case WM_CREATE:
+      result = OnCreate(msg, wParam, lParam, handled);
+      break;
+    case WM_COMMAND:
+      result = OnCommand(msg, wParam, lParam, handled);
+      break;
+    case WM_NCACTIVATE:
+      result = OnNcActivate(msg, wParam, lParam, handled);
+      break;
+    case WM_NCCALCSIZE:
+      result = OnNcCalcSize(msg, wParam, lParam, handled);
+      break;
+    case WM_NCPAINT:
+      result = OnNcPaint(msg, wParam, lParam, handled);
+      break;
+    case WM_NCHITTEST:
+      result = OnNcHitTest(msg, wParam, lParam, handled);
+      break;
+    case WM_SYSCOMMAND:
+      result = OnSysCommand(msg, wParam, lParam, handled);
+      break;
+    case WM_SIZE:
+      result = OnSize(msg, wParam, lParam, handled);
+      break;
+    case WM_CLOSE:
+      result = OnClose(msg, wParam, lParam, handled);
+      break;
+    case WM_GETMINMAXINFO:
+      result = OnGetMinMaxInfo(msg, wParam, lParam, handled);
+      break;
+    case WM_MOUSEWHEEL:
+      result = OnMouseWheel(msg, wParam, lParam, handled);
+      break;
+    case WM_KILLFOCUS:
+      result = OnKillFocus(msg, wParam, lParam, handled);
+      break;
+    case WM_SETFOCUS:
+      result = OnSetFocus(msg, wParam, lParam, handled);
+      break;
+    case WM_LBUTTONUP:
+      result = OnLButtonUp(msg, wParam, lParam, handled);
+      break;
+    case WM_LBUTTONDOWN:
+      result = OnLButtonDown(msg, wParam, lParam, handled);
+      break;
+    case WM_MOUSEMOVE:
+      result = OnMouseMove(msg, wParam, lParam, handled);
+      break;
+    case WM_MOUSELEAVE:
+      result = OnMouseLeave(msg, wParam, lParam, handled);
+      break;
+    case WM_NCMOUSEMOVE:
+      result = OnNcMouseMove(msg, wParam, lParam, handled);
+      break;
+    case WM_NCMOUSELEAVE:
+      result = OnNcMouseLeave(msg, wParam, lParam, handled);
+      break;
+    case WM_TIMER:
+      result = OnTimer(msg, wParam, lParam, handled);
+      break;
+    case WM_CHAR:
+      result = OnChar(msg, wParam, lParam, handled);
+      break;
+    case WM_KEYUP:
+      result = OnKeyUp(msg, wParam, lParam, handled);
+      break;
+    case WM_KEYDOWN:
+      result = OnKeyDown(msg, wParam, lParam, handled);
+      break;
+    case WM_WINDOWPOSCHANGED:
+      result = OnWindowPosChanged(msg, wParam, lParam, handled);
+      break;
+    case kCustomHandlerMessage:
+      result = OnCustomMessage(msg, wParam, lParam, handled);
+      break;
+    case WM_DISPLAYCHANGE:
+      result = OnDisplayChange(msg, wParam, lParam, handled);
+      break;
+    default:
+      return false;
+  }
+  return handled;
+}
+
+YdWindowAttributes YdWindowImplBase::FrameAttributes() const {
+  YdWindowAttributes a;
+  const SIZE size = manager_.GetInitSize();
+  const SIZE minInfo = manager_.GetMinInfo();
+  const SIZE maxInfo = manager_.GetMaxInfo();
+  const SIZE round = manager_.GetRoundCorner();
+  const RECT caption = manager_.GetCaptionRect();
+  const RECT mainArea = manager_.GetMainArea();
+  const RECT closeArea = manager_.GetCloseArea();
+  const std::wstring& image = manager_.GetRoundCornerImage();
+  a.size = {size.cx, size.cy};
+  a.minInfo = {minInfo.cx, minInfo.cy};
+  a.maxInfo = {maxInfo.cx, maxInfo.cy};
+  a.caption = {caption.left, caption.top, caption.right, caption.bottom};
+  a.sizebox = manager_.GetSizeBox();
+  a.shape.extendWindow = manager_.IsExtendWindow();
+  a.shape.mainArea = {mainArea.left, mainArea.top, mainArea.right, mainArea.bottom};
+  a.shape.closeArea = {closeArea.left, closeArea.top, closeArea.right, closeArea.bottom};
+  a.shape.cornerImage.assign(image.begin(), image.end());
+  a.shape.roundA = round.cx;
+  a.shape.roundB = round.cy;
+  return a;
+}
+
+bool YdWindowImplBase::IsCaptionControlAt(YdPoint point) {
+  const YdControl* control = manager_.ControlAtPoint(POINT{point.x, point.y});
+  return control != nullptr && control->IsCaption();
+}
+
+bool YdWindowImplBase::TranslateModalMessage(MSG& msg) {
+  return YdPaintManager::TranslateForModal(msg);
+}
+
+LRESULT YdWindowImplBase::ProcessMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+  LRESULT result = 0;
+  if (DispatchToHandler(msg, wParam, lParam, result)) return result;
+  // The frame: sizing borders and caption, the window region and the size
+  // limits. WM_SIZE then still reaches the manager (layout is due);
+  // WM_GETMINMAXINFO goes on to the default procedure.
+  const HWND hwnd = GetHWND();
+  if (hwnd != nullptr && (msg == WM_NCHITTEST || msg == WM_SIZE || msg == WM_GETMINMAXINFO)) {
+    result = 0;
+    const bool answered = frame_.HandleMessage(hwnd, FrameAttributes(), msg, wParam, lParam, result);
+    if (msg == WM_NCHITTEST && answered) return result;
+    if (msg == WM_GETMINMAXINFO) return YdWindowWnd::ProcessMessage(msg, wParam, lParam);
+  }
+  LRESULT managed = 0;
+  if (manager_.HandleWindowMessage(msg, wParam, lParam, managed)) return managed;
+  if (msg == WM_SIZE) return result;
+  return YdWindowWnd::ProcessMessage(msg, wParam, lParam);
+}
+
+LRESULT YdWindowImplBase::BuildFromSkin(bool loadIcon, bool& handled) {
+  handled = true;
+  if (loadIcon) LoadAppIcon();
+  manager_.BindWindow(GetHWND());
+  ISkinBuilder* builder = builder_ != nullptr ? builder_ : g_default_builder;
+  if (builder == nullptr) return -1;
+  YdSkinSource skin;
+  skin.windowName = GetSkinWindowName();
+  skin.source = GetSkinFile();
+  skin.kind = GetSkinKind();
+  skin.resourceType = GetSkinType();
+  skin.callback = this;
+  YdControl* root = builder->BuildWindow(skin, manager_);
+  if (root == nullptr) return -1;
+  manager_.AttachRoot(root);
+  manager_.AddNotifyListener(this);
+  const SIZE size = manager_.GetInitSize();
+  if (size.cx > 0 && size.cy > 0) {
+    ::SetWindowPos(GetHWND(), nullptr, 0, 0, size.cx, size.cy, SWP_NOZORDER | SWP_NOMOVE);
+  }
+  return 0;
+}
+
+LRESULT YdWindowImplBase::OnDestroy(UINT, WPARAM, LPARAM, bool& handled) {
+  handled = false;
+  return 0;
+}
+LRESULT YdWindowImplBase::OnCreate(UINT, WPARAM, LPARAM, bool& handled) {
+  handled = false;
+  return 0;
+}
+LRESULT YdWindowImplBase::OnCommand(UINT, WPARAM, LPARAM, bool& handled) {
+  handled = false;
+  return 0;
+}
+LRESULT YdWindowImplBase::OnNcActivate(UINT, WPARAM, LPARAM, bool& handled) {
+  handled = false;
+  return 0;
+}
+LRESULT YdWindowImplBase::OnNcCalcSize(UINT, WPARAM, LPARAM, bool& handled) {
+  handled = false;
+  return 0;
+}
+LRESULT YdWindowImplBase::OnNcPaint(UINT, WPARAM, LPARAM, bool& handled) {
+  handled = false;
+  return 0;
+}
+LRESULT YdWindowImplBase::OnNcHitTest(UINT, WPARAM, LPARAM, bool& handled) {
+  handled = false;
+  return 0;
+}
+LRESULT YdWindowImplBase::OnSysCommand(UINT, WPARAM, LPARAM, bool& handled) {
+  handled = false;
+  return 0;
+}
+LRESULT YdWindowImplBase::OnSize(UINT, WPARAM, LPARAM, bool& handled) {
+  handled = false;
+  return 0;
+}
+LRESULT YdWindowImplBase::OnClose(UINT, WPARAM, LPARAM, bool& handled) {
+  handled = false;
+  return 0;
+}
+LRESULT YdWindowImplBase::OnGetMinMaxInfo(UINT, WPARAM, LPARAM, bool& handled) {
+  handled = false;
+  return 0;
+}
+LRESULT YdWindowImplBase::OnMouseWheel(UINT, WPARAM, LPARAM, bool& handled) {
+  handled = false;
+  return 0;
+}
+LRESULT YdWindowImplBase::OnKillFocus(UINT, WPARAM, LPARAM, bool& handled) {
+  handled = false;
+  return 0;
+}
+LRESULT YdWindowImplBase::OnSetFocus(UINT, WPARAM, LPARAM, bool& handled) {
+  handled = false;
+  return 0;
+}
+LRESULT YdWindowImplBase::OnLButtonUp(UINT, WPARAM, LPARAM, bool& handled) {
+  handled = false;
+  return 0;
+}
+LRESULT YdWindowImplBase::OnLButtonDown(UINT, WPARAM, LPARAM, bool& handled) {
+  handled = false;
+  return 0;
+}
+LRESULT YdWindowImplBase::OnMouseMove(UINT, WPARAM, LPARAM, bool& handled) {
+  handled = false;
+  return 0;
+}
+LRESULT YdWindowImplBase::OnMouseLeave(UINT, WPARAM, LPARAM, bool& handled) {
+  handled = false;
+  return 0;
+}
+LRESULT YdWindowImplBase::OnNcMouseMove(UINT, WPARAM, LPARAM, bool& handled) {
+  handled = false;
+  return 0;
+}
+LRESULT YdWindowImplBase::OnNcMouseLeave(UINT, WPARAM, LPARAM, bool& handled) {
+  handled = false;
+  return 0;
+}
+LRESULT YdWindowImplBase::OnTimer(UINT, WPARAM, LPARAM, bool& handled) {
+  handled = false;
+  return 0;
+}
+LRESULT YdWindowImplBase::OnChar(UINT, WPARAM, LPARAM, bool& handled) {
+  handled = false;
+  return 0;
+}
+LRESULT YdWindowImplBase::OnKeyUp(UINT, WPARAM, LPARAM, bool& handled) {
+  handled = false;
+  return 0;
+}
+LRESULT YdWindowImplBase::OnKeyDown(UINT, WPARAM, LPARAM, bool& handled) {
+  handled = false;
+  return 0;
+}
+LRESULT YdWindowImplBase::OnWindowPosChanged(UINT, WPARAM, LPARAM, bool& handled) {
+  handled = false;
+  return 0;
+}
+LRESULT YdWindowImplBase::OnCustomMessage(UINT, WPARAM, LPARAM, bool& handled) {
+  handled = false;
+  return 0;
+}
+LRESULT YdWindowImplBase::OnDisplayChange(UINT, WPARAM, LPARAM, bool& handled) {
+  handled = false;
+  return 0;
+}
+
+}  // namespace ZEPHYRA_NAMESPACE

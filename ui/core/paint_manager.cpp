@@ -103,7 +103,9 @@ void YdPaintManager::BindWindow(HWND window) {
   if (window != nullptr) window_dc_ = ::GetDC(window);
   fonts_.SetMetricsDC(window_dc_);
   auto& list = BoundList();
-  if (window != nullptr && std::find(list.begin(), list.end(), this) == list.end()) list.push_back(this);
+  const auto at = std::find(list.begin(), list.end(), this);
+  if (window != nullptr && at == list.end()) list.push_back(this);
+  if (window == nullptr && at != list.end()) list.erase(at);  // unbound: out of the loop
 }
 
 bool YdPaintManager::AttachRoot(YdControl* root) {

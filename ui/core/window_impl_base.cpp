@@ -1,8 +1,6 @@
-// window_impl_base.cpp -- message splitting, frame and skin building of the
-// skinned window base.
+// window_impl_base.cpp -- message splitting and skin building of the skinned
+// window base.
 #include "ui/core/window_impl_base.h"
-
-#include "ui/controls/control.h"
 
 namespace ZEPHYRA_NAMESPACE {
 namespace {
@@ -12,10 +10,6 @@ ISkinBuilder* g_default_builder = nullptr;
 }  // namespace
 
 void YdWindowImplBase::SetDefaultSkinBuilder(ISkinBuilder* builder) { g_default_builder = builder; }
-
-YdWindowImplBase::YdWindowImplBase() {
-  frame_.SetCaptionProbe([this](YdPoint p) { return IsCaptionControlAt(p); });
-}
 
 bool YdWindowImplBase::DispatchToHandler(UINT msg, WPARAM wParam, LPARAM lParam,
                                          LRESULT& result) {
@@ -108,35 +102,6 @@ bool YdWindowImplBase::DispatchToHandler(UINT msg, WPARAM wParam, LPARAM lParam,
   return handled;
 }
 
-YdWindowAttributes YdWindowImplBase::FrameAttributes() const {
-  YdWindowAttributes a;
-  const SIZE size = manager_.GetInitSize();
-  const SIZE minInfo = manager_.GetMinInfo();
-  const SIZE maxInfo = manager_.GetMaxInfo();
-  const SIZE round = manager_.GetRoundCorner();
-  const RECT caption = manager_.GetCaptionRect();
-  const RECT mainArea = manager_.GetMainArea();
-  const RECT closeArea = manager_.GetCloseArea();
-  const std::wstring& image = manager_.GetRoundCornerImage();
-  a.size = {size.cx, size.cy};
-  a.minInfo = {minInfo.cx, minInfo.cy};
-  a.maxInfo = {maxInfo.cx, maxInfo.cy};
-  a.caption = {caption.left, caption.top, caption.right, caption.bottom};
-  a.sizebox = manager_.GetSizeBox();
-  a.shape.extendWindow = manager_.IsExtendWindow();
-  a.shape.mainArea = {mainArea.left, mainArea.top, mainArea.right, mainArea.bottom};
-  a.shape.closeArea = {closeArea.left, closeArea.top, closeArea.right, closeArea.bottom};
-  a.shape.cornerImage.assign(image.begin(), image.end());
-  a.shape.roundA = round.cx;
-  a.shape.roundB = round.cy;
-  return a;
-}
-
-bool YdWindowImplBase::IsCaptionControlAt(YdPoint point) {
-  const YdControl* control = manager_.ControlAtPoint(POINT{point.x, point.y});
-  return control != nullptr && control->IsCaption();
-}
-
 bool YdWindowImplBase::TranslateModalMessage(MSG& msg) {
   return YdPaintManager::TranslateForModal(msg);
 }
@@ -144,19 +109,10 @@ bool YdWindowImplBase::TranslateModalMessage(MSG& msg) {
 LRESULT YdWindowImplBase::ProcessMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   LRESULT result = 0;
   if (DispatchToHandler(msg, wParam, lParam, result)) return result;
-  // The frame: sizing borders and caption, the window region and the size
-  // limits. WM_SIZE then still reaches the manager (layout is due);
-  // WM_GETMINMAXINFO goes on to the default procedure.
-  const HWND hwnd = GetHWND();
-  if (hwnd != nullptr && (msg == WM_NCHITTEST || msg == WM_SIZE || msg == WM_GETMINMAXINFO)) {
-    result = 0;
-    const bool answered = frame_.HandleMessage(hwnd, FrameAttributes(), msg, wParam, lParam, result);
-    if (msg == WM_NCHITTEST && answered) return result;
-    if (msg == WM_GETMINMAXINFO) return YdWindowWnd::ProcessMessage(msg, wParam, lParam);
-  }
-  LRESULT managed = 0;
-  if (manager_.HandleWindowMessage(msg, wParam, lParam, managed)) return managed;
-  if (msg == WM_SIZE) return result;
+  // The paint manager: control events, painting, and the window frame the
+  // skin describes (sizing borders and caption, region, size limits).
+  result = 0;
+  if (manager_.HandleWindowMessage(msg, wParam, lParam, result)) return result;
   return YdWindowWnd::ProcessMessage(msg, wParam, lParam);
 }
 

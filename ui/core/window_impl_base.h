@@ -1,8 +1,9 @@
 // window_impl_base.h -- YdWindowImplBase, the base of every skinned window:
 // it embeds the window's paint manager, splits the message stream into one
-// virtual handler per message (27 slots), applies the window frame (hit
-// testing, region, size limits) and builds its control tree from the skin
-// through a skin builder when it is created.
+// virtual handler per message (27 slots), passes the rest to the manager
+// (which also carries out the window frame the skin describes: hit testing,
+// region, size limits) and builds its control tree from the skin through a
+// skin builder when it is created.
 #pragma once
 
 #ifdef _WIN32
@@ -12,9 +13,7 @@
 #include <string>
 
 #include "common/yd_namespace.h"
-#include "ui/core/geometry.h"
 #include "ui/core/paint_manager.h"
-#include "ui/core/window_frame.h"
 #include "ui/core/ui_messages.h"
 #include "ui/core/window_wnd.h"
 
@@ -59,14 +58,14 @@ class ISkinBuilder {
 
 class YdWindowImplBase : public YdWindowWnd, public INotify, private IBuilderCallback {
  public:
-  YdWindowImplBase();
+  YdWindowImplBase() = default;
   ~YdWindowImplBase() override = default;
 
   LRESULT ProcessMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
   // Handler slots: each runs with `handled` preset to true; the defaults
-  // clear it, so the message goes on to the frame, the paint manager and
-  // the previous window procedure.
+  // clear it, so the message goes on to the paint manager and then the
+  // previous window procedure.
   virtual LRESULT OnDestroy(UINT, WPARAM, LPARAM, bool& handled);
   virtual LRESULT OnCreate(UINT, WPARAM, LPARAM, bool& handled);
   virtual LRESULT OnCommand(UINT, WPARAM, LPARAM, bool& handled);
@@ -98,8 +97,6 @@ class YdWindowImplBase : public YdWindowWnd, public INotify, private IBuilderCal
   void Notify(YdNotifyMsg&) override {}
 
   YdPaintManager& GetPaintManager() { return manager_; }
-  // The frame attributes the paint manager holds for this window.
-  YdWindowAttributes FrameAttributes() const;
 
   // The builder used by BuildFromSkin: the window's own when set, else the
   // process-wide one that the skin builder installs.
@@ -114,9 +111,6 @@ class YdWindowImplBase : public YdWindowWnd, public INotify, private IBuilderCal
   virtual std::wstring GetSkinType() const { return L"XML"; }
   // Creates a control for a skin element the builder does not know.
   virtual YdControl* CreateControl(const wchar_t* /*elementName*/) { return nullptr; }
-  // Whether the topmost visible control at a client point of the caption
-  // area has its "caption" flag (then the point drags the window).
-  virtual bool IsCaptionControlAt(YdPoint point);
   bool TranslateModalMessage(MSG& msg) override;
 
   // The creation order of a skinned window, for a derived OnCreate: the
@@ -134,7 +128,6 @@ class YdWindowImplBase : public YdWindowWnd, public INotify, private IBuilderCal
   bool DispatchToHandler(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
   YdPaintManager manager_;
-  YdWindowFrame frame_;
   ISkinBuilder* builder_ = nullptr;
 };
 

@@ -17,6 +17,15 @@ const YdSkinElement* SelectWindow(const YdSkinElement* root, const std::u16strin
   return nullptr;
 }
 
+const YdSkinElement* SelectWindowPart(const YdSkinElement* root, const std::u16string* windowName, int id) {
+  const YdSkinElement* window = SelectWindow(root, windowName);
+  return window ? FindElementById(*window, id) : nullptr;
+}
+
+bool ReadsWindowRecords(const YdSkinElement& selected, bool windowPart) {
+  return windowPart || selected.name == u"Window";
+}
+
 std::optional<int> ElementId(const YdSkinElement& element) {
   const std::u16string* id = element.Attribute(u"id");
   if (!id) return std::nullopt;

@@ -23,6 +23,16 @@ namespace ZEPHYRA_NAMESPACE {
 // a name, the root. Null for a null root.
 const YdSkinElement* SelectWindow(const YdSkinElement* root, const std::u16string* windowName);
 
+// BuildWindowPart's element: the one with "id" = `id` inside the selected
+// window (FindElementById); null when either is missing.
+const YdSkinElement* SelectWindowPart(const YdSkinElement* root, const std::u16string* windowName, int id);
+
+// Whether the selected element's records (fonts, defaults, window
+// attributes) are read before its controls are built: always for a window
+// part, and for BuildWindow only when the element is a "Window" (any other
+// selected element goes straight to building).
+bool ReadsWindowRecords(const YdSkinElement& selected, bool windowPart);
+
 // Depth-first search of the descendants of `node` (not `node` itself): each
 // child element's "id" is read as a decimal integer; a match is returned,
 // otherwise the child's own descendants are searched before the next

@@ -147,6 +147,23 @@ TEST_F(SkinWindow, FindByIdIsDepthFirstOverDescendants) {
   EXPECT_EQ(FindElementById(root, 42), nullptr);
 }
 
+TEST_F(SkinWindow, WindowPartIsFoundByIdInsideTheSelectedWindow) {
+  const YdSkinElement& root = Load(
+      "<Root><Window name=\"a\"><VerticalLayout><WndControl id=\"300\"><Label id=\"1\"/></WndControl>"
+      "</VerticalLayout></Window><Window name=\"b\"><Control id=\"300\" tag=\"b\"/></Window></Root>");
+  const std::u16string a = u"a", b = u"b", c = u"c";
+  const YdSkinElement* part = SelectWindowPart(&root, &a, 300);
+  ASSERT_NE(part, nullptr);
+  EXPECT_EQ(part->name, u"WndControl");
+  EXPECT_TRUE(ReadsWindowRecords(*part, true));
+  EXPECT_EQ(SelectWindowPart(&root, &b, 300)->AttributeOr(u"tag"), u"b");
+  EXPECT_EQ(SelectWindowPart(&root, &b, 1), nullptr);
+  EXPECT_EQ(SelectWindowPart(&root, &c, 300), nullptr);
+  // BuildWindow reads records only from a "Window".
+  EXPECT_TRUE(ReadsWindowRecords(root.children[0], false));
+  EXPECT_FALSE(ReadsWindowRecords(root, false));
+}
+
 TEST_F(SkinWindow, WindowControlDataCarriesSourceNameAndId) {
   const YdSkinElement& wc = Load("<WndControl id=\"300\"><Label/></WndControl>");
   YdSkinSource source{YdSkinSourceKind::kResource, u"102", u"XML"};

@@ -61,4 +61,14 @@ std::optional<int> ThumbDragOffset(int delta, int range, const YdScrollbarInput&
   return static_cast<int>(int64_t{delta} * range / free);
 }
 
+YdScrollbarHit ScrollbarHitPart(const YdScrollbarInput& in, const YdScrollbarParts& parts, YdPoint point) {
+  if (!in.position.Contains(point)) return YdScrollbarHit::kNone;
+  if (parts.button1.Contains(point)) return YdScrollbarHit::kButton1;
+  if (parts.button2.Contains(point)) return YdScrollbarHit::kButton2;
+  if (parts.thumb.Contains(point)) return YdScrollbarHit::kThumb;
+  const int along = in.horizontal ? point.x : point.y;
+  const int thumbStart = in.horizontal ? parts.thumb.left : parts.thumb.top;
+  return along < thumbStart ? YdScrollbarHit::kTrackBefore : YdScrollbarHit::kTrackAfter;
+}
+
 }  // namespace ZEPHYRA_NAMESPACE

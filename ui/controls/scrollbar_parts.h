@@ -42,6 +42,11 @@ YdScrollbarParts LayoutScrollbarParts(const YdScrollbarInput& in);
 std::optional<int> ThumbDragOffset(int delta, int range, const YdScrollbarInput& in,
                                    const YdScrollbarParts& parts);
 
+// The part of the bar a press lands on: a button, the thumb, or the track
+// before or after the thumb (a page back or forward); nothing outside the bar.
+enum class YdScrollbarHit { kNone, kButton1, kButton2, kThumb, kTrackBefore, kTrackAfter };
+YdScrollbarHit ScrollbarHitPart(const YdScrollbarInput& in, const YdScrollbarParts& parts, YdPoint point);
+
 // Held buttons and track presses repeat from the sixth tick of the 50 ms
 // timer (about 300 ms after the press); `tick` counts from 1.
 constexpr bool RepeatsOnTick(int tick) { return tick >= 6; }

@@ -75,5 +75,23 @@ TEST(ScrollbarParts, DragWithoutFreeTrackAndRepeatDelay) {
   EXPECT_TRUE(RepeatsOnTick(6));
 }
 
+TEST(ScrollbarParts, PressesLandOnButtonsThumbOrTrack) {
+  using H = YdScrollbarHit;
+  YdScrollbarInput in = Vertical(200, 100, 50);
+  const YdScrollbarParts p = LayoutScrollbarParts(in);  // thumb 44..156
+  EXPECT_EQ(ScrollbarHitPart(in, p, {8, 3}), H::kButton1);
+  EXPECT_EQ(ScrollbarHitPart(in, p, {8, 199}), H::kButton2);
+  EXPECT_EQ(ScrollbarHitPart(in, p, {8, 44}), H::kThumb);
+  EXPECT_EQ(ScrollbarHitPart(in, p, {8, 43}), H::kTrackBefore);
+  EXPECT_EQ(ScrollbarHitPart(in, p, {8, 156}), H::kTrackAfter);
+  EXPECT_EQ(ScrollbarHitPart(in, p, {16, 100}), H::kNone);
+  YdScrollbarInput h;
+  h.horizontal = true;
+  h.position = {10, 100, 210, 116};
+  const YdScrollbarParts hp = LayoutScrollbarParts(h);  // thumb 26..138
+  EXPECT_EQ(ScrollbarHitPart(h, hp, {150, 108}), H::kTrackAfter);
+  EXPECT_EQ(ScrollbarHitPart(h, hp, {30, 108}), H::kThumb);
+}
+
 }  // namespace
 }  // namespace ZEPHYRA_NAMESPACE

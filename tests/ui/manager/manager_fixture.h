@@ -78,6 +78,10 @@ class TestContainer : public YdControl {
                       rc.top + xy.y + c->GetFixedHeight()});
     }
   }
+  void Initialize() override {
+    for (YdControl* c : children_) c->Initialize();
+    YdControl::Initialize();
+  }
   void Paint(HDC dc, const RECT& dirty) override {
     YdControl::Paint(dc, dirty);
     for (YdControl* c : children_) c->Paint(dc, dirty);

@@ -199,5 +199,26 @@ TEST_F(ShadowTest, UploadedPixelsFollowTheKernelAndTheWindowShape) {
   for (int x = 0; x < 4; ++x) EXPECT_EQ(rounded.At(x, 54), kernel.At(x - 5, 0)) << x;
 }
 
+TEST_F(ShadowTest, TheUploadedShadowReachesTheScreen) {
+  // A light window behind; the shadow's 4-pixel border lies over it. Under
+  // Wine on Xvfb the screen shows the shadow's (black) colour without
+  // blending, so this checks where the upload landed, not its alpha.
+  const HWND back = ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 400, 300,
+                                      nullptr, nullptr, nullptr, nullptr);
+  ASSERT_NE(back, nullptr);
+  ::UpdateWindow(back);
+  OpenParent();
+  PumpFor(50);
+  HDC screen = ::GetDC(nullptr);
+  const COLORREF background = ::GetPixel(screen, 50, 50);
+  EXPECT_NE(background, RGB(0, 0, 0));
+  EXPECT_EQ(::GetPixel(screen, 95, 150), background);   // left of the shadow
+  EXPECT_NE(::GetPixel(screen, 96, 150), background);   // its first column
+  EXPECT_NE(::GetPixel(screen, 150, 203), background);  // its last row
+  EXPECT_EQ(::GetPixel(screen, 150, 204), background);  // below it
+  ::ReleaseDC(nullptr, screen);
+  ::DestroyWindow(back);
+}
+
 }  // namespace
 }  // namespace ZEPHYRA_NAMESPACE

@@ -173,9 +173,11 @@ TEST(WindowWnd, ShowWithoutDelayShowsAtOnceAndStartsTheHeartbeat) {
   EXPECT_TRUE(::IsWindowVisible(wnd.GetHWND()));
   EXPECT_TRUE(wnd.show_ticks.empty());
   ASSERT_TRUE(PumpUntil([&] { return wnd.heartbeats >= 3; }, 2000));
-  // Hiding keeps the one heartbeat running (it is not started twice).
+  // Hiding keeps the heartbeat running.
   wnd.ShowWithDelay(false, false);
   EXPECT_FALSE(::IsWindowVisible(wnd.GetHWND()));
+  const int before = wnd.heartbeats;
+  ASSERT_TRUE(PumpUntil([&] { return wnd.heartbeats >= before + 2; }, 2000));
 
   // PostClose stops the heartbeat and closes the window through WM_CLOSE.
   const HWND hwnd = wnd.GetHWND();

@@ -27,8 +27,8 @@ YdRect ToYdRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 YdWindowWnd::~YdWindowWnd() {
   // The window may outlive its object; it must not reach a dead object.
   if (hwnd_ != nullptr && ::IsWindow(hwnd_)) {
-    // (QuerySuperclassName is not callable from a destructor: both bindings
-    // are cleared, only the one in use was set.)
+    // The binding in use is recognised by its value: the virtual
+    // QuerySuperclassName cannot be asked from a destructor.
     if (::GetPropW(hwnd_, kWindowObjectProperty) == this) {
       ::SetPropW(hwnd_, kWindowObjectProperty, nullptr);
     } else if (::GetWindowLongPtrW(hwnd_, GWLP_USERDATA) == reinterpret_cast<LONG_PTR>(this)) {

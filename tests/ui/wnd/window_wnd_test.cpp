@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "tests/ui/wnd/pump.h"
@@ -123,6 +124,35 @@ TEST(WindowWnd, SuperclassBindsThroughThePropertyAndKeepsTheBaseProcedure) {
   ::DestroyWindow(hwnd);
   EXPECT_EQ(wnd.GetHWND(), nullptr);
   EXPECT_EQ(wnd.final_destroyed.size(), 1u);
+}
+
+// Leaves its window alive when it goes.
+class PlainWnd : public YdWindowWnd {
+ public:
+  const wchar_t* QueryClassName() const override { return name; }
+  const wchar_t* QuerySuperclassName() const override { return superclass; }
+  const wchar_t* name = L"YdTestPlainWnd";
+  const wchar_t* superclass = nullptr;
+};
+
+TEST(WindowWnd, ADestroyedObjectLeavesItsWindowUnbound) {
+  auto plain = std::make_unique<PlainWnd>();
+  const HWND hwnd = CreatePopup(*plain);
+  ASSERT_NE(hwnd, nullptr);
+  plain.reset();
+  EXPECT_EQ(::GetWindowLongPtrW(hwnd, GWLP_USERDATA), 0);
+  ::SendMessageW(hwnd, kProbe, 0, 0);  // reaches the default procedure only
+  EXPECT_TRUE(::DestroyWindow(hwnd));
+
+  auto edit = std::make_unique<PlainWnd>();
+  edit->name = L"YdTestPlainEdit";
+  edit->superclass = L"EDIT";
+  const HWND editHwnd = edit->Create(nullptr, L"", WS_POPUP, 0, 0, 0, 50, 20);
+  ASSERT_NE(editHwnd, nullptr);
+  ASSERT_EQ(::GetPropW(editHwnd, kWindowObjectProperty), edit.get());
+  edit.reset();
+  EXPECT_EQ(::GetPropW(editHwnd, kWindowObjectProperty), nullptr);
+  EXPECT_TRUE(::DestroyWindow(editHwnd));
 }
 
 TEST(WindowWnd, SuperclassOfAnUnknownClassFailsCreate) {

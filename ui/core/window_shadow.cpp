@@ -17,6 +17,8 @@
 namespace ZEPHYRA_NAMESPACE {
 namespace {
 
+constexpr int kMaxShadowSize = 127;
+
 using UpdateLayeredWindowFn = BOOL(WINAPI*)(HWND, HDC, POINT*, SIZE*, HDC, POINT*, COLORREF,
                                             BLENDFUNCTION*, DWORD);
 
@@ -91,7 +93,7 @@ void YdWindowShadow::CreateShadow(HWND parent) {
 }
 
 void YdWindowShadow::SetShadowSize(int size) {
-  params_.size = size;
+  params_.size = std::clamp(size, 0, kMaxShadowSize);
   if ((status_ & kShadowVisible) && parent_ != nullptr) UpdateShadow(parent_);
 }
 

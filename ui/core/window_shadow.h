@@ -36,6 +36,9 @@ class YdWindowShadow {
   // parent's state and subclasses the parent. Nothing when shadows are not
   // available.
   void CreateShadow(HWND parent);
+  // How far the shadow reaches beyond the parent, kept within 0..127 (the
+  // range of the signed byte the size has always been stored in, without
+  // the negative half, which draws the same as 0).
   void SetShadowSize(int size);
   // False (and nothing changes) for an x offset below -20.
   bool SetShadowOffsets(int x, int y);

@@ -80,6 +80,13 @@ TEST_F(ShadowTest, InitialisesOnceAndCreatesALayeredOwnedWindow) {
   EXPECT_EQ(r.bottom, 204);
   EXPECT_FALSE(shadow_.SetShadowOffsets(-21, 0));
   EXPECT_EQ(shadow_.GetParams().xOffset, 0);
+  EXPECT_TRUE(shadow_.SetShadowOffsets(-20, 3));
+  EXPECT_EQ(shadow_.GetParams().yOffset, 3);
+  shadow_.SetShadowSize(1000);
+  EXPECT_EQ(shadow_.GetParams().size, 127);
+  EXPECT_EQ(ShadowRect().right - ShadowRect().left, 200 + 2 * 127);
+  shadow_.SetShadowSize(-3);
+  EXPECT_EQ(shadow_.GetParams().size, 0);
 
   // The parent's destruction takes the shadow window with it.
   ::DestroyWindow(parent_.GetHWND());

@@ -1,0 +1,323 @@
+// The install worker for real under Wine: this test executable carries the
+// stand-in payload as resource ZIP 110, so the unpack step extracts it into
+// a temporary directory and the later steps run the extracted stand-ins,
+// which log how they were started.
+#include <gtest/gtest.h>
+#include <shlobj.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <fstream>
+#include <iterator>
+#include <thread>
+
+#include "app/install_actions.h"
+#include "app/install_worker.h"
+#include "app/registration_plan.h"
+#include "app/ring_steps.h"
+#include "app/unpack_payload.h"
+#include "app/unpaker_progress.h"
+#include "tests/app/install_test_support.h"
+#include "tests/app/worker/worker_fakes.h"
+
+namespace ZEPHYRA_NAMESPACE {
+namespace {
+
+using namespace testing_support;
+using namespace testing_worker;
+using namespace std::chrono_literals;
+
+// The stand-in payload folder this build packed into the resource.
+fs::path StandInPayload() {
+  return (TestExeDir() / L".." / L".." / L".." / L"payload" / L"files").lexically_normal();
+}
+
+std::string FileBytes(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// Every file of the payload folder is under `dir` with the same bytes.
+void ExpectPayloadIn(const fs::path& dir) {
+  size_t files = 0;
+  for (const auto& entry : fs::recursive_directory_iterator(StandInPayload())) {
+    if (!entry.is_regular_file()) continue;
+    ++files;
+    const fs::path copy = dir / fs::relative(entry.path(), StandInPayload());
+    ASSERT_TRUE(fs::is_regular_file(copy)) << copy.string();
+    EXPECT_EQ(FileBytes(copy), FileBytes(entry.path())) << copy.string();
+  }
+  EXPECT_GE(files, 8u);  // seven stand-ins and the driver files at least
+}
+
+std::vector<unsigned> RingSteps(const std::vector<std::string>& events) {
+  std::vector<unsigned> steps;
+  for (const std::string& e : events) {
+    if (e.rfind("ring:", 0) == 0) steps.push_back(static_cast<unsigned>(std::stoul(e.substr(5))));
+  }
+  return steps;
+}
+
+class StepList : public IInstallUi {
+ public:
+  void ShowInstallStep(unsigned step) override { steps.push_back(step); }
+  void ShowInstallFailed() override {}
+  void RequestClose() override {}
+  std::vector<unsigned> steps;
+};
+
+TEST(UnpackPayload, WritesTheCarriedPayloadAndMovesTheRingUpTo229) {
+  const fs::path dir = FreshDir(L"worker-unpack") / L"new dir" / L"WiFi";  // parents created too
+  StepList ui;
+  YdUnpakerProgress progress(&ui);
+  InstallJob job;
+  job.install_dir = dir.wstring();
+  EXPECT_TRUE(UnpackPayload(job, progress));
+  ExpectPayloadIn(dir);
+  ASSERT_FALSE(ui.steps.empty());
+  EXPECT_TRUE(std::is_sorted(ui.steps.begin(), ui.steps.end()));
+  EXPECT_GE(ui.steps.front(), 1u);
+  EXPECT_EQ(ui.steps.back(), 10u);  // 100 %: PNG 229
+}
+
+TEST(UnpackPayload, FailsIntoAFileAndWhenCancelledFirst) {
+  const fs::path base = FreshDir(L"worker-unpack-fail");
+  const fs::path file = base / L"taken";
+  std::ofstream(file) << "x";
+  YdUnpakerProgress progress(nullptr);
+  InstallJob job;
+  job.install_dir = file.wstring();
+  EXPECT_FALSE(UnpackPayload(job, progress));
+
+  YdUnpakerProgress cancelled(nullptr);
+  cancelled.RequestCancel();
+  job.install_dir = (base / L"never").wstring();
+  EXPECT_FALSE(UnpackPayload(job, cancelled));
+  EXPECT_FALSE(fs::exists(base / L"never"));
+}
+
+// A worker with the machine's steps and a recorded window that ends the
+// completion animation at once.
+struct MachineRig {
+  Journal journal;
+  RecordingUi ui{&journal};
+  YdMachineInstallActions actions;
+  YdInstallWorker worker{&ui, &actions};
+  MachineRig() {
+    ui.on_step = [this](unsigned step) {
+      if (step == kCompletionStep) worker.CompletionAnimationEnded();
+    };
+  }
+};
+
+// Puts the current directory back (the launch changes it).
+class KeepCurrentDir {
+ public:
+  KeepCurrentDir() : dir_(fs::current_path()) {}
+  ~KeepCurrentDir() { fs::current_path(dir_); }
+
+ private:
+  fs::path dir_;
+};
+
+fs::path SpecialFolder(int csidl) {
+  wchar_t path[MAX_PATH] = {};
+  ::SHGetFolderPathW(nullptr, csidl, nullptr, 0, path);
+  return fs::path(path);
+}
+
+void RemoveProductRecords() {
+  DeleteMachineTree(kUninstallKey);
+  DeleteMachineTree(kUninstallFallbackKey);
+  DeleteMachineTree(kAppPathsKey);
+  std::error_code ignored;
+  fs::remove(SpecialFolder(CSIDL_DESKTOP) / L"Zephyra.lnk", ignored);
+  fs::remove_all(SpecialFolder(CSIDL_PROGRAMS) / L"Zephyra", ignored);
+}
+
+const LogLine* FindProgram(const std::vector<LogLine>& lines, const std::wstring& program) {
+  for (const LogLine& line : lines) {
+    if (line.program == program) return &line;
+  }
+  return nullptr;
+}
+
+TEST(MachineInstall, InteractiveRunInstallsReportsLaunchesAndCloses) {
+  KeepCurrentDir keep;
+  RemoveProductRecords();
+  const fs::path dir = FreshDir(L"worker-full") / L"WiFi";
+  const std::wstring d = dir.wstring();
+  PayloadLog log(L"worker-full");
+  MachineRig rig;
+  InstallInputs inputs;
+  inputs.install_dir = d;
+  inputs.desktop_shortcut = false;  // option 110 cleared
+  inputs.autostart = true;
+  ASSERT_TRUE(rig.worker.Start(inputs));
+  ASSERT_TRUE(rig.worker.WaitDone(60s));
+  rig.worker.Join();
+  EXPECT_EQ(rig.worker.Outcome(), InstallOutcome::kInstalled);
+  EXPECT_EQ(rig.worker.State(), InstallState::kFinished);
+  EXPECT_TRUE(rig.worker.GateAnswered());
+  ExpectPayloadIn(dir);
+
+  const std::vector<std::string> events = rig.journal.Events();
+  ASSERT_FALSE(events.empty());
+  EXPECT_EQ(events.back(), "close");
+  const std::vector<unsigned> steps = RingSteps(events);
+  ASSERT_GE(steps.size(), 6u);
+  EXPECT_EQ(std::vector<unsigned>(steps.end() - 6, steps.end()), (std::vector<unsigned>{10, 10, 11, 12, 13, 14}));
+  EXPECT_TRUE(std::is_sorted(steps.begin(), steps.end()));
+
+  // The waited-for programs in order; the reporters and the product are
+  // started without waiting, so only their presence and lines are fixed.
+  const std::vector<LogLine> lines = log.WaitForLines(5, 20000);
+  ASSERT_EQ(lines.size(), 5u);
+  EXPECT_EQ(lines[0].program, L"ydcoresrv.exe");
+  EXPECT_EQ(lines[0].command_line, L"\"" + d + L"\\ydcoresrv.exe\" -i");
+  EXPECT_EQ(lines[1].program, L"snetcfg64.exe");
+  const LogLine* reporter = FindProgram(lines, L"ydn_reporter_routine.exe");
+  const LogLine* pkrep = FindProgram(lines, L"pkrep.exe");
+  const LogLine* product = FindProgram(lines, L"Zephyra.exe");
+  ASSERT_TRUE(reporter && pkrep && product);
+  EXPECT_NE(reporter->command_line.find(L"a=INSTALL&"), std::wstring::npos) << reporter->command_line;
+  EXPECT_NE(pkrep->command_line.find(L" install"), std::wstring::npos) << pkrep->command_line;
+  EXPECT_NE(product->command_line.find(L"-setup"), std::wstring::npos);
+  EXPECT_EQ(fs::path(product->cwd).lexically_normal(), dir.lexically_normal());
+
+  const auto uninstall = ReadMachineValue(kUninstallKey, L"UninstallString");
+  ASSERT_TRUE(uninstall.has_value());
+  EXPECT_EQ(uninstall->text, d + L"\\uninst.exe");
+  EXPECT_TRUE(fs::exists(SpecialFolder(CSIDL_PROGRAMS) / L"Zephyra" / L"Zephyra.lnk"));
+  EXPECT_FALSE(fs::exists(SpecialFolder(CSIDL_DESKTOP) / L"Zephyra.lnk"));
+  RemoveProductRecords();
+}
+
+TEST(MachineInstall, UnattendedAllSkipBitsRunsTheServiceThenReportsAutoUpdate) {
+  KeepCurrentDir keep;
+  RemoveProductRecords();
+  const fs::path dir = FreshDir(L"worker-silent");
+  {
+    YdUnpakerProgress progress(nullptr);
+    InstallJob job;
+    job.install_dir = dir.wstring();
+    ASSERT_TRUE(UnpackPayload(job, progress));  // the previous installation
+  }
+  PayloadLog log(L"worker-silent");
+  MachineRig rig;
+  InstallInputs inputs;
+  inputs.install_dir = dir.wstring();
+  inputs.unattended = true;
+  inputs.switches = StepSwitchesFromMode(0x1F);
+  ASSERT_TRUE(rig.worker.Start(inputs));
+  ASSERT_TRUE(rig.worker.WaitDone(60s));
+  EXPECT_EQ(RingSteps(rig.journal.Events()), (std::vector<unsigned>{10, 11, 12, 13, 14}));
+  const std::vector<LogLine> lines = log.WaitForLines(4, 20000);
+  ASSERT_EQ(lines.size(), 4u);
+  EXPECT_EQ(lines[0].program, L"ydcoresrv.exe");
+  const LogLine* reporter = FindProgram(lines, L"ydn_reporter_routine.exe");
+  const LogLine* pkrep = FindProgram(lines, L"pkrep.exe");
+  ASSERT_TRUE(reporter && pkrep && FindProgram(lines, L"Zephyra.exe"));
+  EXPECT_NE(reporter->command_line.find(L"a=AutoUpdInstall&"), std::wstring::npos);
+  EXPECT_NE(pkrep->command_line.find(L" AutoUpdInstall"), std::wstring::npos);
+  EXPECT_FALSE(FindProgram(lines, L"snetcfg64.exe"));
+  EXPECT_FALSE(ReadMachineValue(kUninstallKey, L"UninstallString").has_value());  // registration skipped
+  EXPECT_FALSE(fs::exists(SpecialFolder(CSIDL_PROGRAMS) / L"Zephyra"));           // shortcuts skipped
+}
+
+TEST(MachineInstall, CancelEndsTheWaitForARunningChild) {
+  const fs::path dir = FreshDir(L"worker-cancel-child");
+  {
+    YdUnpakerProgress progress(nullptr);
+    InstallJob job;
+    job.install_dir = dir.wstring();
+    ASSERT_TRUE(UnpackPayload(job, progress));
+  }
+  PayloadLog log(L"worker-cancel-child");
+  ScopedEnv sleep(L"ZEPHYRA_PAYLOAD_SLEEP_MS", L"8000");
+  MachineRig rig;
+  InstallInputs inputs;
+  inputs.install_dir = dir.wstring();
+  inputs.switches = StepSwitchesFromMode(0x0F);  // the service step only
+  ASSERT_TRUE(rig.worker.Start(inputs));
+  std::this_thread::sleep_for(1500ms);  // the service stand-in is asleep now
+  EXPECT_TRUE(rig.journal.Events().empty());
+  rig.worker.Cancel();
+  // Without the cancel the step would wait another 6.5 s for the child.
+  EXPECT_TRUE(rig.worker.WaitDone(4000ms));
+  EXPECT_EQ(rig.worker.Outcome(), InstallOutcome::kCancelled);
+  EXPECT_TRUE(log.Lines().empty());
+  // The child was running: it writes its line when it wakes. Wait for it
+  // so that it has ended before the next test.
+  const std::vector<LogLine> lines = log.WaitForLines(1, 20000);
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_EQ(lines[0].program, L"ydcoresrv.exe");
+  rig.worker.Join();
+  EXPECT_TRUE(rig.journal.Events().empty());  // no ring step, no report, no close
+}
+
+// The window pauses on the first ring step of the extraction, as the close
+// confirmation would; the extraction holds at that report.
+struct PausingRig : MachineRig {
+  std::atomic<bool> paused{false};
+  PausingRig() {
+    ui.on_step = [this](unsigned step) {
+      if (step == kCompletionStep) worker.CompletionAnimationEnded();
+      if (!paused.exchange(true)) worker.Pause();
+    };
+  }
+  bool WaitPaused() {
+    for (int i = 0; i < 1000 && !paused.load(); ++i) std::this_thread::sleep_for(10ms);
+    return paused.load();
+  }
+};
+
+InstallInputs ExtractAndServiceOnly(const fs::path& dir) {
+  InstallInputs inputs;
+  inputs.install_dir = dir.wstring();
+  inputs.switches = StepSwitchesFromMode(kSkipDriver | kSkipRegistration | kSkipShortcuts);
+  return inputs;
+}
+
+TEST(MachineInstall, PauseHoldsTheRealExtractionUntilResume) {
+  KeepCurrentDir keep;
+  const fs::path dir = FreshDir(L"worker-pause") / L"WiFi";
+  PayloadLog log(L"worker-pause");
+  PausingRig rig;
+  ASSERT_TRUE(rig.worker.Start(ExtractAndServiceOnly(dir)));
+  ASSERT_TRUE(rig.WaitPaused());
+  std::this_thread::sleep_for(500ms);
+  const size_t held = rig.journal.Events().size();
+  EXPECT_EQ(held, 1u);  // only the ring step that paused
+  EXPECT_FALSE(rig.worker.WaitDone(0ms));
+  EXPECT_TRUE(log.Lines().empty());  // the service step has not started
+  rig.worker.Resume();
+  ASSERT_TRUE(rig.worker.WaitDone(60s));
+  rig.worker.Join();
+  EXPECT_EQ(rig.worker.Outcome(), InstallOutcome::kInstalled);
+  ExpectPayloadIn(dir);
+  EXPECT_GT(rig.journal.Events().size(), held);
+  EXPECT_EQ(log.WaitForLines(4, 20000).size(), 4u);  // service, two reporters, product
+}
+
+TEST(MachineInstall, CancelWhileTheExtractionIsHeldStopsEverything) {
+  const fs::path dir = FreshDir(L"worker-pause-cancel") / L"WiFi";
+  PayloadLog log(L"worker-pause-cancel");
+  PausingRig rig;
+  ASSERT_TRUE(rig.worker.Start(ExtractAndServiceOnly(dir)));
+  ASSERT_TRUE(rig.WaitPaused());
+  std::this_thread::sleep_for(200ms);
+  const std::vector<std::string> before = rig.journal.Events();
+  rig.worker.Cancel();
+  ASSERT_TRUE(rig.worker.WaitDone(10s));
+  rig.worker.Join();
+  EXPECT_EQ(rig.worker.Outcome(), InstallOutcome::kCancelled);
+  EXPECT_EQ(rig.journal.Events(), before);  // nothing shown after the cancel
+  std::this_thread::sleep_for(500ms);
+  EXPECT_TRUE(log.Lines().empty());  // no service, no report, no launch
+}
+
+}  // namespace
+}  // namespace ZEPHYRA_NAMESPACE

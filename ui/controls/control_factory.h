@@ -44,7 +44,8 @@ YdControl* CreateRegisteredControl(const std::wstring& name);
 bool IsControlClassRegistered(const std::wstring& name);
 
 // Registers the classes of this module: "Control", "Container",
-// "HorizontalLayout", "VerticalLayout", "GridLayout" and "ScrollBar".
+// "HorizontalLayout", "VerticalLayout" and "GridLayout" (scroll bars are
+// made by their containers, not by skin elements).
 // The skin builder calls it before its first build; calling it again is
 // harmless.
 void RegisterContainerControls();

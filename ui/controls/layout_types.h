@@ -18,7 +18,7 @@ namespace ZEPHYRA_NAMESPACE {
 enum class YdLayoutKind { kOverlay = 0, kHorizontal = 1, kVertical = 2 };
 
 // Child alignment bits read by the layouts and the container's painting.
-enum YdChildAlign : unsigned {
+enum YdLayoutChildAlign : unsigned {
   kChildAlignBottom = 0x04,
   kChildAlignTopmost = 0x08,
   kChildAlignCenter = 0x10,
@@ -34,7 +34,7 @@ struct YdLayoutChild {
   bool isRelFloat = false;
   bool isAbsFloat = false;
   bool reduce = false;          // gives up space in an over-full vertical layout
-  unsigned align = 0;           // YdChildAlign bits
+  unsigned align = 0;           // YdLayoutChildAlign bits
   YdRect padding;               // outer margins of the child
   YdPoint fixedXY;              // float offsets ("pos" left, top)
   YdSize fixed;                 // fixed width and height, 0 = not fixed

@@ -30,7 +30,7 @@ bool AllDigits(const std::wstring& s) {
 RECT ToRect(const YdRect& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 void ApplyWindowAttributes(const YdWindowAttributes& a, YdPaintManager& m) {
-  if (a.size) m.SetInitSize(a.size->width, a.size->height);
+  if (a.size) m.SetInitSize(a.size->cx, a.size->cy);
   if (a.caption) m.SetCaptionRect(ToRect(*a.caption));
   if (a.roundCorner) m.SetRoundCorner(a.roundCorner->x, a.roundCorner->y);
   if (a.roundCornerImage) m.SetRoundCornerImage(Wide(*a.roundCornerImage));
@@ -43,8 +43,8 @@ void ApplyWindowAttributes(const YdWindowAttributes& a, YdPaintManager& m) {
     box.corner = (*a.sizeBox)[4];
     m.SetSizeBox(box);
   }
-  if (a.minInfo) m.SetMinInfo(a.minInfo->width, a.minInfo->height);
-  if (a.maxInfo) m.SetMaxInfo(a.maxInfo->width, a.maxInfo->height);
+  if (a.minInfo) m.SetMinInfo(a.minInfo->cx, a.minInfo->cy);
+  if (a.maxInfo) m.SetMaxInfo(a.maxInfo->cx, a.maxInfo->cy);
   if (a.layered) m.SetLayered(*a.layered);
   if (a.layeredAlpha) m.SetLayeredAlpha(*a.layeredAlpha);
   if (a.extendWnd) m.SetExtendWindow(*a.extendWnd);

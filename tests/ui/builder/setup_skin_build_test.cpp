@@ -1,0 +1,121 @@
+// The setup's own skin, read from the module resource XML 102 as the setup
+// reads it: both windows build, every element with an "id" or a "name"
+// becomes a control the manager finds, and the wizard's first page lays out
+// as designed (install button at 180,215 140x38 in the 500x280 window).
+// Elements whose classes no module has registered in this test come from
+// the builder callback as plain controls.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "common/utf.h"
+#include "tests/ui/manager/manager_fixture.h"
+#include "ui/controls/container.h"
+#include "ui/core/attribute_values.h"
+#include "ui/core/paint_manager.h"
+#include "ui/core/skin_document.h"
+#include "ui/core/skin_resource_win32.h"
+#include "ui/core/window_impl_base.h"
+#include "ui/core/xml_parse.h"
+
+namespace ZEPHYRA_NAMESPACE {
+namespace {
+
+using test::ManagerTest;
+
+class PlainControls : public IBuilderCallback {
+ public:
+  YdControl* CreateCustomControl(const wchar_t* name) override {
+    asked.push_back(name);
+    return new YdControl;
+  }
+  std::vector<std::wstring> asked;
+};
+
+struct Expected {
+  std::vector<int> ids;
+  std::vector<std::wstring> names;
+};
+
+// The ids and names of the control elements below `e`, in document order,
+// stopping at window controls (none in this skin).
+void Collect(const YdSkinElement& e, Expected* out) {
+  for (const YdSkinElement& c : e.children) {
+    if (c.name == u"Font" || c.name == u"Default" || c.name == u"Image") continue;
+    if (const std::u16string* id = c.Attribute(u"id")) out->ids.push_back(ParseInt(*id));
+    if (const std::u16string* name = c.Attribute(u"name")) out->names.emplace_back(AsWide(*name));
+    Collect(c, out);
+  }
+}
+
+const YdSkinElement* WindowNamed(const YdSkinElement& root, const std::u16string& name) {
+  for (const YdSkinElement& w : root.children) {
+    if (w.name == u"Window" && w.AttributeOr(u"name") == name) return &w;
+  }
+  return nullptr;
+}
+
+class SetupSkinTest : public ManagerTest {
+ protected:
+  void SetUp() override {
+    ManagerTest::SetUp();
+    const std::optional<std::string> bytes =
+        ReadSkinResource(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(102), L"XML");
+    ASSERT_TRUE(bytes.has_value());
+    ASSERT_EQ(document_.LoadBytes(*bytes), YdSkinLoadStatus::kOk);
+  }
+  void CheckWindow(const char* name) {
+    const YdSkinElement* window = WindowNamed(*document_.Root(), Utf8ToUtf16(name));
+    ASSERT_NE(window, nullptr);
+    Expected expected;
+    Collect(*window, &expected);
+    ASSERT_FALSE(expected.ids.empty());
+    YdXmlParse parse;
+    YdControl* root = parse.BuildWindow(name, manager_, L"102", kXmlSourceResource, L"XML", &callback_);
+    ASSERT_NE(root, nullptr) << name;
+    manager_->AttachRoot(root);
+    for (int id : expected.ids) EXPECT_NE(manager_->ControlById(id), nullptr) << name << " id " << id;
+    for (const std::wstring& n : expected.names) {
+      EXPECT_NE(manager_->ControlByName(n), nullptr) << name << " name " << std::string(n.begin(), n.end());
+    }
+  }
+  YdSkinDocument document_;
+  PlainControls callback_;
+};
+
+TEST_F(SetupSkinTest, WizardBuildsWithEveryControlAndLaysOutItsFirstPage) {
+  CheckWindow("ydWifiSetupWnd");
+  EXPECT_EQ(manager_->GetInitSize().cx, 500);
+  EXPECT_EQ(manager_->GetInitSize().cy, 280);
+  EXPECT_EQ(manager_->GetMaxInfo().cy, 350);
+  EXPECT_EQ(manager_->GetCaptionRect().bottom, 280);
+  ASSERT_NE(manager_->GetDefaultFont(), nullptr);
+  EXPECT_EQ(manager_->GetDefaultFont()->size, 12);
+  EXPECT_TRUE(manager_->HasFont(L"process"));
+  manager_->GetRoot()->SetPosition({0, 0, 500, 280});
+  YdControl* install = manager_->ControlById(102);
+  ASSERT_NE(install, nullptr);
+  const RECT r = install->GetPosition();
+  EXPECT_EQ(r.left, 180);
+  EXPECT_EQ(r.top, 215);
+  EXPECT_EQ(r.right, 320);
+  EXPECT_EQ(r.bottom, 253);
+  YdControl* row = manager_->ControlByName(L"agreementrow");
+  ASSERT_NE(row, nullptr);
+  EXPECT_EQ(row->GetPosition().top, 261);
+}
+
+TEST_F(SetupSkinTest, ConfirmationDialogBuildsWithEveryControl) { CheckWindow("ydMessageDlg"); }
+
+TEST_F(SetupSkinTest, MissingResourceBuildsNothing) {
+  YdXmlParse parse;
+  EXPECT_EQ(parse.BuildWindow("ydMessageDlg", manager_, L"4321", kXmlSourceResource, L"XML", &callback_), nullptr);
+  EXPECT_EQ(parse.LoadStatus(), YdSkinLoadStatus::kUnreadable);
+  EXPECT_EQ(parse.BuildWindow("ydMessageDlg", manager_, L"102", kXmlSourceResource, L"PNG", &callback_), nullptr);
+  EXPECT_FALSE(manager_->HasFont(L"process"));
+}
+
+}  // namespace
+}  // namespace ZEPHYRA_NAMESPACE

@@ -99,7 +99,12 @@ bool YdPaintManager::OnPaint() {
     return true;
   }
   RECT update{};
-  if (!::GetUpdateRect(window_, &update, FALSE)) return true;
+  if (!::GetUpdateRect(window_, &update, FALSE)) {
+    // Nothing to draw; the window is still validated, or the system would
+    // send WM_PAINT again and again.
+    ScopedBeginPaint validate(window_);
+    return true;
+  }
   RECT client{};
   ::GetClientRect(window_, &client);
   if (layout_pending_) {

@@ -93,6 +93,7 @@ HWND SharedTestWindow() {
     static YdPaintManager placeholder;
     shared = new ManagerWindow(&placeholder, 300, 200);
     ::SetWindowLongPtrW(shared->hwnd(), GWLP_USERDATA, 0);
+    placeholder.BindWindow(nullptr);  // out of the message loop's list
   }
   return shared->hwnd();
 }

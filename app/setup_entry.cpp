@@ -7,6 +7,7 @@
 #include "app/install_actions.h"
 #include "app/message_dlg.h"
 #include "app/mode_argument.h"
+#include "app/setup_skin.h"
 #include "app/setup_wnd.h"
 #include "app/startup_checks.h"
 #include "ui/core/paint_manager.h"
@@ -29,6 +30,7 @@ bool RestrictDllSearchToSystem() {
 int RunSetup(HINSTANCE instance, const std::string& argument) {
   RestrictDllSearchToSystem();
   GetResourceCache().SetResourceModule(instance);
+  InstallSetupSkin();
   YdWindowShadow::InitializeShadows(instance);
   KillProductProcesses();
   if (IsSetupAlreadyRunning()) {

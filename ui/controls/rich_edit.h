@@ -1,0 +1,170 @@
+// rich_edit.h -- YdRichEdit (element "RichEdit"), the framework's text-entry
+// control. It draws no native child window: the windowless rich-edit text
+// services of the system do the editing, and YdTxtWinHost routes their
+// caret, timers, capture, scroll bars and invalidation through this control
+// and its paint manager. The control takes window messages before the
+// manager (as a message filter) while it has the focus or the mouse, keeps
+// a placeholder text for when it is empty and unfocused, and raises the
+// edit notifications 15, 16, 19, 20, 21 and 22.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+#include "common/scoped_com.h"
+#include "common/yd_namespace.h"
+#include "ui/controls/control.h"
+#include "ui/controls/rich_edit_logic.h"
+#include "ui/controls/text_host.h"
+#include "ui/core/ui_messages.h"
+
+namespace ZEPHYRA_NAMESPACE {
+
+constexpr int kKindRichEdit = 10;
+
+// Notifications of the rich edit.
+enum YdRichEditNotify : int {
+  kNotifyReturn = 15, kNotifyCtrlReturn = 16, kNotifyKeyUp = 19, kNotifyKeyDown = 20,
+  kNotifyTextChanged = 21, kNotifyMaxText = 22,
+};
+
+// The rich edit's own scroll bar record, kept until the container's bars
+// carry it: whether a bar exists, is shown, its range and position.
+struct YdEditBar {
+  bool exists = false;
+  bool visible = false;
+  int range = 0;
+  int pos = 0;
+};
+
+class YdRichEdit : public YdControl, public IWindowMessageFilter {
+ public:
+  YdRichEdit();
+  // Leaves the manager's filter list and releases the host and services.
+  ~YdRichEdit() override;
+
+  int GetKind() const override { return kKindRichEdit; }
+  YdControl* QueryKind(int kind) override;
+  void ApplyAttribute(const std::wstring& key, const std::wstring& value) override;
+  // Creates the host and the text services (replaces the base entirely).
+  void Initialize() override;
+  std::wstring GetText() const override;
+  void SetText(const std::wstring& text) override;
+  void SetNormalTextColor(uint32_t colour) override;
+  void SetPosition(const RECT& rc) override;
+  void Paint(HDC dc, const RECT& dirty) override;
+  void DrawControlText(HDC dc) override;
+  void DrawStateImage(HDC dc) override;
+  void OnSetFocus(YdEvent& event) override;
+  void OnKillFocus(YdEvent& event) override;
+  void OnMouseEnter(YdEvent& event) override;
+  void OnMouseLeave(YdEvent& event) override;
+  void OnTimer(YdEvent& event) override;
+  void OnSetCursor(YdEvent& event) override;
+  // A disabled rich edit is still found under the mouse.
+  YdControl* FindMatching(YdFindProc proc, void* data, unsigned flags) override;
+  bool WantsTab() const override { return want_tab_; }
+
+  // Appended operations.
+  // Without a host returns E_FAIL (failure). Return and Ctrl+Return may be
+  // swallowed with a notification; other keys raise 19 / 20.
+  virtual HRESULT SendTextMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result);
+  virtual bool ShouldRepaintOnViewChange() { return true; }
+  virtual void OnTextNotify(DWORD code, void* data);
+
+  // IWindowMessageFilter
+  LRESULT FilterMessage(UINT msg, WPARAM wParam, LPARAM lParam, bool& handled) override;
+
+  // Scrolling through the text services.
+  void LineUp() { SendScroll(WM_VSCROLL, SB_LINEUP); }
+  void LineDown() { SendScroll(WM_VSCROLL, SB_LINEDOWN); }
+  void PageUp() { SendScroll(WM_VSCROLL, SB_PAGEUP); }
+  void PageDown() { SendScroll(WM_VSCROLL, SB_PAGEDOWN); }
+  void HomeUp() { SendScroll(WM_VSCROLL, SB_TOP); }
+  void EndDown() { SendScroll(WM_VSCROLL, SB_BOTTOM); }
+  void LineLeft() { SendScroll(WM_HSCROLL, SB_LINEUP); }
+  void LineRight() { SendScroll(WM_HSCROLL, SB_LINEDOWN); }
+  void PageLeft() { SendScroll(WM_HSCROLL, SB_PAGEUP); }
+  void PageRight() { SendScroll(WM_HSCROLL, SB_PAGEDOWN); }
+  void HomeLeft() { SendScroll(WM_HSCROLL, SB_TOP); }
+  void EndRight() { SendScroll(WM_HSCROLL, SB_BOTTOM); }
+  void SetScrollPosition(int x, int y);
+
+  // ---- Called by the host ----
+  void ShowBar(int bar, bool show);
+  void EnableBars(int bars, bool show);
+  void SetBarRange(int bar, int range);
+  void SetBarPos(int bar, int pos);
+
+  // ---- State ----
+  YdTxtWinHost* GetHost() const { return host_.Get(); }
+  uint32_t GetEditStyle() const { return style_; }
+  int GetLimitText() const { return limit_; }
+  void SetLimitText(int limit);
+  bool IsPlaceholderShown() const { return placeholder_shown_; }
+  const std::wstring& GetPlaceholder() const { return placeholder_; }
+  uint32_t GetPlaceholderColor() const { return placeholder_colour_; }
+  bool IsWantReturn() const { return want_return_; }
+  bool IsWantCtrlReturn() const { return want_ctrl_return_; }
+  bool IsRich() const { return rich_; }
+  bool IsReadOnly() const { return read_only_; }
+  bool IsPassword() const { return password_; }
+  bool IsChangeEventEnabled() const { return event_change_; }
+  const std::wstring& GetPreviousText() const { return previous_text_; }
+  RECT GetInset() const { return ToRECT(inset_); }
+  const YdEditBar& VerticalBar() const { return vbar_; }
+  const YdEditBar& HorizontalBar() const { return hbar_; }
+  bool IsVerticalBarAutoShown() const { return auto_vbar_; }
+
+  // Replaces the system's text services factory for controls initialized
+  // from now on (null restores it); lets tests see the failure path.
+  static void UseTextServicesFactory(YdCreateTextServicesProc factory);
+
+ private:
+  void RefreshTextColour();
+  int TextLength() const;
+  bool HasSelection() const;
+  void ShowPlaceholder();
+  void HidePlaceholder();
+  void SetServicesText(const std::wstring& text);
+  void SendScroll(UINT msg, WORD code);
+  CHARFORMAT2W BuildCharFormat() const;
+  // Position shrunk by the inset; the host's client rectangle is that
+  // shrunk by the normal text padding.
+  RECT ContentRect() const;
+  RECT ClientRectFor(const RECT& content) const;
+  void UpdateAutoVerticalBar(const RECT& content);
+  void PaintText(HDC dc, const RECT& dirty);
+  bool NaturalHeightFits(const RECT& content, int barWidth);
+
+  uint32_t style_ = kEditMultiline;
+  bool want_tab_ = true;
+  bool want_return_ = true;
+  bool want_ctrl_return_ = true;
+  bool rich_ = true;
+  bool read_only_ = false;
+  bool password_ = false;
+  int limit_ = kDefaultTextLimit;
+  std::wstring placeholder_;
+  uint32_t placeholder_colour_ = kDefaultPlaceholderColour;
+  bool placeholder_shown_ = false;
+  bool event_change_ = false;
+  bool auto_vbar_ = false;
+  std::wstring previous_text_;
+  bool refresh_colour_ = true;
+  YdRect inset_;
+  YdEditBar vbar_;
+  YdEditBar hbar_;
+  bool filter_registered_ = false;
+  bool swallow_return_char_ = false;
+  bool refreshing_colour_ = false;
+  long max_text_reports_ = 0;  // EN_MAXTEXT seen from the services
+  ScopedComPtr<YdTxtWinHost> host_;
+};
+
+// Registers "RichEdit" with the skin builder's control factory.
+void RegisterRichEditControls();
+
+}  // namespace ZEPHYRA_NAMESPACE

@@ -1,0 +1,13 @@
+// rich_edit_register.cpp -- makes "RichEdit" an element of the skin format.
+#include "ui/controls/control_factory.h"
+#include "ui/controls/rich_edit.h"
+
+namespace ZEPHYRA_NAMESPACE {
+
+namespace {
+YdControl* CreateRichEdit() { return new YdRichEdit; }
+}  // namespace
+
+void RegisterRichEditControls() { RegisterControlClass(L"RichEdit", &CreateRichEdit); }
+
+}  // namespace ZEPHYRA_NAMESPACE

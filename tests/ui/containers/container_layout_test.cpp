@@ -279,7 +279,14 @@ TEST(Container, ChildListOperations) {
   EXPECT_EQ(c.IndexOfChild(&stranger), -1);
   EXPECT_FALSE(c.MoveChild(&stranger, 0));
   EXPECT_FALSE(c.RemoveChild(&stranger));
-  EXPECT_FALSE(c.ReplaceChildAt(5, Make({})));   // refused, and not adopted
+  YdControl spare;
+  EXPECT_FALSE(c.ReplaceChildAt(5, &spare));   // refused, and not adopted
+  EXPECT_EQ(spare.GetParent(), nullptr);
+  // Replacing destroys the old child under auto-destroy and adopts the new.
+  YdControl* e = Make({{L"name", L"e"}});
+  EXPECT_TRUE(c.ReplaceChildAt(2, e));
+  EXPECT_EQ(c.ChildAt(2), e);
+  EXPECT_EQ(e->GetParent(), &c);
   // Without auto-destroy a removed child lives on and loses its parent.
   c.SetAutoDestroy(false);
   EXPECT_TRUE(c.RemoveChild(d));
@@ -310,6 +317,33 @@ TEST(Container, HitTestSearchesChildrenTopmostFirstAndSkipsTheInset) {
   EXPECT_EQ(c.FindMatching(hit, &outside, kFindAtPoint), nullptr);
   over->SetVisible(false);
   EXPECT_EQ(c.FindMatching(hit, &inside, kFindAtPoint), under);
+}
+
+class CountingControl : public YdControl {
+ public:
+  SIZE MeasureSize(SIZE available) override {
+    ++measured;
+    return YdControl::MeasureSize(available);
+  }
+  int measured = 0;
+};
+
+TEST(LinearLayouts, APassMeasuresEachFlowingChildTwiceAndScrollingDoesNotLayOut) {
+  YdVerticalLayout v;
+  v.ApplyAttribute(L"vscrollbar", L"true");
+  CountingControl* c[3];
+  for (auto*& x : c) {
+    x = new CountingControl;
+    x->ApplyAttribute(L"height", L"40");
+    v.AddChild(x);
+  }
+  v.SetPosition({0, 0, 100, 200});   // 120 rows fit: no bar, one pass
+  for (auto* x : c) EXPECT_EQ(x->measured, 2);
+  v.SetPosition({0, 0, 100, 100});   // the bar appears: the layout runs again
+  for (auto* x : c) EXPECT_EQ(x->measured, 6);
+  v.LineDown();                      // moves children, one size query each
+  for (auto* x : c) EXPECT_EQ(x->measured, 7);
+  EXPECT_EQ(c[0]->GetPosition().top, -8);
 }
 
 }  // namespace

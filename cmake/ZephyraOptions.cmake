@@ -31,6 +31,9 @@ function(zephyra_add_test name)
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} zephyra_gtest_main zephyra_options)
   add_test(NAME ${name} COMMAND ${name} --gtest_brief=1
            WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+  # A hung test (a window waiting for input, a child never ending) fails
+  # after five minutes instead of holding the run.
+  set_tests_properties(${name} PROPERTIES TIMEOUT 300)
   if(CMAKE_CROSSCOMPILING_EMULATOR)
     set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine_session)
   endif()

@@ -186,6 +186,36 @@ TEST_F(ButtonTest, ExtendTextInItsColourAndPlace) {
   Send(WM_LBUTTONUP, 0, PointParam(30, 25));
 }
 
+// A text link with a hot font: while pressed the pushed state has no font
+// of its own, so the hot one still applies; "pushedhot" is nobody's key.
+TEST_F(ButtonTest, PressedLinkKeepsTheHotFontAndIgnoresPushedHot) {
+  manager_->AddFont(L"small", L"WenQuanYi Micro Hei", 10, false, false, false);
+  manager_->AddFont(L"big", L"WenQuanYi Micro Hei", 24, true, false, false);
+  b_ = Placed(new YdButton, {10, 10, 210, 50}, 1);
+  AttachTree({b_});
+  manager_->GetRoot()->ApplyAttribute(L"normalbkcolor", L"#FF808080");
+  b_->ApplyAttributeString(
+      L"text=\"MMMM\" normalfont=\"small\" hotfont=\"big\" pushedhot=\"small\" normaltextcolor=\"#FF000000\"");
+  Layout();
+  auto inked = [this]() {
+    PaintNow(hwnd_);
+    int n = 0;
+    for (int y = 10; y < 50; ++y) {
+      for (int x = 10; x < 210; ++x) n += OffscreenPixel(*manager_, x, y) != 0x808080u;
+    }
+    return n;
+  };
+  const int normal = inked();
+  Send(WM_MOUSEMOVE, 0, PointParam(100, 30));
+  const int hot = inked();
+  Send(WM_LBUTTONDOWN, MK_LBUTTON, PointParam(100, 30));
+  const int pressed = inked();
+  Send(WM_LBUTTONUP, 0, PointParam(100, 30));
+  EXPECT_GT(normal, 0);
+  EXPECT_GT(hot, normal * 2);  // the big bold font inks far more pixels
+  EXPECT_EQ(pressed, hot);
+}
+
 }  // namespace
 }  // namespace test
 }  // namespace ZEPHYRA_NAMESPACE

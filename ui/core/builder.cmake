@@ -2,10 +2,13 @@
 # and the controls it creates first: containers, layouts and the scroll bar
 # (ui/controls/containers.cmake, included from here so that the controls'
 # own CMakeLists.txt stays untouched while its other files are being added).
-if(NOT WIN32 OR NOT TARGET yd_skin_model)
+if(NOT WIN32)
   return()
 endif()
 include(${CMAKE_CURRENT_LIST_DIR}/../controls/containers.cmake)
+if(NOT TARGET yd_skin_model)
+  return()
+endif()
 add_library(yd_ui_builder STATIC
   ${CMAKE_CURRENT_LIST_DIR}/xml_parse.cpp
   ${CMAKE_CURRENT_LIST_DIR}/skin_builder.cpp)

@@ -2,11 +2,14 @@
 // reads it: both windows build, every element with an "id" or a "name"
 // becomes a control the manager finds, and the wizard's first page lays out
 // as designed (install button at 180,215 140x38 in the 500x280 window).
-// Elements whose classes no module has registered in this test come from
-// the builder callback as plain controls.
+// Built once without the label, button, option and rich edit classes
+// (those elements then come from the builder callback as plain controls)
+// and once with them registered (nothing goes to the callback, and the
+// tree paints).
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -19,6 +22,12 @@
 #include "ui/core/skin_resource_win32.h"
 #include "ui/core/window_impl_base.h"
 #include "ui/core/xml_parse.h"
+#if ZEPHYRA_REGISTER_SKIN_CONTROLS
+#include "ui/controls/basic_controls.h"
+#include "ui/controls/button.h"
+#include "ui/controls/option.h"
+#include "ui/controls/rich_edit.h"
+#endif
 
 namespace ZEPHYRA_NAMESPACE {
 namespace {
@@ -65,6 +74,10 @@ class SetupSkinTest : public ManagerTest {
         ReadSkinResource(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(102), L"XML");
     ASSERT_TRUE(bytes.has_value());
     ASSERT_EQ(document_.LoadBytes(*bytes), YdSkinLoadStatus::kOk);
+#if ZEPHYRA_REGISTER_SKIN_CONTROLS
+    RegisterBasicControls();
+    RegisterRichEditControls();
+#endif
   }
   void CheckWindow(const char* name) {
     const YdSkinElement* window = WindowNamed(*document_.Root(), Utf8ToUtf16(name));
@@ -80,6 +93,12 @@ class SetupSkinTest : public ManagerTest {
     for (const std::wstring& n : expected.names) {
       EXPECT_NE(manager_->ControlByName(n), nullptr) << name << " name " << std::string(n.begin(), n.end());
     }
+#if ZEPHYRA_REGISTER_SKIN_CONTROLS
+    EXPECT_TRUE(callback_.asked.empty());
+    manager_->AddNotifyListener(&listener_);
+    test::PaintNow(hwnd_);
+    EXPECT_NE(manager_->GetOffscreenBits(), nullptr);
+#endif
   }
   YdSkinDocument document_;
   PlainControls callback_;
@@ -102,6 +121,14 @@ TEST_F(SetupSkinTest, WizardBuildsWithEveryControlAndLaysOutItsFirstPage) {
   EXPECT_EQ(r.top, 215);
   EXPECT_EQ(r.right, 320);
   EXPECT_EQ(r.bottom, 253);
+#if ZEPHYRA_REGISTER_SKIN_CONTROLS
+  EXPECT_EQ(install->GetKind(), kKindButton);
+  ASSERT_NE(manager_->ControlById(103), nullptr);
+  EXPECT_EQ(manager_->ControlById(103)->GetKind(), kKindOption);
+#else
+  // Without their classes the buttons came from the callback.
+  EXPECT_NE(std::find(callback_.asked.begin(), callback_.asked.end(), L"Button"), callback_.asked.end());
+#endif
   YdControl* row = manager_->ControlByName(L"agreementrow");
   ASSERT_NE(row, nullptr);
   EXPECT_EQ(row->GetPosition().top, 261);

@@ -283,6 +283,65 @@ TEST(SetupProgramTest, ClosingTheWelcomePageAsksAndNoKeepsTheWizard) {
   EXPECT_TRUE(ReadLog(log).empty());  // nothing installed, nothing started
 }
 
+// Every stand-in waits before it writes its line, so the setup is still in
+// the service step (waiting for ydcoresrv.exe) when the close request comes.
+class SlowPayload {
+ public:
+  explicit SlowPayload(const wchar_t* ms) { ::SetEnvironmentVariableW(L"ZEPHYRA_PAYLOAD_SLEEP_MS", ms); }
+  ~SlowPayload() { ::SetEnvironmentVariableW(L"ZEPHYRA_PAYLOAD_SLEEP_MS", nullptr); }
+};
+
+TEST(SetupProgramTest, ClosingDuringTheInstallYesEndsWithoutLaunching) {
+  SlowPayload slow(L"6000");
+  const std::wstring log = TempDir(L"yd_e2e_cancel.log");
+  ::DeleteFileW(log.c_str());
+  SetupProcess setup("", log);
+  ASSERT_TRUE(setup.Started());
+  const HWND wizard = setup.FindWindowOf(L"ydSetupWndClass");
+  ASSERT_NE(wizard, nullptr);
+  ::Sleep(500);
+  Click(wizard, 250, 233);
+  ::Sleep(800);
+  ::PostMessageW(wizard, WM_CLOSE, 0, 0);
+  const HWND dialog = setup.FindWindowOf(L"YdMessageDlg");
+  ASSERT_NE(dialog, nullptr);
+  ::Sleep(300);
+  const DWORD clicked = ::GetTickCount();
+  Click(dialog, 120, 113);  // "是"
+  EXPECT_EQ(setup.Wait(15000), kExitOk);
+  // The wait for the service program ends at once: the setup does not sit
+  // out the stand-in's 6 s (a wide margin for a busy machine).
+  EXPECT_LT(::GetTickCount() - clicked, 4500u);
+  ::Sleep(6500);  // a stand-in that was started has written its line by now
+  for (const LogLine& l : ReadLog(log)) {
+    EXPECT_NE(l.program, "Zephyra.exe");
+    EXPECT_NE(l.program, "pkrep.exe");
+    EXPECT_NE(l.program, "ydn_reporter_routine.exe");
+  }
+}
+
+TEST(SetupProgramTest, ClosingDuringTheInstallNoCarriesOn) {
+  SlowPayload slow(L"1000");
+  const std::wstring log = TempDir(L"yd_e2e_resume.log");
+  ::DeleteFileW(log.c_str());
+  SetupProcess setup("", log);
+  ASSERT_TRUE(setup.Started());
+  const HWND wizard = setup.FindWindowOf(L"ydSetupWndClass");
+  ASSERT_NE(wizard, nullptr);
+  ::Sleep(500);
+  Click(wizard, 250, 233);
+  ::Sleep(800);
+  ::PostMessageW(wizard, WM_CLOSE, 0, 0);
+  const HWND dialog = setup.FindWindowOf(L"YdMessageDlg");
+  ASSERT_NE(dialog, nullptr);
+  ::Sleep(300);
+  Click(dialog, 200, 113);  // "否"
+  EXPECT_EQ(setup.Wait(60000), kExitOk);
+  const std::vector<LogLine> lines = ReadLogOf(log, 5);
+  EXPECT_EQ(lines.size(), 5u);
+  EXPECT_NE(Find(lines, "Zephyra.exe"), nullptr);
+}
+
 TEST(SetupProgramTest, SecondSetupShowsTheRunningMessageAndReturnsZero) {
   // This process holds the single-instance event, as a running setup does.
   ASSERT_FALSE(IsSetupAlreadyRunning());

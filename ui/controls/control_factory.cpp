@@ -42,11 +42,17 @@ YdControl* CreateRegisteredControl(const std::wstring& name) {
 bool IsControlClassRegistered(const std::wstring& name) { return Registry().count(name) != 0; }
 
 void RegisterContainerControls() {
-  RegisterControlClass(L"Control", &NewControl);
-  RegisterControlClass(L"Container", &NewContainer);
-  RegisterControlClass(L"HorizontalLayout", &NewHorizontalLayout);
-  RegisterControlClass(L"VerticalLayout", &NewVerticalLayout);
-  RegisterControlClass(L"GridLayout", &NewGridLayout);
+  const std::pair<const wchar_t*, YdControlCreator> own[] = {
+      {L"Control", &NewControl},
+      {L"Container", &NewContainer},
+      {L"HorizontalLayout", &NewHorizontalLayout},
+      {L"VerticalLayout", &NewVerticalLayout},
+      {L"GridLayout", &NewGridLayout},
+  };
+  // A program that registered its own class under one of these names keeps it.
+  for (const auto& entry : own) {
+    if (!IsControlClassRegistered(entry.first)) RegisterControlClass(entry.first, entry.second);
+  }
 }
 
 }  // namespace ZEPHYRA_NAMESPACE

@@ -46,8 +46,8 @@ bool IsControlClassRegistered(const std::wstring& name);
 // Registers the classes of this module: "Control", "Container",
 // "HorizontalLayout", "VerticalLayout" and "GridLayout" (scroll bars are
 // made by their containers, not by skin elements).
-// The skin builder calls it before its first build; calling it again is
-// harmless.
+// The skin builder calls it before every build; a name already registered
+// (a program's own subclass, say) is left as it is.
 void RegisterContainerControls();
 
 }  // namespace ZEPHYRA_NAMESPACE

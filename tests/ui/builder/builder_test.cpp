@@ -150,6 +150,16 @@ TEST(XmlParse, RegisteredClassesAreCreatedAndUnregisteredTableNamesAskTheCallbac
   ASSERT_EQ(AsContainer(after.get())->ChildCount(), 1);
   EXPECT_NE(dynamic_cast<Special*>(AsContainer(after.get())->ChildAt(0)), nullptr);
   EXPECT_TRUE(UnregisterControlClass(L"Slide"));
+  // A program's own class under a built-in name survives the builder's
+  // registration of its defaults.
+  struct OwnContainer : YdContainer {};
+  ASSERT_TRUE(RegisterControlClass(L"Container", []() -> YdControl* { return new OwnContainer; }));
+  std::unique_ptr<YdControl> own(Build(nullptr, L"<Window><Container/></Window>"));
+  EXPECT_NE(dynamic_cast<OwnContainer*>(own.get()), nullptr);
+  EXPECT_TRUE(UnregisterControlClass(L"Container"));
+  std::unique_ptr<YdControl> plain(Build(nullptr, L"<Window><Container/></Window>"));
+  ASSERT_NE(plain, nullptr);
+  EXPECT_EQ(dynamic_cast<OwnContainer*>(plain.get()), nullptr);
   EXPECT_FALSE(RegisterControlClass(L"", []() -> YdControl* { return nullptr; }));
   EXPECT_FALSE(RegisterControlClass(L"X", nullptr));
 }

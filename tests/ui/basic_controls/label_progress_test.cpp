@@ -49,6 +49,30 @@ TEST(LabelAntialias, TextIsBlendedInTheTextColourInsideTheTextArea) {
   EXPECT_EQ(offColour, 0);
 }
 
+// On a fully transparent surface (a layered window's) the text brings its
+// own alpha: untouched pixels stay transparent, stroke pixels get alpha and
+// premultiplied colour no brighter than that alpha.
+TEST(LabelAntialias, TextCarriesPerPixelAlpha) {
+  YdLabel label;
+  label.ApplyAttributeString(L"text=\"Zephyra WM\" text_antialias=\"true\" normaltextcolor=\"#FF0000FF\"");
+  label.SetPosition({0, 0, 120, 30});
+  Canvas canvas(120, 30, 0);
+  label.Paint(canvas.dc(), canvas.Bounds());
+  int opaque = 0, transparent = 0, bad = 0;
+  for (int y = 0; y < 30; ++y) {
+    for (int x = 0; x < 120; ++x) {
+      const uint32_t p = canvas.At(x, y);
+      const uint32_t a = p >> 24;
+      if (p == 0) ++transparent;
+      if (a == 0xFF) opaque += (p & kRgb) == 0x0000FFu;
+      if (Blue(p) > static_cast<int>(a) || Red(p) != 0 || Green(p) != 0) ++bad;
+    }
+  }
+  EXPECT_GT(opaque, 0);
+  EXPECT_GT(transparent, 120 * 30 / 2);
+  EXPECT_EQ(bad, 0);
+}
+
 TEST(LabelAntialias, OffOrEmptyTextUsesTheBaseDrawing) {
   YdLabel label;
   label.ApplyAttributeString(L"text_antialias=\"true\" normaltextcolor=\"#FF0000FF\"");

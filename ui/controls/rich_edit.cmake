@@ -11,5 +11,5 @@ if(WIN32)
     ${CMAKE_CURRENT_LIST_DIR}/rich_edit_paint.cpp
     ${CMAKE_CURRENT_LIST_DIR}/rich_edit_filter.cpp
     ${CMAKE_CURRENT_LIST_DIR}/rich_edit_register.cpp)
-  target_link_libraries(yd_rich_edit PUBLIC yd_rich_edit_logic yd_ui_render ole32 uuid)
+  target_link_libraries(yd_rich_edit PUBLIC yd_rich_edit_logic yd_ui_controls yd_ui_render ole32 uuid)
 endif()

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ui/controls/control_geometry.h"
+#include "ui/controls/scrollbar.h"
 #include "ui/core/alpha_surface.h"
 #include "ui/core/attribute_values.h"
 #include "ui/core/paint_manager.h"
@@ -38,13 +39,15 @@ YdRichEdit::~YdRichEdit() {
 
 YdControl* YdRichEdit::QueryKind(int kind) {
   if (kind == kKindRichEdit) return this;
-  return YdControl::QueryKind(kind);
+  return YdContainer::QueryKind(kind);
 }
 
 void YdRichEdit::ApplyAttribute(const std::wstring& key, const std::wstring& value) {
   if (ApplyStyleAttribute(&style_, key, value)) {
-    if (key == L"vscrollbar" && IsTrue(value)) vbar_.exists = true;
-    if (key == L"hscrollbar" && IsTrue(value)) hbar_.exists = true;
+    // The scroll keys also make the container's bars.
+    if (key == L"vscrollbar" || key == L"autovscroll" || key == L"hscrollbar") {
+      YdContainer::ApplyAttribute(key, value);
+    }
     if (key == L"readonly") {
       read_only_ = IsTrue(value);
       if (host_) host_->SetReadOnly(read_only_);
@@ -82,12 +85,8 @@ void YdRichEdit::ApplyAttribute(const std::wstring& key, const std::wstring& val
       Invalidate();
       RefreshTextColour();
     }
-  } else if (key == L"inset") {
-    // The container's inner margin; the text sits inside it.
-    inset_ = ParseRect(AsUtf16(value));
-    NeedUpdate();
   } else {
-    YdControl::ApplyAttribute(key, value);
+    YdContainer::ApplyAttribute(key, value);
   }
 }
 
@@ -297,7 +296,7 @@ void YdRichEdit::OnMouseLeave(YdEvent& event) {
 
 void YdRichEdit::OnTimer(YdEvent& event) {
   if (host_) host_->Send(WM_TIMER, event.wParam, 0, nullptr);
-  YdControl::OnTimer(event);
+  YdContainer::OnTimer(event);
 }
 
 void YdRichEdit::OnSetCursor(YdEvent& event) {
@@ -313,7 +312,7 @@ void YdRichEdit::OnSetCursor(YdEvent& event) {
 }
 
 YdControl* YdRichEdit::FindMatching(YdFindProc proc, void* data, unsigned flags) {
-  return YdControl::FindMatching(proc, data, flags & ~static_cast<unsigned>(kFindEnabled));
+  return YdContainer::FindMatching(proc, data, flags & ~static_cast<unsigned>(kFindEnabled));
 }
 
 void YdRichEdit::OnTextNotify(DWORD code, void*) {
@@ -391,37 +390,44 @@ void YdRichEdit::SendScroll(UINT msg, WORD code) {
   if (host_) host_->Send(msg, MAKEWPARAM(code, 0), 0, nullptr);
 }
 
-void YdRichEdit::SetScrollPosition(int x, int y) {
-  if (hbar_.exists && x != hbar_.pos) {
-    hbar_.pos = x;
-    if (host_) host_->Send(WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, x), 0, nullptr);
+void YdRichEdit::SetScrollPosition(SIZE pos) {
+  if (hbar_ != nullptr && pos.cx != hbar_->GetBarPosition()) {
+    hbar_->SetBarPosition(pos.cx);
+    if (host_) host_->Send(WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, pos.cx), 0, nullptr);
   }
-  if (vbar_.exists && y != vbar_.pos) {
-    vbar_.pos = y;
-    if (host_) host_->Send(WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, y), 0, nullptr);
+  if (vbar_ != nullptr && pos.cy != vbar_->GetBarPosition()) {
+    vbar_->SetBarPosition(pos.cy);
+    if (host_) host_->Send(WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, pos.cy), 0, nullptr);
   }
 }
 
 void YdRichEdit::ShowBar(int bar, bool show) {
-  if ((bar == SB_VERT || bar == SB_BOTH) && vbar_.exists) vbar_.visible = show;
-  if ((bar == SB_HORZ || bar == SB_BOTH) && hbar_.exists) hbar_.visible = show;
+  if ((bar == SB_VERT || bar == SB_BOTH) && vbar_ != nullptr) vbar_->SetVisible(show);
+  if ((bar == SB_HORZ || bar == SB_BOTH) && hbar_ != nullptr) hbar_->SetVisible(show);
 }
 
 void YdRichEdit::EnableBars(int bars, bool show) {
-  if (bars == SB_VERT || bars == SB_BOTH) vbar_ = {true, show, vbar_.range, vbar_.pos};
-  if (bars == SB_HORZ || bars == SB_BOTH) hbar_ = {true, show, hbar_.range, hbar_.pos};
+  const bool vertical = bars == SB_VERT || bars == SB_BOTH;
+  const bool horizontal = bars == SB_HORZ || bars == SB_BOTH;
+  EnableScrollBars(vertical || vbar_ != nullptr, horizontal || hbar_ != nullptr);
+  if (vertical && vbar_ != nullptr) vbar_->SetVisible(show);
+  if (horizontal && hbar_ != nullptr) hbar_->SetVisible(show);
 }
 
 void YdRichEdit::SetBarRange(int bar, int range) {
-  YdEditBar& target = bar == SB_VERT ? vbar_ : hbar_;
-  if (!target.exists) return;
-  target.range = range > 0 ? range : 0;
-  target.visible = range > 0;
+  YdScrollbar* target = bar == SB_VERT ? vbar_ : hbar_;
+  if (target == nullptr) return;
+  if (range > 0) {
+    target->SetVisible(true);
+    target->SetBarRange(range);
+  } else {
+    target->SetVisible(false);
+  }
 }
 
 void YdRichEdit::SetBarPos(int bar, int pos) {
-  YdEditBar& target = bar == SB_VERT ? vbar_ : hbar_;
-  if (target.exists) target.pos = pos;
+  YdScrollbar* target = bar == SB_VERT ? vbar_ : hbar_;
+  if (target != nullptr) target->SetBarPosition(pos);
 }
 
 }  // namespace ZEPHYRA_NAMESPACE

@@ -5,7 +5,8 @@
 // and its paint manager. The control takes window messages before the
 // manager (as a message filter) while it has the focus or the mouse, keeps
 // a placeholder text for when it is empty and unfocused, and raises the
-// edit notifications 15, 16, 19, 20, 21 and 22.
+// edit notifications 15, 16, 19, 20, 21 and 22. It is a container for its
+// scroll bars, which the text services drive through the host.
 #pragma once
 
 #include <windows.h>
@@ -15,7 +16,7 @@
 
 #include "common/scoped_com.h"
 #include "common/yd_namespace.h"
-#include "ui/controls/control.h"
+#include "ui/controls/container.h"
 #include "ui/controls/rich_edit_logic.h"
 #include "ui/controls/text_host.h"
 #include "ui/core/ui_messages.h"
@@ -30,16 +31,9 @@ enum YdRichEditNotify : int {
   kNotifyTextChanged = 21, kNotifyMaxText = 22,
 };
 
-// The rich edit's own scroll bar record, kept until the container's bars
-// carry it: whether a bar exists, is shown, its range and position.
-struct YdEditBar {
-  bool exists = false;
-  bool visible = false;
-  int range = 0;
-  int pos = 0;
-};
+class YdScrollbar;
 
-class YdRichEdit : public YdControl, public IWindowMessageFilter {
+class YdRichEdit : public YdContainer, public IWindowMessageFilter {
  public:
   YdRichEdit();
   // Leaves the manager's filter list and releases the host and services.
@@ -77,20 +71,22 @@ class YdRichEdit : public YdControl, public IWindowMessageFilter {
   // IWindowMessageFilter
   LRESULT FilterMessage(UINT msg, WPARAM wParam, LPARAM lParam, bool& handled) override;
 
-  // Scrolling through the text services.
-  void LineUp() { SendScroll(WM_VSCROLL, SB_LINEUP); }
-  void LineDown() { SendScroll(WM_VSCROLL, SB_LINEDOWN); }
-  void PageUp() { SendScroll(WM_VSCROLL, SB_PAGEUP); }
-  void PageDown() { SendScroll(WM_VSCROLL, SB_PAGEDOWN); }
-  void HomeUp() { SendScroll(WM_VSCROLL, SB_TOP); }
-  void EndDown() { SendScroll(WM_VSCROLL, SB_BOTTOM); }
-  void LineLeft() { SendScroll(WM_HSCROLL, SB_LINEUP); }
-  void LineRight() { SendScroll(WM_HSCROLL, SB_LINEDOWN); }
-  void PageLeft() { SendScroll(WM_HSCROLL, SB_PAGEUP); }
-  void PageRight() { SendScroll(WM_HSCROLL, SB_PAGEDOWN); }
-  void HomeLeft() { SendScroll(WM_HSCROLL, SB_TOP); }
-  void EndRight() { SendScroll(WM_HSCROLL, SB_BOTTOM); }
-  void SetScrollPosition(int x, int y);
+  // The container's scrolling, done by the text services.
+  void LineUp() override { SendScroll(WM_VSCROLL, SB_LINEUP); }
+  void LineDown() override { SendScroll(WM_VSCROLL, SB_LINEDOWN); }
+  void PageUp() override { SendScroll(WM_VSCROLL, SB_PAGEUP); }
+  void PageDown() override { SendScroll(WM_VSCROLL, SB_PAGEDOWN); }
+  void HomeUp() override { SendScroll(WM_VSCROLL, SB_TOP); }
+  void EndDown() override { SendScroll(WM_VSCROLL, SB_BOTTOM); }
+  void LineLeft() override { SendScroll(WM_HSCROLL, SB_LINEUP); }
+  void LineRight() override { SendScroll(WM_HSCROLL, SB_LINEDOWN); }
+  void PageLeft() override { SendScroll(WM_HSCROLL, SB_PAGEUP); }
+  void PageRight() override { SendScroll(WM_HSCROLL, SB_PAGEDOWN); }
+  void HomeLeft() override { SendScroll(WM_HSCROLL, SB_TOP); }
+  void EndRight() override { SendScroll(WM_HSCROLL, SB_BOTTOM); }
+  // Moves the bars; a changed position goes to the services as a thumb
+  // position.
+  void SetScrollPosition(SIZE pos) override;
 
   // ---- Called by the host ----
   void ShowBar(int bar, bool show);
@@ -113,9 +109,6 @@ class YdRichEdit : public YdControl, public IWindowMessageFilter {
   bool IsPassword() const { return password_; }
   bool IsChangeEventEnabled() const { return event_change_; }
   const std::wstring& GetPreviousText() const { return previous_text_; }
-  RECT GetInset() const { return ToRECT(inset_); }
-  const YdEditBar& VerticalBar() const { return vbar_; }
-  const YdEditBar& HorizontalBar() const { return hbar_; }
   bool IsVerticalBarAutoShown() const { return auto_vbar_; }
 
   // Replaces the system's text services factory for controls initialized
@@ -131,9 +124,10 @@ class YdRichEdit : public YdControl, public IWindowMessageFilter {
   void SetServicesText(const std::wstring& text);
   void SendScroll(UINT msg, WORD code);
   CHARFORMAT2W BuildCharFormat() const;
-  // Position shrunk by the inset; the host's client rectangle is that
-  // shrunk by the normal text padding.
+  // Position shrunk by the inset, less the visible bars; the host's client
+  // rectangle is that shrunk by the normal text padding.
   RECT ContentRect() const;
+  void PlaceBars(const RECT& content);
   RECT ClientRectFor(const RECT& content) const;
   void UpdateAutoVerticalBar(const RECT& content);
   void PaintText(HDC dc, const RECT& dirty);
@@ -154,9 +148,6 @@ class YdRichEdit : public YdControl, public IWindowMessageFilter {
   bool auto_vbar_ = false;
   std::wstring previous_text_;
   bool refresh_colour_ = true;
-  YdRect inset_;
-  YdEditBar vbar_;
-  YdEditBar hbar_;
   bool filter_registered_ = false;
   bool swallow_return_char_ = false;
   bool refreshing_colour_ = false;

@@ -4,25 +4,46 @@
 // alpha surface on layered windows), and the state image order.
 #include "ui/controls/rich_edit.h"
 
+#include "ui/controls/scrollbar.h"
 #include "ui/core/alpha_surface.h"
 #include "ui/core/paint_manager.h"
 
 namespace ZEPHYRA_NAMESPACE {
 
-RECT YdRichEdit::ContentRect() const { return ToRECT(pos_.Shrunk(inset_)); }
+RECT YdRichEdit::ContentRect() const {
+  RECT rc = ToRECT(pos_.Shrunk(inset_));
+  if (vbar_ != nullptr && vbar_->IsVisible()) rc.right -= vbar_->GetFixedWidth();
+  if (hbar_ != nullptr && hbar_->IsVisible()) rc.bottom -= hbar_->GetFixedHeight();
+  return rc;
+}
+
+void YdRichEdit::PlaceBars(const RECT& content) {
+  if (vbar_ != nullptr && vbar_->IsVisible()) {
+    vbar_->SetPosition({content.right, content.top, content.right + vbar_->GetFixedWidth(), content.bottom});
+  }
+  if (hbar_ != nullptr && hbar_->IsVisible()) {
+    hbar_->SetPosition({content.left, content.bottom, content.right, content.bottom + hbar_->GetFixedHeight()});
+  }
+}
 
 RECT YdRichEdit::ClientRectFor(const RECT& content) const {
   return ToRECT(FromRECT(content).Shrunk(text_padding_.normal));
 }
 
 void YdRichEdit::SetPosition(const RECT& rc) {
+  // The control's own placement, not the container's layout: the text
+  // services decide the bars.
   YdControl::SetPosition(rc);
-  if (!host_) return;
-  const RECT content = ContentRect();
-  host_->SetClientRect(ClientRectFor(content));
-  host_->NotifyBits(kTextBitViewInsetChange | TXTBIT_CLIENTRECTCHANGE | TXTBIT_EXTENTCHANGE,
-                    kTextBitViewInsetChange | TXTBIT_CLIENTRECTCHANGE | TXTBIT_EXTENTCHANGE);
-  UpdateAutoVerticalBar(content);
+  if (host_) {
+    host_->SetClientRect(ClientRectFor(ContentRect()));
+    host_->NotifyBits(kTextBitViewInsetChange | TXTBIT_CLIENTRECTCHANGE | TXTBIT_EXTENTCHANGE,
+                      kTextBitViewInsetChange | TXTBIT_CLIENTRECTCHANGE | TXTBIT_EXTENTCHANGE);
+    UpdateAutoVerticalBar(ContentRect());
+    // The bar may have come or gone: the text area follows.
+    host_->SetClientRect(ClientRectFor(ContentRect()));
+  }
+  PlaceBars(ContentRect());
+  needs_layout_ = false;
 }
 
 bool YdRichEdit::NaturalHeightFits(const RECT& content, int barWidth) {
@@ -38,15 +59,16 @@ bool YdRichEdit::NaturalHeightFits(const RECT& content, int barWidth) {
 }
 
 void YdRichEdit::UpdateAutoVerticalBar(const RECT& content) {
-  if (!vbar_.exists) return;
-  if (!NaturalHeightFits(content, 0)) {
-    if (!vbar_.visible) {
-      vbar_.visible = true;
-      vbar_.pos = 0;
+  if (vbar_ == nullptr) return;
+  const int barWidth = vbar_->IsVisible() ? vbar_->GetFixedWidth() : 0;
+  if (!NaturalHeightFits(content, barWidth)) {
+    if (!vbar_->IsVisible()) {
+      vbar_->SetVisible(true);
+      vbar_->SetBarPosition(0);
       auto_vbar_ = true;
     }
   } else if (auto_vbar_) {
-    vbar_.visible = false;
+    vbar_->SetVisible(false);
     auto_vbar_ = false;
   }
 }
@@ -82,9 +104,13 @@ void YdRichEdit::DrawStateImage(HDC dc) {
 void YdRichEdit::Paint(HDC dc, const RECT& dirty) {
   if (!IsVisible() || dc == nullptr) return;
   YdControl::Paint(dc, dirty);
-  if (!host_) return;
-  PaintText(dc, dirty);
-  if (auto_vbar_ && NaturalHeightFits(ContentRect(), 0)) NeedUpdate();
+  if (host_) PaintText(dc, dirty);
+  if (host_ && auto_vbar_ && vbar_ != nullptr && NaturalHeightFits(ContentRect(), vbar_->GetFixedWidth())) {
+    NeedUpdate();  // the automatic bar can go
+  }
+  for (YdControl* child : children_) child->Paint(dc, dirty);
+  if (vbar_ != nullptr && vbar_->IsVisible()) vbar_->Paint(dc, dirty);
+  if (hbar_ != nullptr && hbar_->IsVisible()) hbar_->Paint(dc, dirty);
 }
 
 void YdRichEdit::PaintText(HDC dc, const RECT& dirty) {

@@ -4,6 +4,7 @@
 // focus, the installer's install-location field, and the control without
 // text services.
 #include "tests/ui/rich_edit/rich_edit_fixture.h"
+#include "ui/controls/scrollbar.h"
 
 namespace ZEPHYRA_NAMESPACE {
 namespace test {
@@ -193,15 +194,30 @@ TEST_F(RichEditTest, VerticalBarAppearsForTallTextAndGoesAgain) {
   ASSERT_NE(edit->GetHost(), nullptr);
   EXPECT_EQ(edit->GetEditStyle() & (kEditVScroll | kEditDisableNoScroll | kEditAutoVScroll),
             kEditVScroll | kEditDisableNoScroll | kEditAutoVScroll);
-  EXPECT_TRUE(edit->VerticalBar().exists);
-  EXPECT_FALSE(edit->VerticalBar().visible);
+  YdScrollbar* bar = edit->GetVerticalScrollBar();
+  ASSERT_NE(bar, nullptr) << "\"vscrollbar\" made no container bar";
+  EXPECT_EQ(edit->GetHorizontalScrollBar(), nullptr);
+  const int fullWidth = edit->GetHost()->GetClientRect().right - edit->GetHost()->GetClientRect().left;
   edit->SetText(L"one\rtwo\rthree\rfour\rfive\rsix\rseven");
   edit->SetPosition(edit->GetPosition());
-  EXPECT_TRUE(edit->VerticalBar().visible) << "seven lines fit into 40 pixels?";
+  EXPECT_TRUE(bar->IsVisible()) << "seven lines fit into 40 pixels?";
+  EXPECT_GT(bar->GetBarRange(), 0);
+  const RECT client = edit->GetHost()->GetClientRect();
+  EXPECT_LT(client.right - client.left, fullWidth) << "the text runs under the bar";
+  EXPECT_EQ(bar->GetPosition().left, client.right);
+
+  // Scrolling through the container's operations moves the text services.
+  edit->EndDown();
+  PaintNow(hwnd_);
+  EXPECT_GT(bar->GetBarPosition(), 0) << "the services did not report their scroll position";
+  edit->HomeUp();
+  EXPECT_EQ(bar->GetBarPosition(), 0);
+
   edit->SetText(L"one");
   edit->SetPosition(edit->GetPosition());
-  EXPECT_FALSE(edit->VerticalBar().visible);
+  EXPECT_FALSE(bar->IsVisible());
   EXPECT_FALSE(edit->IsVerticalBarAutoShown());
+  EXPECT_EQ(edit->GetHost()->GetClientRect().right - edit->GetHost()->GetClientRect().left, fullWidth);
 }
 
 }  // namespace

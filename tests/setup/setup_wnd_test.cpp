@@ -362,6 +362,37 @@ TEST_F(SetupWindowTest, InstallButtonRunsTheInstallToTheClosedWindow) {
   EXPECT_EQ(shown, expected);
 }
 
+TEST_F(SetupWindowTest, FailedExtractionExplainsItselfAndEndsWithItsCode) {
+  Journal journal;
+  RecordingActions actions(&journal);
+  actions.unpack_result = false;
+  int dialogs = 0;
+  bool decline_visible = true;
+  std::wstring text;
+  std::wstring caption;
+  YdSetupWnd* self = nullptr;
+  YdSetupWnd wnd(L"C:\\WiFi", 0, &actions, [&](YdMessageDlg& dlg) {
+    ++dialogs;
+    decline_visible = dlg.GetPaintManager().ControlById(kDlgDeclineId)->IsVisible();
+    text = dlg.GetPaintManager().ControlById(kDlgTextId)->GetText();
+    caption = self->GetPaintManager().ControlById(kProgressCaptionId)->GetText();
+    return kDialogConfirmed;
+  });
+  self = &wnd;
+  const HWND hwnd = wnd.GetHWND();
+  RaiseClick(wnd, kInstallButtonId);
+  ASSERT_TRUE(WaitGone(hwnd));
+  EXPECT_EQ(dialogs, 1);
+  EXPECT_FALSE(decline_visible);
+  EXPECT_EQ(text, kInstallFailedExplanation);
+  EXPECT_EQ(caption, kInstallFailedText);
+  EXPECT_EQ(wnd.Worker()->Outcome(), InstallOutcome::kExtractionFailed);
+  EXPECT_EQ(wnd.ExitCode(), kExitExtractionFailed);
+  EXPECT_EQ(Without(journal.Events(), "ring:"), std::vector<std::string>{"unpack"});
+  EXPECT_EQ(wnd.ConfirmationsAsked(), 0);  // closed without asking
+  EXPECT_EQ(g_quit_code, 0);
+}
+
 // The install thread blocks inside the service step until the test lets it
 // go, so the close request comes while it runs.
 struct BlockedService {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/mode_argument.h"
+#include "app/setup_entry.h"
 #include "app/setup_wnd_logic.h"
 #include "app/startup_checks.h"
 
@@ -357,6 +358,23 @@ TEST(SetupProgramTest, SecondSetupShowsTheRunningMessageAndReturnsZero) {
   Click(dialog, 170, 113);
   EXPECT_EQ(setup.Wait(15000), kExitOk);
   EXPECT_FALSE(::IsWindow(dialog));
+}
+
+// Last in this program: the restriction holds for the rest of the process.
+TEST(SetupProgramTest, DllNextToTheProgramIsNotLoadedOnceTheSearchIsRestricted) {
+  // Found in the program's folder while the search is not restricted...
+  HMODULE planted = ::LoadLibraryW(L"yd_planted.dll");
+  ASSERT_NE(planted, nullptr) << "the planted DLL is missing next to the test program";
+  ::FreeLibrary(planted);
+  // ...and no longer afterwards.
+  ASSERT_TRUE(RestrictDllSearchToSystem());
+  planted = ::LoadLibraryW(L"yd_planted.dll");
+  EXPECT_EQ(planted, nullptr);
+  if (planted != nullptr) ::FreeLibrary(planted);
+  // System DLLs are still found.
+  HMODULE system = ::LoadLibraryW(L"riched20.dll");
+  EXPECT_NE(system, nullptr);
+  if (system != nullptr) ::FreeLibrary(system);
 }
 
 }  // namespace

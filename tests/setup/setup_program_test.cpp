@@ -257,6 +257,29 @@ TEST(SetupProgramTest, InteractiveInstallFromTheInstallButton) {
   EXPECT_EQ(product->directory, "C:\\Program Files (x86)\\WiFi");
 }
 
+TEST(SetupProgramTest, FoldOutToggleResizesTheWizardAndBack) {
+  const std::wstring log = TempDir(L"yd_e2e_fold.log");
+  ::DeleteFileW(log.c_str());
+  SetupProcess setup("", log);
+  ASSERT_TRUE(setup.Started());
+  const HWND wizard = setup.FindWindowOf(L"ydSetupWndClass");
+  ASSERT_NE(wizard, nullptr);
+  ::Sleep(500);
+  Click(wizard, 486, 266);  // toggle 105, 13 x 13 at 480,260
+  ::Sleep(500);
+  EXPECT_EQ(WindowSize(wizard).cx, 500);
+  EXPECT_EQ(WindowSize(wizard).cy, 350);
+  Click(wizard, 486, 266);
+  ::Sleep(500);
+  EXPECT_EQ(WindowSize(wizard).cy, 280);
+  ::PostMessageW(wizard, WM_CLOSE, 0, 0);
+  const HWND dialog = setup.FindWindowOf(L"YdMessageDlg");
+  ASSERT_NE(dialog, nullptr);
+  ::Sleep(300);
+  Click(dialog, 120, 113);  // "是"
+  EXPECT_EQ(setup.Wait(15000), kExitOk);
+}
+
 TEST(SetupProgramTest, ClosingTheWelcomePageAsksAndNoKeepsTheWizard) {
   const std::wstring log = TempDir(L"yd_e2e_close.log");
   ::DeleteFileW(log.c_str());

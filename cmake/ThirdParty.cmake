@@ -1,7 +1,15 @@
 # Third-party code: zlib, GoogleTest (built from Debian's sources for every
 # target), TinyXML (Debian's source package, fetched by scripts/bootstrap) and
 # stb_image (header only).
-find_package(ZLIB REQUIRED)
+if(WIN32)
+  # The setup must be one self-contained executable: link MinGW's static
+  # zlib, never the import library of zlib1.dll that FindZLIB prefers.
+  find_library(ZEPHYRA_ZLIB_STATIC NAMES libz.a REQUIRED)
+  add_library(ZLIB::ZLIB STATIC IMPORTED)
+  set_target_properties(ZLIB::ZLIB PROPERTIES IMPORTED_LOCATION ${ZEPHYRA_ZLIB_STATIC})
+else()
+  find_package(ZLIB REQUIRED)
+endif()
 
 set(ZEPHYRA_DEPS_DIR ${PROJECT_SOURCE_DIR}/build/deps CACHE PATH "Folder of fetched third-party sources")
 

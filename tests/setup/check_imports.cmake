@@ -1,0 +1,25 @@
+# Fails when the setup executable imports a DLL that a clean Windows does
+# not have: the setup must be one self-contained file.
+# Usage: cmake -DOBJDUMP=... -DEXE=... -P check_imports.cmake
+execute_process(COMMAND ${OBJDUMP} -p ${EXE} OUTPUT_VARIABLE dump RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "objdump failed on ${EXE}")
+endif()
+set(system advapi32.dll comctl32.dll gdi32.dll kernel32.dll msimg32.dll oleaut32.dll shell32.dll
+    user32.dll msvcrt.dll ole32.dll)
+string(REGEX MATCHALL "DLL Name: [^\n]+" names "${dump}")
+list(LENGTH names count)
+if(count EQUAL 0)
+  message(FATAL_ERROR "no imports found in ${EXE}")
+endif()
+foreach(entry ${names})
+  string(REPLACE "DLL Name: " "" dll "${entry}")
+  string(STRIP "${dll}" dll)
+  string(TOLOWER "${dll}" lower)
+  list(FIND system "${lower}" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "${EXE} imports ${dll}, which is not a system DLL")
+  endif()
+  message(STATUS "import ${dll}")
+endforeach()
+message(STATUS "${count} imports, all system DLLs")

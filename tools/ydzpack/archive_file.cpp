@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "archive/ydz_format.h"
+#include "tools/ydzpack/commands.h"
 #include "tools/ydzpack/source_tree.h"
 
 namespace ZEPHYRA_NAMESPACE {
@@ -23,6 +24,19 @@ void PrintTocFailure(const TocReadResult& result) {
                    result.FormatDetail());
       break;
   }
+}
+
+int LoadArchiveAndToc(const std::string& path, ArchiveFile& archive, YdTocNode& root) {
+  if (!archive.Load(path)) {
+    std::fprintf(stderr, "ydzpack: cannot read %s\n", path.c_str());
+    return kExitUsage;
+  }
+  const TocReadResult result = ReadArchiveToc(archive.data(), archive.size(), root);
+  if (!result.ok()) {
+    PrintTocFailure(result);
+    return kExitBadArchive;
+  }
+  return kExitOk;
 }
 
 }  // namespace ZEPHYRA_NAMESPACE

@@ -24,4 +24,9 @@ class ArchiveFile {
 // error code and detail when the failure is a reported one.
 void PrintTocFailure(const TocReadResult& result);
 
+// Loads the archive at `path` and reads its table of contents into `root`,
+// printing what went wrong. Returns the exit code: kExitOk, kExitUsage when
+// the file cannot be read, kExitBadArchive when the table is malformed.
+int LoadArchiveAndToc(const std::string& path, ArchiveFile& archive, YdTocNode& root);
+
 }  // namespace ZEPHYRA_NAMESPACE

@@ -40,16 +40,9 @@ int RunList(const std::vector<std::string>& args) {
     return kExitUsage;
   }
   ArchiveFile archive;
-  if (!archive.Load(args[0])) {
-    std::fprintf(stderr, "ydzpack: cannot read %s\n", args[0].c_str());
-    return kExitUsage;
-  }
   YdTocNode root;
-  const TocReadResult result = ReadArchiveToc(archive.data(), archive.size(), root);
-  if (!result.ok()) {
-    PrintTocFailure(result);
-    return kExitBadArchive;
-  }
+  const int loaded = LoadArchiveAndToc(args[0], archive, root);
+  if (loaded != kExitOk) return loaded;
   std::printf("%-6s %-8s %12s %12s %4s  %s\n", "type", "attrs", "decoded", "stored", "conv", "path");
   ListNode(root, u"");
   return kExitOk;

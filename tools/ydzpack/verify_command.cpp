@@ -18,16 +18,9 @@ int RunVerify(const std::vector<std::string>& args) {
     return kExitUsage;
   }
   ArchiveFile archive;
-  if (!archive.Load(args[0])) {
-    std::fprintf(stderr, "ydzpack: cannot read %s\n", args[0].c_str());
-    return kExitUsage;
-  }
   YdTocNode root;
-  const TocReadResult result = ReadArchiveToc(archive.data(), archive.size(), root);
-  if (!result.ok()) {
-    PrintTocFailure(result);
-    return kExitBadArchive;
-  }
+  const int loaded = LoadArchiveAndToc(args[0], archive, root);
+  if (loaded != kExitOk) return loaded;
   // A size lie is known once the output passes the recorded size; stop there.
   const std::vector<YdEntryProblem> problems = VerifyArchiveEntries(archive.data(), root, 1);
   for (const YdEntryProblem& problem : problems) {

@@ -48,21 +48,21 @@ double SliceDifference(const Picture& p, int slice_a, int slice_b, int slice_hei
 }
 
 TEST(PngResources, EveryImageExistsWithItsSize) {
-  for (const ImageSpec& spec : SkinImages()) {
-    SCOPED_TRACE(testing::Message() << "PNG " << spec.id << " (" << spec.what << ")");
-    const Bytes png = FindPng(spec.id);
+  for (const ImageSpec& image : SkinImages()) {
+    SCOPED_TRACE(testing::Message() << "PNG " << image.id << " (" << image.what << ")");
+    const Bytes png = FindPng(image.id);
     ASSERT_FALSE(png.empty());
     PngHeader header;
     ASSERT_TRUE(ReadPngHeader(png, &header)) << "no PNG signature and header";
-    EXPECT_EQ(header.width, uint32_t(spec.width));
-    EXPECT_EQ(header.height, uint32_t(spec.height));
+    EXPECT_EQ(header.width, uint32_t(image.width));
+    EXPECT_EQ(header.height, uint32_t(image.height));
     // 8-bit RGBA: per-pixel alpha for AlphaBlend, a format every decoder reads.
     EXPECT_EQ(header.bit_depth, 8);
     EXPECT_EQ(header.colour_type, 6);
-    const Picture picture = Decode(spec.id);
+    const Picture picture = Decode(image.id);
     ASSERT_NE(picture.pixels, nullptr) << "does not decode";
-    EXPECT_EQ(picture.width, spec.width);
-    EXPECT_EQ(picture.height, spec.height);
+    EXPECT_EQ(picture.width, image.width);
+    EXPECT_EQ(picture.height, image.height);
   }
 }
 

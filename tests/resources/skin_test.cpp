@@ -252,7 +252,7 @@ struct ControlSpec {
 };
 
 const std::vector<ControlSpec>& ControlSpecs() {
-  static const std::vector<ControlSpec> specs = {
+  static const std::vector<ControlSpec> table = {
       {"ydWifiSetupWnd", 100, "VerticalLayout", 0, {}},
       {"ydWifiSetupWnd", 101, "Button", -1,
        {{"float", "true"}, {"pos", "475,0,25,25"}, {"width", "25"}, {"height", "25"}, {"notify", "click"}}},
@@ -288,7 +288,7 @@ const std::vector<ControlSpec>& ControlSpecs() {
       {"ydMessageDlg", 205, "Control", 0, {{"width", "70"}, {"height", "26"}, {"notify", "click"}, {"text", u8"确定"}}},
       {"ydMessageDlg", 206, "Control", 0, {{"width", "70"}, {"height", "26"}, {"notify", "click"}, {"text", u8"取消"}}},
   };
-  return specs;
+  return table;
 }
 
 std::string DescriptorPart(const char* descriptor, const std::string& part) {
@@ -298,22 +298,22 @@ std::string DescriptorPart(const char* descriptor, const std::string& part) {
 }
 
 TEST_F(Skin, EveryControlTheProgramLooksUp) {
-  for (const ControlSpec& spec : ControlSpecs()) {
-    SCOPED_TRACE(testing::Message() << spec.window << " control " << spec.id);
-    const Window& w = windows_[spec.window];
-    ASSERT_EQ(w.by_id.count(spec.id), 1u) << "missing";
-    const ControlNode& node = *w.by_id.at(spec.id);
-    EXPECT_STREQ(node.element->Value(), spec.element);
+  for (const ControlSpec& expected : ControlSpecs()) {
+    SCOPED_TRACE(testing::Message() << expected.window << " control " << expected.id);
+    const Window& w = windows_[expected.window];
+    ASSERT_EQ(w.by_id.count(expected.id), 1u) << "missing";
+    const ControlNode& node = *w.by_id.at(expected.id);
+    EXPECT_STREQ(node.element->Value(), expected.element);
     const auto& anc = node.ancestor_ids;
-    if (spec.ancestor > 0) {
-      EXPECT_NE(std::find(anc.begin(), anc.end(), spec.ancestor), anc.end()) << "not inside " << spec.ancestor;
+    if (expected.ancestor > 0) {
+      EXPECT_NE(std::find(anc.begin(), anc.end(), expected.ancestor), anc.end()) << "not inside " << expected.ancestor;
     }
-    if (spec.ancestor < 0) {
+    if (expected.ancestor < 0) {
       for (int page : {100, 114}) {
         EXPECT_EQ(std::find(anc.begin(), anc.end(), page), anc.end()) << "inside a page";
       }
     }
-    for (const auto& [key, want] : spec.attributes) {
+    for (const auto& [key, want] : expected.attributes) {
       const std::string k = key;
       const size_t at = k.find('@');
       if (at != std::string::npos) {

@@ -1,0 +1,13 @@
+# Drop-down (combo, its entries, spacer, buddy and drop box window), banner
+# and advert: Windows code in yd_ui_other_controls_m2.
+if(WIN32)
+  add_library(yd_ui_other_controls_m2 STATIC
+    ${CMAKE_CURRENT_LIST_DIR}/combo.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/combo_parts.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/combo_wnd.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/banner.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/advert.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/other_controls_m2.cpp)
+  target_link_libraries(yd_ui_other_controls_m2 PUBLIC yd_ui_basic_controls yd_ui_controls yd_ui_window_base yd_ui_render
+                        zephyra_options gdi32 user32)
+endif()

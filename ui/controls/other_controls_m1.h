@@ -1,0 +1,13 @@
+// other_controls_m1.h -- registration of the slider, tab control, tab item,
+// list and list element classes with the element factory.
+#pragma once
+
+#include "common/yd_namespace.h"
+
+namespace ZEPHYRA_NAMESPACE {
+
+// Registers "Slide", "TabCtrl", "TabItem", "List" and "ListElement".
+// Calling it again is harmless.
+void RegisterOtherControlsM1();
+
+}  // namespace ZEPHYRA_NAMESPACE

@@ -1,0 +1,107 @@
+// tab_item.cpp -- YdTabItem: own keys and the page shown by the selected tab.
+#include "ui/controls/tab_item.h"
+
+#include <vector>
+
+#include "ui/controls/container.h"
+#include "ui/core/attribute_values.h"
+#include "ui/core/paint_manager.h"
+
+namespace ZEPHYRA_NAMESPACE {
+
+namespace {
+
+bool Flag(const std::wstring& value) { return ParseAttributeValue(YdValueSyntax::kBool, AsUtf16(value)).flag; }
+
+}  // namespace
+
+YdControl* YdTabItem::QueryKind(int kind) {
+  if (kind == kKindTabItem) return this;
+  return YdOption::QueryKind(kind);
+}
+
+void YdTabItem::ApplyItemDefaults(const std::wstring& list) {
+  applying_defaults_ = true;
+  for (const auto& pair : ParseAttributeList(AsUtf16(list))) {
+    const std::wstring key(AsWide(pair.first));
+    if (own_keys_.count(key) == 0) ApplyAttribute(key, std::wstring(AsWide(pair.second)));
+  }
+  applying_defaults_ = false;
+}
+
+void YdTabItem::ApplyAttribute(const std::wstring& key, const std::wstring& value) {
+  if (!applying_defaults_) own_keys_.insert(key);
+  if (key == L"controlid") {
+    page_id_ = ParseAttributeValue(YdValueSyntax::kInt, AsUtf16(value)).number;
+    if (IsSelected()) ShowOwnPage();
+  } else if (key == L"showicon") {
+    show_icon_ = Flag(value);
+  } else if (key == L"showexpand") {
+    show_expand_ = Flag(value);
+  } else if (key == L"entershowexpand") {
+    enter_show_expand_ = Flag(value);
+  } else if (key == L"iconattr") {
+    icon_attr_ = value;
+  } else if (key == L"textattr") {
+    text_attr_ = value;
+  } else if (key == L"textimgattr") {
+    text_img_attr_ = value;
+  } else if (key == L"expandattr") {
+    expand_attr_ = value;
+  } else if (key == L"drag") {
+    drag_ = Flag(value);
+  } else if (key == L"selectedexpandattr") {
+    selected_expand_attr_ = value;
+  } else if (key == L"showselectedexpand") {
+    show_selected_expand_ = Flag(value);
+  } else if (key == L"disableswap") {
+    disable_swap_ = Flag(value);
+  } else {
+    YdOption::ApplyAttribute(key, value);
+    return;
+  }
+  Invalidate();
+}
+
+YdControl* YdTabItem::GetPage() const {
+  if (manager_ == nullptr || page_id_ == 0) return nullptr;
+  return manager_->ControlById(page_id_);
+}
+
+void YdTabItem::ShowOwnPage() {
+  if (manager_ == nullptr) return;
+  std::vector<YdControl*> peers;
+  if (GetGroup() != 0) {
+    if (const std::vector<YdControl*>* members = manager_->GetGroup(GetGroup())) peers = *members;
+  } else if (parent_ != nullptr) {
+    if (YdControl* found = parent_->QueryKind(kKindContainer)) {
+      auto* container = static_cast<YdContainer*>(found);
+      for (int i = 0; i < container->ChildCount(); ++i) peers.push_back(container->ChildAt(i));
+    }
+  }
+  YdControl* own = GetPage();
+  for (YdControl* peer : peers) {
+    if (peer == this || peer == nullptr) continue;
+    YdControl* found = peer->QueryKind(kKindTabItem);
+    if (found == nullptr) continue;
+    YdControl* page = static_cast<YdTabItem*>(found)->GetPage();
+    if (page != nullptr && page != own) page->SetVisible(false);
+  }
+  if (own != nullptr) own->SetVisible(true);
+}
+
+void YdTabItem::SetSelected(bool selected) {
+  YdOption::SetSelected(selected);
+  if (IsSelected()) {
+    ShowOwnPage();
+  } else if (YdControl* page = GetPage()) {
+    page->SetVisible(false);
+  }
+}
+
+void YdTabItem::Initialize() {
+  YdOption::Initialize();
+  if (IsSelected()) ShowOwnPage();
+}
+
+}  // namespace ZEPHYRA_NAMESPACE

@@ -1,0 +1,69 @@
+// tab_item.h -- YdTabItem (element "TabItem"): a tab that selects like an
+// option. Its "controlid" names the page (the control with that id in the
+// same window): selecting the tab shows that page and hides the pages of
+// the other tab items of its group (or, without a group, of its sibling
+// tab items); clearing the tab hides its page. The page rule is applied
+// again when the tree is initialised, so a tab marked "selected" in the
+// skin shows its page once the window's ids are known.
+// The icon, text and expand part keys are kept for the painting of those
+// parts; dragging to swap tabs is not offered.
+#pragma once
+
+#include <set>
+#include <string>
+
+#include "common/yd_namespace.h"
+#include "ui/controls/option.h"
+
+namespace ZEPHYRA_NAMESPACE {
+
+constexpr int kKindTabItem = 14;
+
+class YdTabItem : public YdOption {
+ public:
+  YdTabItem() = default;
+
+  int GetKind() const override { return kKindTabItem; }
+  YdControl* QueryKind(int kind) override;
+  void ApplyAttribute(const std::wstring& key, const std::wstring& value) override;
+  void SetSelected(bool selected) override;
+  void Initialize() override;
+
+  // Applies the tab control's "item" list: every pair whose key the skin
+  // has not already given this item itself (the skin builder applies an
+  // element's own keys before its parent's, so the list must not undo them).
+  void ApplyItemDefaults(const std::wstring& list);
+
+  int GetPageId() const { return page_id_; }
+  void SetPageId(int id) { page_id_ = id; }
+  // The page control (null without a manager, an id or such a control).
+  YdControl* GetPage() const;
+  bool IsShowIcon() const { return show_icon_; }
+  bool IsShowExpand() const { return show_expand_; }
+  bool IsEnterShowExpand() const { return enter_show_expand_; }
+  bool IsShowSelectedExpand() const { return show_selected_expand_; }
+  bool IsDragEnabled() const { return drag_; }
+  bool IsSwapDisabled() const { return disable_swap_; }
+  const std::wstring& GetIconAttributes() const { return icon_attr_; }
+  const std::wstring& GetTextAttributes() const { return text_attr_; }
+  const std::wstring& GetTextImageAttributes() const { return text_img_attr_; }
+  const std::wstring& GetExpandAttributes() const { return expand_attr_; }
+  const std::wstring& GetSelectedExpandAttributes() const { return selected_expand_attr_; }
+
+ private:
+  // Hides the other tabs' pages and shows this one's.
+  void ShowOwnPage();
+
+  std::set<std::wstring> own_keys_;  // keys applied other than from the item list
+  bool applying_defaults_ = false;
+  int page_id_ = 0;
+  bool show_icon_ = false;
+  bool show_expand_ = false;
+  bool enter_show_expand_ = false;
+  bool show_selected_expand_ = false;
+  bool drag_ = false;
+  bool disable_swap_ = false;
+  std::wstring icon_attr_, text_attr_, text_img_attr_, expand_attr_, selected_expand_attr_;
+};
+
+}  // namespace ZEPHYRA_NAMESPACE

@@ -1,5 +1,5 @@
-# Drop-down (combo, its entries, spacer, buddy and drop box window), banner
-# and advert: Windows code in yd_ui_other_controls_m2.
+# Drop-down (combo, its entries, spacer, buddy and drop box window), banner,
+# advert, and menu (menu, menu element, popup menu window): Windows code in yd_ui_other_controls_m2.
 if(WIN32)
   add_library(yd_ui_other_controls_m2 STATIC
     ${CMAKE_CURRENT_LIST_DIR}/combo.cpp
@@ -7,6 +7,8 @@ if(WIN32)
     ${CMAKE_CURRENT_LIST_DIR}/combo_wnd.cpp
     ${CMAKE_CURRENT_LIST_DIR}/banner.cpp
     ${CMAKE_CURRENT_LIST_DIR}/advert.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/menu.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/menu_wnd.cpp
     ${CMAKE_CURRENT_LIST_DIR}/other_controls_m2.cpp)
   target_link_libraries(yd_ui_other_controls_m2 PUBLIC yd_ui_basic_controls yd_ui_controls yd_ui_window_base yd_ui_render
                         zephyra_options gdi32 user32)

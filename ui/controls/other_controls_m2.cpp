@@ -1,5 +1,5 @@
 // other_controls_m2.cpp -- element creators of the drop-down, banner and
-// advert classes.
+// advert classes, and of the menu.
 #include "ui/controls/other_controls_m2.h"
 
 #include "ui/controls/advert.h"
@@ -7,6 +7,7 @@
 #include "ui/controls/combo.h"
 #include "ui/controls/combo_parts.h"
 #include "ui/controls/control_factory.h"
+#include "ui/controls/menu.h"
 
 namespace ZEPHYRA_NAMESPACE {
 
@@ -17,6 +18,8 @@ YdControl* CreateComboElement() { return new YdComboElement; }
 YdControl* CreateComboBuddy() { return new YdComboBuddy; }
 YdControl* CreateBanner() { return new YdBanner; }
 YdControl* CreateAdvert() { return new YdAdvert; }
+YdControl* CreateMenu() { return new YdMenu; }
+YdControl* CreateMenuElement() { return new YdMenuElement; }
 
 }  // namespace
 
@@ -26,6 +29,8 @@ void RegisterOtherControlsm2() {
   RegisterControlClass(L"ComboBuddy", &CreateComboBuddy);
   RegisterControlClass(L"Banner", &CreateBanner);
   RegisterControlClass(L"Advert", &CreateAdvert);
+  RegisterControlClass(L"Menu", &CreateMenu);
+  RegisterControlClass(L"MenuElement", &CreateMenuElement);
 }
 
 }  // namespace ZEPHYRA_NAMESPACE

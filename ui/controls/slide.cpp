@@ -154,6 +154,19 @@ void YdSlide::OnMouseLeave(YdEvent& event) {
   YdControl::OnMouseLeave(event);
 }
 
+void YdSlide::OnKeyDown(YdEvent& event) {
+  if (IsEnabled()) {
+    switch (event.key) {
+      case VK_LEFT: case VK_DOWN: SetValue(value_ - 1); return;
+      case VK_RIGHT: case VK_UP: SetValue(value_ + 1); return;
+      case VK_HOME: SetValue(minimum_); return;
+      case VK_END: SetValue(maximum_); return;
+      default: break;
+    }
+  }
+  YdControl::OnKeyDown(event);
+}
+
 YdVisualState YdSlide::ControlState() const {
   if (!IsEnabled()) return YdVisualState::kDisabled;
   if (dragging_) return YdVisualState::kPushed;

@@ -5,6 +5,7 @@
 // track is drawn with the "bk" images of the slider's state, the part before
 // the thumb with the "leftbk" images, then the thumb with the "thumb" image
 // of its own state (hot while the pointer is over it, pushed while dragged).
+// With the focus, the arrow keys step the value and Home and End jump.
 #pragma once
 
 #include <windows.h>
@@ -30,6 +31,9 @@ class YdSlide : public YdControl {
   void OnLButtonUp(YdEvent& event) override;
   void OnMouseMove(YdEvent& event) override;
   void OnMouseLeave(YdEvent& event) override;
+  // Left/Down step the value by one towards the minimum, Right/Up towards
+  // the maximum, Home and End jump to the ends.
+  void OnKeyDown(YdEvent& event) override;
   void DrawBackgroundImage(HDC dc) override;
   void DrawStateImage(HDC dc) override;
 

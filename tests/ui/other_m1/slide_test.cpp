@@ -1,7 +1,7 @@
 // slide_test.cpp -- the slider: thumb geometry and pointer mapping, the
 // skin's keys, kind answers, pressing the track, dragging the thumb (grab
 // offset kept, clamped at the ends) with notification 32 per change, the
-// disabled slider, and the track / left track / thumb painting.
+// keys of the focused slider, the disabled slider, and the track / left track / thumb painting.
 #include "tests/ui/other_m1/skin_fixture.h"
 #include "ui/controls/slide.h"
 
@@ -151,6 +151,25 @@ TEST_F(SlideTest, SetValueClampsAndNotifiesOnlyChanges) {
   slide_->SetRange(10, 20);
   EXPECT_EQ(slide_->GetValue(), 10);
   EXPECT_EQ(NotesOf(kNotifyScrollPos), (std::vector<Pair>{{slide_, 100}, {slide_, 0}, {slide_, 10}}));
+}
+
+TEST_F(SlideTest, KeysStepTheFocusedSlider) {
+  Click(110, 10);  // the thumb: takes the focus, value unchanged
+  ASSERT_EQ(manager_->GetFocusControl(), slide_);
+  Send(WM_KEYDOWN, VK_RIGHT, 1);
+  Send(WM_KEYDOWN, VK_UP, 1);
+  EXPECT_EQ(slide_->GetValue(), 52);
+  Send(WM_KEYDOWN, VK_LEFT, 1);
+  Send(WM_KEYDOWN, VK_DOWN, 1);
+  Send(WM_KEYDOWN, VK_DOWN, 1);
+  EXPECT_EQ(slide_->GetValue(), 49);
+  Send(WM_KEYDOWN, VK_END, 1);
+  Send(WM_KEYDOWN, VK_RIGHT, 1);  // at the end: no change, no notification
+  EXPECT_EQ(slide_->GetValue(), 100);
+  Send(WM_KEYDOWN, VK_HOME, 1);
+  EXPECT_EQ(slide_->GetValue(), 0);
+  EXPECT_EQ(NotesOf(kNotifyScrollPos), (std::vector<Pair>{{slide_, 51}, {slide_, 52}, {slide_, 51}, {slide_, 50},
+                                                          {slide_, 49}, {slide_, 100}, {slide_, 0}}));
 }
 
 TEST_F(SlideTest, DisabledSliderIgnoresThePointer) {

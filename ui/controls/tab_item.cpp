@@ -42,16 +42,19 @@ void YdTabItem::ApplyAttribute(const std::wstring& key, const std::wstring& valu
     enter_show_expand_ = Flag(value);
   } else if (key == L"iconattr") {
     icon_attr_ = value;
+    StylePart(icon_part_, value);
   } else if (key == L"textattr") {
     text_attr_ = value;
   } else if (key == L"textimgattr") {
     text_img_attr_ = value;
   } else if (key == L"expandattr") {
     expand_attr_ = value;
+    StylePart(expand_part_, value);
   } else if (key == L"drag") {
     drag_ = Flag(value);
   } else if (key == L"selectedexpandattr") {
     selected_expand_attr_ = value;
+    StylePart(selected_expand_part_, value);
   } else if (key == L"showselectedexpand") {
     show_selected_expand_ = Flag(value);
   } else if (key == L"disableswap") {
@@ -61,6 +64,46 @@ void YdTabItem::ApplyAttribute(const std::wstring& key, const std::wstring& valu
     return;
   }
   Invalidate();
+}
+
+void YdTabItem::StylePart(std::unique_ptr<YdControl>& part, const std::wstring& list) {
+  if (part == nullptr) {
+    part = std::make_unique<YdControl>();
+    part->SetManager(manager_);
+  }
+  part->ApplyAttributeString(list);
+}
+
+void YdTabItem::SetManager(YdPaintManager* manager) {
+  YdOption::SetManager(manager);
+  for (YdControl* part : {icon_part_.get(), expand_part_.get(), selected_expand_part_.get()}) {
+    if (part != nullptr) part->SetManager(manager);
+  }
+}
+
+YdControl* YdTabItem::ShownExpandPart() const {
+  if (IsSelected() && show_selected_expand_ && selected_expand_part_ != nullptr) return selected_expand_part_.get();
+  if (show_expand_ || (enter_show_expand_ && (state_ & kStateHot) != 0)) return expand_part_.get();
+  return nullptr;
+}
+
+void YdTabItem::PaintPart(HDC dc, YdControl* part) {
+  if (part == nullptr || !part->IsVisible()) return;
+  const POINT xy = part->GetFixedXY();
+  const int width = part->GetFixedWidth() > 0 ? part->GetFixedWidth() : pos_.right - pos_.left - xy.x;
+  const int height = part->GetFixedHeight() > 0 ? part->GetFixedHeight() : pos_.bottom - pos_.top - xy.y;
+  const RECT r{pos_.left + xy.x, pos_.top + xy.y, pos_.left + xy.x + width, pos_.top + xy.y + height};
+  RECT dirty{};
+  const RECT paint = ToRECT(paint_rect_);
+  if (!::IntersectRect(&dirty, &paint, &r)) return;
+  part->SetPosition(r);
+  part->Paint(dc, dirty);
+}
+
+void YdTabItem::DrawStateImage(HDC dc) {
+  YdOption::DrawStateImage(dc);
+  if (show_icon_) PaintPart(dc, icon_part_.get());
+  PaintPart(dc, ShownExpandPart());
 }
 
 YdControl* YdTabItem::GetPage() const {

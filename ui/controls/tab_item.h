@@ -5,10 +5,15 @@
 // tab items); clearing the tab hides its page. The page rule is applied
 // again when the tree is initialised, so a tab marked "selected" in the
 // skin shows its page once the window's ids are known.
-// The icon, text and expand part keys are kept for the painting of those
-// parts; dragging to swap tabs is not offered.
+// The icon and expand parts are plain controls styled by "iconattr" and
+// "expandattr" / "selectedexpandattr" (their "pos" is relative to the tab)
+// and painted over the tab: the icon with "showicon", the expand part with
+// "showexpand", while hot with "entershowexpand", and the selected expand
+// part instead while selected with "showselectedexpand". "textattr" and
+// "textimgattr" are kept only; dragging to swap tabs is not offered.
 #pragma once
 
+#include <memory>
 #include <set>
 #include <string>
 
@@ -28,6 +33,8 @@ class YdTabItem : public YdOption {
   void ApplyAttribute(const std::wstring& key, const std::wstring& value) override;
   void SetSelected(bool selected) override;
   void Initialize() override;
+  void SetManager(YdPaintManager* manager) override;
+  void DrawStateImage(HDC dc) override;
 
   // Applies the tab control's "item" list: every pair whose key the skin
   // has not already given this item itself (the skin builder applies an
@@ -36,6 +43,12 @@ class YdTabItem : public YdOption {
 
   int GetPageId() const { return page_id_; }
   void SetPageId(int id) { page_id_ = id; }
+  // The icon, expand and selected expand parts (null until styled).
+  YdControl* GetIconPart() const { return icon_part_.get(); }
+  YdControl* GetExpandPart() const { return expand_part_.get(); }
+  YdControl* GetSelectedExpandPart() const { return selected_expand_part_.get(); }
+  // The part painted as the expand part in the current state, or null.
+  YdControl* ShownExpandPart() const;
   // The page control (null without a manager, an id or such a control).
   YdControl* GetPage() const;
   bool IsShowIcon() const { return show_icon_; }
@@ -51,6 +64,9 @@ class YdTabItem : public YdOption {
   const std::wstring& GetSelectedExpandAttributes() const { return selected_expand_attr_; }
 
  private:
+  // A part styled by `list` (made on first use).
+  void StylePart(std::unique_ptr<YdControl>& part, const std::wstring& list);
+  void PaintPart(HDC dc, YdControl* part);
   // Hides the other tabs' pages and shows this one's.
   void ShowOwnPage();
 
@@ -63,6 +79,7 @@ class YdTabItem : public YdOption {
   bool show_selected_expand_ = false;
   bool drag_ = false;
   bool disable_swap_ = false;
+  std::unique_ptr<YdControl> icon_part_, expand_part_, selected_expand_part_;
   std::wstring icon_attr_, text_attr_, text_img_attr_, expand_attr_, selected_expand_attr_;
 };
 

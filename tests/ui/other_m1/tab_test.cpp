@@ -27,6 +27,12 @@ const wchar_t kTabSkin[] = LR"(<?xml version="1.0" encoding="utf-8"?>
     </HorizontalLayout>
     <Container name="pa" id="21" height="20" />
     <Container name="pb" id="22" height="20" />
+    <HorizontalLayout name="parts" height="20">
+      <TabItem name="deco" width="60" showicon="true" iconattr='pos="2,2,10,10" normalbkcolor="#FFFF0000"'
+               entershowexpand="true" expandattr='pos="40,0,60,20" normalbkcolor="#FF0000FF"'
+               showselectedexpand="true" selectedexpandattr='pos="40,0,60,20" normalbkcolor="#FF00FF00"'
+               normalbkcolor="#FFFFFFFF" selectedbkcolor="#FFFFFFFF" hotbkcolor="#FFFFFFFF" />
+    </HorizontalLayout>
   </VerticalLayout>
 </Window>)";
 
@@ -113,6 +119,24 @@ TEST_F(TabTest, TabsWithoutGroupHideTheirSiblingsPages) {
   Click(a);
   EXPECT_FALSE(a->IsSelected());
   EXPECT_FALSE(Shown(L"pa"));
+}
+
+TEST_F(TabTest, IconAndExpandPartsPaintInTheirStates) {
+  auto* deco = Named<YdTabItem>(L"deco", kKindTabItem);
+  ASSERT_NE(deco, nullptr);
+  ASSERT_NE(deco->GetIconPart(), nullptr);
+  const RECT r = deco->GetPosition();
+  EXPECT_EQ(Pixel(r.left + 5, r.top + 5), 0xFF0000u);    // the icon
+  EXPECT_EQ(Pixel(r.left + 50, r.top + 10), 0xFFFFFFu);  // no expand part yet
+  Move(r.left + 30, r.top + 10, false);                  // hot: the expand part
+  EXPECT_EQ(deco->ShownExpandPart(), deco->GetExpandPart());
+  EXPECT_EQ(Pixel(r.left + 50, r.top + 10), 0x0000FFu);
+  Up(r.left + 30, r.top + 10);
+  Click(r.left + 30, r.top + 10);                        // selected: the selected one
+  ASSERT_TRUE(deco->IsSelected());
+  EXPECT_EQ(Pixel(r.left + 50, r.top + 10), 0x00FF00u);
+  deco->ApplyAttribute(L"showicon", L"false");
+  EXPECT_EQ(Pixel(r.left + 5, r.top + 5), 0xFFFFFFu);
 }
 
 TEST_F(TabTest, ItemsAddedLaterJoinTheGroupAndGetTheItemList) {

@@ -16,15 +16,17 @@ YdComboWnd* YdComboWnd::Open(YdCombo* combo, const RECT& screen) {
   auto* box = new YdComboWnd(combo);
   // The object belongs to its window from here on (OnFinalDestroy).
   combo->drop_ = box;
-  if (box->Create(owner, L"", WS_POPUP | WS_CLIPCHILDREN, WS_EX_TOOLWINDOW, screen.left, screen.top,
-                  screen.right - screen.left, screen.bottom - screen.top) == nullptr) {
+  bool gone = false;
+  box->gone_ = &gone;
+  const HWND made = box->Create(owner, L"", WS_POPUP | WS_CLIPCHILDREN, WS_EX_TOOLWINDOW, screen.left, screen.top,
+                                screen.right - screen.left, screen.bottom - screen.top);
+  if (!gone) box->gone_ = nullptr;
+  if (made == nullptr) {
     // A window that got as far as WM_DESTROY gave the entries back, cleared
     // drop_ and deleted itself; otherwise nothing moved and the object is
     // still ours.
-    if (combo->drop_ == box) {
-      combo->drop_ = nullptr;
-      delete box;
-    }
+    if (combo->drop_ == box) combo->drop_ = nullptr;
+    if (!gone) delete box;
     return nullptr;
   }
   ::ShowWindow(box->GetHWND(), SW_SHOW);

@@ -33,7 +33,10 @@ class YdComboWnd : public YdWindowImplBase {
   LRESULT ProcessMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
   LRESULT OnDestroy(UINT, WPARAM, LPARAM, bool& handled) override;
   LRESULT OnKeyDown(UINT, WPARAM, LPARAM, bool& handled) override;
-  void OnFinalDestroy(HWND) override { delete this; }
+  void OnFinalDestroy(HWND) override {
+    if (gone_ != nullptr) *gone_ = true;
+    delete this;
+  }
 
  private:
   explicit YdComboWnd(YdCombo* combo) : combo_(combo) {}
@@ -42,6 +45,9 @@ class YdComboWnd : public YdWindowImplBase {
   YdCombo* combo_;
   YdContainer* root_ = nullptr;
   bool closing_ = false;
+  // Set by OnFinalDestroy while Create runs: a window that failed after
+  // WM_NCCREATE has deleted its object already.
+  bool* gone_ = nullptr;
   int chosen_ = -1;
 };
 

@@ -23,14 +23,17 @@ YdMenuWnd* YdMenuWnd::Make(HWND owner, YdMenu* menu, RECT screen, INotify* liste
   window->parent_ = parent;
   window->lender_ = lender;
   if (parent != nullptr) parent->child_ = window;
-  if (window->Create(owner, L"", WS_POPUP | WS_CLIPCHILDREN, WS_EX_TOOLWINDOW, screen.left, screen.top,
-                     screen.right - screen.left, screen.bottom - screen.top) == nullptr) {
-    // No WM_CREATE ran to completion here (the handler never fails), so the
-    // menu was not attached: give the items back and drop the menu.
-    if (parent != nullptr) parent->child_ = nullptr;
-    if (lender != nullptr) {
-      lender->ReturnSubmenu(menu);
-    }
+  bool gone = false;
+  window->gone_ = &gone;
+  const HWND made = window->Create(owner, L"", WS_POPUP | WS_CLIPCHILDREN, WS_EX_TOOLWINDOW, screen.left, screen.top,
+                                   screen.right - screen.left, screen.bottom - screen.top);
+  if (!gone) window->gone_ = nullptr;
+  if (made == nullptr) {
+    if (parent != nullptr && parent->child_ == window) parent->child_ = nullptr;
+    if (gone) return nullptr;  // its WM_DESTROY gave the items back; the manager had the menu
+    // Never created: the menu was not attached; give the items back and
+    // drop the menu.
+    if (lender != nullptr) lender->ReturnSubmenu(menu);
     delete menu;
     delete window;
     return nullptr;

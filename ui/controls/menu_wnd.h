@@ -43,7 +43,10 @@ class YdMenuWnd : public YdWindowImplBase {
   LRESULT ProcessMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
   LRESULT OnDestroy(UINT, WPARAM, LPARAM, bool& handled) override;
   LRESULT OnKeyDown(UINT, WPARAM, LPARAM, bool& handled) override;
-  void OnFinalDestroy(HWND) override { delete this; }
+  void OnFinalDestroy(HWND) override {
+    if (gone_ != nullptr) *gone_ = true;
+    delete this;
+  }
 
  private:
   YdMenuWnd(YdMenu* menu, INotify* listener) : menu_(menu), listener_(listener) {}
@@ -58,6 +61,9 @@ class YdMenuWnd : public YdWindowImplBase {
   // The entry of the parent window whose submenu this window shows.
   YdMenuElement* lender_ = nullptr;
   bool closing_ = false;
+  // Set by OnFinalDestroy while Create runs: a window that failed after
+  // WM_NCCREATE has deleted its object already.
+  bool* gone_ = nullptr;
 };
 
 }  // namespace ZEPHYRA_NAMESPACE

@@ -1,0 +1,23 @@
+# The edit family (Edit with its native edit window, SpinEdit, HotKeyEdit,
+# ExtendEdit), the picture controls (Picture, PicExtendCtrl with its parts)
+# and the native window hosts (DrawWnd, PlaceHolder). Their portable
+# decisions are in yd_other_m3_logic, tested on the host too.
+add_library(yd_other_m3_logic STATIC ${CMAKE_CURRENT_LIST_DIR}/other_m3_logic.cpp)
+target_link_libraries(yd_other_m3_logic PUBLIC zephyra_options)
+
+if(WIN32)
+  add_library(yd_ui_other_m3 STATIC
+    ${CMAKE_CURRENT_LIST_DIR}/edit.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/edit_wnd.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/spin_edit.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/hot_key_edit.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/extend_edit.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/picture.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pic_extend_ctrl.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pic_extend_parts.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/draw_wnd.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/window_placeholder.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/other_controls_m3.cpp)
+  target_link_libraries(yd_ui_other_m3 PUBLIC yd_other_m3_logic yd_ui_basic_controls yd_rich_edit yd_ui_window
+                        yd_ui_controls yd_ui_render zephyra_options msimg32 gdi32 user32)
+endif()

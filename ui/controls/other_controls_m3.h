@@ -1,0 +1,13 @@
+// other_controls_m3.h -- registers the edit family ("Edit", "SpinEdit",
+// "HotKeyEdit", "ExtendEdit"), the picture controls ("Picture",
+// "PicExtendCtrl") and the native window hosts ("DrawWnd", "PlaceHolder")
+// as elements of the skin format.
+#pragma once
+
+#include "common/yd_namespace.h"
+
+namespace ZEPHYRA_NAMESPACE {
+
+void RegisterOtherControlsm3();
+
+}  // namespace ZEPHYRA_NAMESPACE

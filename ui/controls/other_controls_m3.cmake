@@ -17,7 +17,8 @@ if(WIN32)
     ${CMAKE_CURRENT_LIST_DIR}/pic_extend_parts.cpp
     ${CMAKE_CURRENT_LIST_DIR}/draw_wnd.cpp
     ${CMAKE_CURRENT_LIST_DIR}/window_placeholder.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/wnd_control.cpp
     ${CMAKE_CURRENT_LIST_DIR}/other_controls_m3.cpp)
-  target_link_libraries(yd_ui_other_m3 PUBLIC yd_other_m3_logic yd_ui_basic_controls yd_rich_edit yd_ui_window
+  target_link_libraries(yd_ui_other_m3 PUBLIC yd_other_m3_logic yd_ui_basic_controls yd_rich_edit yd_ui_window_base yd_ui_builder
                         yd_ui_controls yd_ui_render zephyra_options msimg32 gdi32 user32)
 endif()

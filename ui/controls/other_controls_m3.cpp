@@ -11,6 +11,7 @@
 #include "ui/controls/picture.h"
 #include "ui/controls/spin_edit.h"
 #include "ui/controls/window_placeholder.h"
+#include "ui/controls/wnd_control.h"
 
 namespace ZEPHYRA_NAMESPACE {
 
@@ -30,6 +31,7 @@ void RegisterOtherControlsm3() {
   RegisterControlClass(L"PicExtendCtrl", &Make<YdPicExtendCtrl>);
   RegisterControlClass(L"DrawWnd", &Make<YdDrawWnd>);
   RegisterControlClass(L"PlaceHolder", &Make<YdWindowPlaceholder>);
+  RegisterControlClass(L"WndControl", &Make<YdWndControl>);
 }
 
 }  // namespace ZEPHYRA_NAMESPACE

@@ -1,7 +1,7 @@
 // other_controls_m3.h -- registers the edit family ("Edit", "SpinEdit",
 // "HotKeyEdit", "ExtendEdit"), the picture controls ("Picture",
-// "PicExtendCtrl") and the native window hosts ("DrawWnd", "PlaceHolder")
-// as elements of the skin format.
+// "PicExtendCtrl"), the native window hosts ("DrawWnd", "PlaceHolder")
+// and the window control ("WndControl") as elements of the skin format.
 #pragma once
 
 #include "common/yd_namespace.h"

@@ -33,6 +33,7 @@ TEST(OtherM3Factory, ElementNamesKindsAndAnswers) {
       {L"PicExtendCtrl", 23, {1, 4, 23}},
       {L"DrawWnd", 4, {1, 4}},
       {L"PlaceHolder", 4, {1, 4}},
+      {L"WndControl", 1, {1}},
   };
   for (const auto& e : expected) {
     SCOPED_TRACE(testing::Message() << "element " << std::string(e.name, e.name + wcslen(e.name)));

@@ -16,6 +16,10 @@ namespace ZEPHYRA_NAMESPACE {
 namespace test {
 
 class M3Test : public ManagerTest {
+ public:
+  // Solid test images used by the skins.
+  static void AddImages();
+
  protected:
   // Registers every element class and builds `skin` (a <Window> with the
   // controls); fails the test when nothing is built.
@@ -41,8 +45,6 @@ class M3Test : public ManagerTest {
   }
   std::vector<std::pair<YdControl*, WPARAM>> NotesOf(int type) const;
   static POINT Centre(const YdControl* c);
-  // Solid test images used by the skins.
-  static void AddImages();
 };
 
 }  // namespace test

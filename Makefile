@@ -39,11 +39,15 @@ run: build
 fuzz: bootstrap
 	@fuzz/run.sh $(FUZZ_SECONDS)
 
-# Benchmarks: unpack figures on the host and under Wine.
+# Benchmarks: unpack figures on the host and under Wine, then the drawing and
+# painting ratios under Wine.
 bench: configure
 	@cmake --build --preset host -j $(JOBS) --target ydzpack inflate_floor make_payload >/dev/null
-	@cmake --build --preset win64 -j $(JOBS) --target ydzpack inflate_floor >/dev/null
-	@bench/run_unpack_bench.sh build/host build/win64; rc=$$?; scripts/wine-session stop; exit $$rc
+	@cmake --build --preset win64 -j $(JOBS) --target ydzpack inflate_floor render_bench paint_bench >/dev/null
+	@rc=0; bench/run_unpack_bench.sh build/host build/win64 || rc=1; \
+	echo "== drawing"; scripts/wine-run build/win64/tests/ui/render/render_bench.exe || rc=1; \
+	echo "== painting"; scripts/wine-run build/win64/tests/ui/manager/paint_bench.exe || rc=1; \
+	scripts/wine-session stop; exit $$rc
 
 clean:
 	rm -rf $(addprefix build/,$(BUILDS)) build/wine build/fuzz

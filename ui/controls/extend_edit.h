@@ -9,7 +9,7 @@
 #include <string>
 
 #include "common/yd_namespace.h"
-#include "ui/controls/other_m3_logic.h"
+#include "ui/controls/edit_picture_logic.h"
 #include "ui/controls/rich_edit.h"
 
 namespace ZEPHYRA_NAMESPACE {

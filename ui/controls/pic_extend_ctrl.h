@@ -13,7 +13,7 @@
 
 #include "common/yd_namespace.h"
 #include "ui/controls/container.h"
-#include "ui/controls/other_m3_logic.h"
+#include "ui/controls/edit_picture_logic.h"
 #include "ui/controls/pic_extend_parts.h"
 
 namespace ZEPHYRA_NAMESPACE {

@@ -13,7 +13,7 @@
 #include "common/scoped_gdi.h"
 #include "common/yd_namespace.h"
 #include "ui/controls/button.h"
-#include "ui/controls/other_m3_logic.h"
+#include "ui/controls/edit_picture_logic.h"
 
 namespace ZEPHYRA_NAMESPACE {
 

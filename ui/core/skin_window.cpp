@@ -148,7 +148,7 @@ std::vector<std::u16string> NamedListsFor(const YdSkinElement& element) {
   return lists;
 }
 
-YdWindowControlData WindowControlDataFor(const YdSkinElement& element, const YdSkinSource& source,
+YdWindowControlData WindowControlDataFor(const YdSkinElement& element, const YdSkinOrigin& source,
                                          const std::u16string* windowName) {
   YdWindowControlData data;
   data.source = source;

@@ -102,9 +102,9 @@ std::vector<std::u16string> ParseStyleNames(std::u16string_view style);
 std::vector<std::u16string> NamedListsFor(const YdSkinElement& element);
 
 // Where the skin came from, kept by the builder while it builds.
-enum class YdSkinSourceKind { kText = 1, kFile = 2, kResource = 3 };
-struct YdSkinSource {
-  YdSkinSourceKind kind = YdSkinSourceKind::kText;
+enum class YdSkinOriginKind { kText = 1, kFile = 2, kResource = 3 };
+struct YdSkinOrigin {
+  YdSkinOriginKind kind = YdSkinOriginKind::kText;
   std::u16string source;         // XML text, file path or resource name
   std::u16string resourceType;
 };
@@ -112,11 +112,11 @@ struct YdSkinSource {
 // What a window control receives to build its own content later with
 // BuildWindowPart: the skin source, the window name and its element's "id".
 struct YdWindowControlData {
-  YdSkinSource source;
+  YdSkinOrigin source;
   std::optional<std::u16string> windowName;
   int id = 0;
 };
-YdWindowControlData WindowControlDataFor(const YdSkinElement& element, const YdSkinSource& source,
+YdWindowControlData WindowControlDataFor(const YdSkinElement& element, const YdSkinOrigin& source,
                                          const std::u16string* windowName);
 
 }  // namespace ZEPHYRA_NAMESPACE

@@ -166,11 +166,11 @@ TEST_F(SkinWindow, WindowPartIsFoundByIdInsideTheSelectedWindow) {
 
 TEST_F(SkinWindow, WindowControlDataCarriesSourceNameAndId) {
   const YdSkinElement& wc = Load("<WndControl id=\"300\"><Label/></WndControl>");
-  YdSkinSource source{YdSkinSourceKind::kResource, u"102", u"XML"};
+  YdSkinOrigin source{YdSkinOriginKind::kResource, u"102", u"XML"};
   const std::u16string name = u"ydWifiSetupWnd";
   YdWindowControlData data = WindowControlDataFor(wc, source, &name);
   EXPECT_EQ(data.id, 300);
-  EXPECT_EQ(data.source.kind, YdSkinSourceKind::kResource);
+  EXPECT_EQ(data.source.kind, YdSkinOriginKind::kResource);
   EXPECT_EQ(data.source.source, u"102");
   EXPECT_EQ(data.source.resourceType, u"XML");
   EXPECT_EQ(data.windowName, name);

@@ -76,6 +76,7 @@ void YdContainer::Attach(YdControl* control) {
     // A tree already attached to its window initializes late arrivals here;
     // the first tree is initialized by the manager before its first paint.
     if (manager_->GetRoot() != nullptr && manager_->GetWindow() != nullptr) control->Initialize();
+    if (manager_->GetRoot() != nullptr) manager_->IndexSubtree(control);
   }
 }
 

@@ -38,6 +38,14 @@ YdControl* IndexId(YdControl* control, void* data) {
   return nullptr;
 }
 
+YdControl* WithName(YdControl* control, void* data) {
+  return control->GetName() == *static_cast<const std::wstring*>(data) ? control : nullptr;
+}
+
+YdControl* WithId(YdControl* control, void* data) {
+  return control->GetId() == *static_cast<const int*>(data) ? control : nullptr;
+}
+
 YdControl* AtPoint(YdControl* control, void* data) {
   const POINT pt = *static_cast<POINT*>(data);
   const RECT rc = control->GetPosition();
@@ -127,22 +135,31 @@ bool YdPaintManager::AttachRoot(YdControl* root) {
   return true;
 }
 
-void YdPaintManager::IndexTree() {
+void YdPaintManager::IndexTree() { IndexSubtree(root_); }
+
+void YdPaintManager::IndexSubtree(YdControl* subtree) {
+  if (subtree == nullptr || root_ == nullptr) return;
   IndexWalk walk{&name_index_, &id_index_};
-  root_->FindMatching(IndexName, &walk, 0);
-  root_->FindMatching(IndexId, &walk, 0);
+  subtree->FindMatching(IndexName, &walk, 0);
+  subtree->FindMatching(IndexId, &walk, 0);
 }
 
 YdControl* YdPaintManager::ControlById(int id) const {
-  if (root_ == nullptr) return nullptr;
+  if (root_ == nullptr || id == 0) return nullptr;
   auto it = id_index_.find(id);
-  return it == id_index_.end() ? nullptr : it->second;
+  if (it != id_index_.end()) return it->second;
+  YdControl* found = root_->FindMatching(WithId, &id, 0);
+  if (found != nullptr) id_index_.emplace(id, found);
+  return found;
 }
 
 YdControl* YdPaintManager::ControlByName(const std::wstring& name) const {
-  if (root_ == nullptr) return nullptr;
+  if (root_ == nullptr || name.empty()) return nullptr;
   auto it = name_index_.find(name);
-  return it == name_index_.end() ? nullptr : it->second;
+  if (it != name_index_.end()) return it->second;
+  YdControl* found = root_->FindMatching(WithName, const_cast<std::wstring*>(&name), 0);
+  if (found != nullptr) name_index_.emplace(name, found);
+  return found;
 }
 
 YdControl* YdPaintManager::ControlAtPoint(POINT pt) const {

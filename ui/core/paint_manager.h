@@ -65,8 +65,13 @@ class YdPaintManager {
   // deletion; names and ids of the new tree are indexed. Returns true.
   bool AttachRoot(YdControl* root);
   YdControl* GetRoot() const { return root_; }
+  // Lookups go through the index; a miss searches the tree once and keeps
+  // what it finds, so controls added or named after AttachRoot are found.
   YdControl* ControlById(int id) const;
   YdControl* ControlByName(const std::wstring& name) const;
+  // Adds the names and ids of a subtree joining the attached tree to the
+  // index (containers call it for children added to an attached tree).
+  void IndexSubtree(YdControl* subtree);
   // Topmost visible control whose hit-test rectangle holds `pt`.
   YdControl* ControlAtPoint(POINT pt) const;
   // The visible control whose native window is `hwnd` or an ancestor of it.
@@ -245,8 +250,8 @@ class YdPaintManager {
   int layered_alpha_ = 255;
   YdFontTable fonts_;
   std::map<int, std::vector<YdControl*>> groups_;
-  std::map<std::wstring, YdControl*> name_index_;
-  std::map<int, YdControl*> id_index_;
+  mutable std::map<std::wstring, YdControl*> name_index_;
+  mutable std::map<int, YdControl*> id_index_;
   HWND tooltip_window_ = nullptr;
   HWND active_tooltip_ = nullptr;
   TOOLINFOW tool_info_{};

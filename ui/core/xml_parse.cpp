@@ -171,7 +171,12 @@ YdControl* YdXmlParse::CreateFor(const YdSkinElement& element, YdPaintManager* m
   // Not in the table, or a class no module has registered: the callback.
   if (callback_ == nullptr) return nullptr;
   control = AskBuilderCallback(callback_, name.c_str());
-  if (control != nullptr && manager != nullptr && control->QueryKind(kKindWindowControl) != nullptr) {
+  // Kind 23 is also the picture-extend control's own code, so answering it
+  // alone does not make a window control: the control must also take the
+  // window-control data, or a callback's picture-extend control would lose
+  // its XML children.
+  if (control != nullptr && manager != nullptr && control->QueryKind(kKindWindowControl) != nullptr &&
+      dynamic_cast<IYdWindowControlReceiver*>(control) != nullptr) {
     *windowControl = true;
     GiveWindowControlInfo(control, element, manager);
   }

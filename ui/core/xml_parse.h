@@ -55,7 +55,9 @@ class IYdWindowControlReceiver {
   ~IYdWindowControlReceiver() = default;
 };
 
-// The window-control kind code (QueryKind).
+// The window-control kind code (QueryKind). The picture-extend control
+// answers the same code; only a control that also implements
+// IYdWindowControlReceiver is taken for a window control.
 constexpr int kKindWindowControl = 23;
 
 class YdXmlParse {

@@ -271,6 +271,29 @@ TEST_F(SkinBuilderTest, WindowControlsReceiveTheirDataAndTheirChildrenAreNotBuil
   EXPECT_EQ(AsContainer(AsContainer(loose.get())->ChildAt(0))->ChildCount(), 1);
 }
 
+// A callback's control that answers kind 23 without taking window-control
+// data (the picture-extend control shares the code) keeps its XML children.
+class AnswersKind23Only : public YdContainer {
+ public:
+  YdControl* QueryKind(int kind) override { return kind == kKindWindowControl ? this : YdContainer::QueryKind(kind); }
+};
+
+TEST_F(SkinBuilderTest, AControlAnsweringKind23WithoutTakingWindowDataGetsItsChildren) {
+  struct MakesPictureLike : IBuilderCallback {
+    YdControl* CreateCustomControl(const wchar_t* name) override {
+      return std::wstring(name) == L"PicLike" ? new AnswersKind23Only : nullptr;
+    }
+  } cb;
+  std::unique_ptr<YdControl> root(
+      Build(manager_, L"<Window><VerticalLayout><PicLike><Control name=\"float\"/></PicLike></VerticalLayout></Window>",
+            nullptr, &cb));
+  ASSERT_NE(root, nullptr);
+  YdContainer* pic = AsContainer(AsContainer(root.get())->ChildAt(0));
+  ASSERT_NE(pic, nullptr);
+  ASSERT_EQ(pic->ChildCount(), 1);
+  EXPECT_EQ(pic->ChildAt(0)->GetName(), L"float");
+}
+
 TEST_F(SkinBuilderTest, BuildWindowPartBuildsTheContentOfTheElementWithTheId) {
   const std::wstring xml = LR"(<Root><Window name="w" size="100,100"><VerticalLayout>
       <HorizontalLayout id="5"><Control name="not this"/></HorizontalLayout>

@@ -28,6 +28,29 @@ TEST_F(ManagerTest, AttachRootIndexesNamesAndIdsFirstOneWins) {
   EXPECT_FALSE(manager_->IsControlVisible(99));
 }
 
+TEST_F(ManagerTest, ControlsAddedOrNamedAfterAttachRootAreFound) {
+  auto* root = AttachTree({});
+  auto* late = new RecordingControl(L"late", 11);
+  root->Add(late);
+  EXPECT_EQ(manager_->ControlByName(L"late"), late);
+  EXPECT_EQ(manager_->ControlById(11), late);
+  // Named after it joined the tree (the builder applies attributes after
+  // adding the children): found by a search of the tree.
+  auto* unnamed = new RecordingControl(L"", 0);
+  root->Add(unnamed);
+  unnamed->SetName(L"named later");
+  unnamed->SetId(12);
+  EXPECT_EQ(manager_->ControlByName(L"named later"), unnamed);
+  EXPECT_EQ(manager_->ControlById(12), unnamed);
+  EXPECT_EQ(manager_->ControlByName(L"nobody"), nullptr);
+  EXPECT_EQ(manager_->ControlById(404), nullptr);
+  // Destroyed: forgotten again.
+  root->Remove(late);
+  delete late;
+  EXPECT_EQ(manager_->ControlByName(L"late"), nullptr);
+  EXPECT_EQ(manager_->ControlById(11), nullptr);
+}
+
 TEST_F(ManagerTest, OldRootIsQueuedAndDeletedByTheDeletionMessage) {
   int destroyed = 0;
   auto* old = new RecordingControl(L"old", 1);

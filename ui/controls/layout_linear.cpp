@@ -295,4 +295,56 @@ YdSize MeasureContent(YdLayoutKind kind, const YdContainerBox& box,
   return result;
 }
 
+namespace {
+
+// One edit child's size inside `content`: measured, 0 filling the content
+// less the child's right (bottom) padding.
+YdSize EditChildSize(const YdLayoutChild& child, const YdRect& content) {
+  YdSize size = child.Measure(content.Width(), content.Height());
+  if (size.cx == 0) size.cx = content.Width() - child.padding.right;
+  if (size.cy == 0) size.cy = content.Height() - child.padding.bottom;
+  return size;
+}
+
+}  // namespace
+
+std::vector<std::optional<YdRect>> LayoutEditChildren(const YdRect& content,
+                                                      const std::vector<YdLayoutChild>& children) {
+  std::vector<std::optional<YdRect>> rects(children.size());
+  size_t split = children.size();
+  for (size_t i = 0; i < children.size(); ++i) {
+    if ((children[i].align & kChildAlignRight) != 0) {
+      split = i;
+      break;
+    }
+  }
+  auto place = [&](size_t i, int* x, bool fromRight) {
+    const YdLayoutChild& child = children[i];
+    if (!child.visible) return;
+    if (child.IsFloating()) {
+      rects[i] = PlaceFloatChild(child, content);
+      return;
+    }
+    const YdSize size = EditChildSize(child, content);
+    YdRect r;
+    r.top = content.top + child.padding.top;
+    r.bottom = r.top + size.cy;
+    if (fromRight) {
+      r.right = *x - child.padding.right;
+      r.left = r.right - size.cx;
+      *x = r.left - child.padding.left;
+    } else {
+      r.left = *x + child.padding.left;
+      r.right = r.left + size.cx;
+      *x = r.right + child.padding.right;
+    }
+    rects[i] = r;
+  };
+  int x = content.left;
+  for (size_t i = 0; i < split; ++i) place(i, &x, false);
+  x = content.right;
+  for (size_t i = children.size(); i > split; --i) place(i - 1, &x, true);
+  return rects;
+}
+
 }  // namespace ZEPHYRA_NAMESPACE

@@ -30,6 +30,17 @@ YdLayoutOutcome LayoutVertical(const YdContainerBox& box, const std::vector<YdLa
 YdLayoutOutcome LayoutOfKind(YdLayoutKind kind, const YdContainerBox& box,
                              const std::vector<YdLayoutChild>& children);
 
+// The children of an edit control (buttons and marks inside the text box)
+// along its content rectangle: from the first child on left to right, each
+// with its measured size after its left and top padding (a width of 0
+// takes the content width less the right padding, a height of 0 the
+// content height less the bottom padding), up to the first child with the
+// right alignment bit; from the last child back to that one right to left
+// from the content's right edge. Floating children get their float
+// placement, hidden ones no rectangle.
+std::vector<std::optional<YdRect>> LayoutEditChildren(const YdRect& content,
+                                                      const std::vector<YdLayoutChild>& children);
+
 // The size a horizontal or vertical container needs for its content when it
 // has `availableWidth` x `availableHeight` (insets and shown bars included).
 // For the overlay kind the result is the box's fixed size `fixed`.

@@ -19,6 +19,7 @@ enum class YdLayoutKind { kOverlay = 0, kHorizontal = 1, kVertical = 2 };
 
 // Child alignment bits read by the layouts and the container's painting.
 enum YdLayoutChildAlign : unsigned {
+  kChildAlignRight = 0x02,
   kChildAlignBottom = 0x04,
   kChildAlignTopmost = 0x08,
   kChildAlignCenter = 0x10,

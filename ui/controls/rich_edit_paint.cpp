@@ -4,6 +4,7 @@
 // alpha surface on layered windows), and the state image order.
 #include "ui/controls/rich_edit.h"
 
+#include "ui/controls/layout_linear.h"
 #include "ui/controls/scrollbar.h"
 #include "ui/core/alpha_surface.h"
 #include "ui/core/paint_manager.h"
@@ -42,7 +43,15 @@ void YdRichEdit::SetPosition(const RECT& rc) {
     // The bar may have come or gone: the text area follows.
     host_->SetClientRect(ClientRectFor(ContentRect()));
   }
-  PlaceBars(ContentRect());
+  const RECT content = ContentRect();
+  PlaceBars(content);
+  // Children (buttons or marks inside the box) along the content rectangle.
+  if (!children_.empty()) {
+    const auto rects = LayoutEditChildren(FromRECT(content), LayoutChildren());
+    for (size_t i = 0; i < children_.size() && i < rects.size(); ++i) {
+      if (rects[i]) children_[i]->SetPosition(ToRECT(*rects[i]));
+    }
+  }
   needs_layout_ = false;
 }
 

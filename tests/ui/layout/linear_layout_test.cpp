@@ -279,3 +279,41 @@ TEST(MeasureContent, NestedContainerMeasuresThroughItsChildren) {
 
 }  // namespace
 }  // namespace ZEPHYRA_NAMESPACE
+
+namespace ZEPHYRA_NAMESPACE {
+namespace {
+
+TEST(EditChildren, LeftRunThenRightRunFromTheRightEdge) {
+  const YdRect content{10, 5, 210, 35};  // 200 x 30
+  YdLayoutChild icon = Fixed(16, 16, {2, 3, 4, 0});
+  YdLayoutChild fill = Fixed(20, 0, {0, 0, 0, 6});     // height 0: content height less bottom padding
+  YdLayoutChild clear = Fixed(18, 18, {1, 0, 5, 0});
+  clear.align = kChildAlignRight;                       // the right run starts here
+  YdLayoutChild hidden = Fixed(30, 30);
+  hidden.visible = false;
+  YdLayoutChild arrow = Fixed(12, 0, {0, 0, 3, 0});
+  const auto rects = LayoutEditChildren(content, {icon, fill, clear, hidden, arrow});
+  ASSERT_EQ(rects.size(), 5u);
+  EXPECT_EQ(*rects[0], (YdRect{12, 8, 28, 24}));   // after left 2 / top 3 padding
+  EXPECT_EQ(*rects[1], (YdRect{32, 5, 52, 29}));   // x continues after the right padding 4
+  EXPECT_FALSE(rects[3].has_value());
+  // Right run from the last child back: arrow at the right edge less its
+  // right padding 3, then the clear button before it.
+  EXPECT_EQ(*rects[4], (YdRect{195, 5, 207, 35}));
+  EXPECT_EQ(*rects[2], (YdRect{172, 5, 190, 23}));
+}
+
+TEST(EditChildren, WidthZeroFillsAndFloatsKeepTheirPlacement) {
+  const YdRect content{0, 0, 100, 20};
+  YdLayoutChild wide = Fixed(0, 10, {0, 0, 7, 0});
+  YdLayoutChild floating = Fixed(10, 10);
+  floating.isFloat = true;
+  floating.fixedXY = {50, 5};
+  const auto rects = LayoutEditChildren(content, {wide, floating});
+  EXPECT_EQ(*rects[0], (YdRect{0, 0, 93, 10}));
+  EXPECT_EQ(*rects[1], (YdRect{50, 5, 60, 15}));
+  EXPECT_TRUE(LayoutEditChildren(content, {}).empty());
+}
+
+}  // namespace
+}  // namespace ZEPHYRA_NAMESPACE

@@ -2,6 +2,7 @@
 // the control factory, built by the XML skin builder with the attributes of
 // the installer's install-location field, typed into and read back.
 #include "tests/ui/rich_edit/rich_edit_fixture.h"
+#include "ui/controls/basic_controls.h"
 #include "ui/controls/control_factory.h"
 #include "ui/core/xml_parse.h"
 
@@ -68,6 +69,41 @@ TEST_F(RichEditTest, InstallLocationFieldBuiltFromTheSkin) {
   Type(L"2");
   EXPECT_EQ(edit->GetText(), directory + L"2");
   EXPECT_LT(DarkestChannel(TextPixels(edit)), 0x80) << "the field's text is not drawn";
+}
+
+constexpr wchar_t kSkinWithChildren[] = LR"(<Window size="300,100">
+  <Font name="Tahoma" size="14" default="true" />
+  <VerticalLayout>
+    <RichEdit name="search" pos="0,0,200,30" float="true" inset="4,2,4,2" multiline="false" rich="false">
+      <Control name="glass" width="16" height="16" padding="2,5,3,0" />
+      <Button name="clear" width="20" format="right" padding="0,0,6,0" />
+    </RichEdit>
+  </VerticalLayout>
+</Window>)";
+
+TEST_F(RichEditTest, ChildrenArePlacedAlongTheContentLeftRunAndRightRun) {
+  RegisterRichEditControls();
+  RegisterBasicControls();
+  YdXmlParse parse;
+  YdControl* root = parse.BuildWindow(nullptr, manager_, kSkinWithChildren, kXmlSourceText, L"", nullptr);
+  ASSERT_NE(root, nullptr);
+  manager_->AttachRoot(root);
+  PaintNow(hwnd_);
+  YdControl* glass = manager_->ControlByName(L"glass");
+  YdControl* clear = manager_->ControlByName(L"clear");
+  ASSERT_NE(glass, nullptr);
+  ASSERT_NE(clear, nullptr);
+  // Content 4..196 x 2..28: the glass after its padding, the clear button
+  // at the right edge less its right padding, as high as the content.
+  const RECT g = glass->GetPosition();
+  EXPECT_EQ(g.left, 6);
+  EXPECT_EQ(g.top, 7);
+  EXPECT_EQ(g.right - g.left, 16);
+  const RECT c = clear->GetPosition();
+  EXPECT_EQ(c.right, 190);
+  EXPECT_EQ(c.left, 170);
+  EXPECT_EQ(c.top, 2);
+  EXPECT_EQ(c.bottom, 28);
 }
 
 }  // namespace

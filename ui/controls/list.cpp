@@ -1,9 +1,11 @@
-// list.cpp -- YdList: own keys, row adoption, single selection and the
-// keyboard navigation.
+// list.cpp -- YdList: own keys, row adoption, single selection, the
+// keyboard navigation and the rows' tree (folding, expansion).
 #include "ui/controls/list.h"
 
 #include "ui/controls/list_element.h"
+#include "ui/controls/list_tree.h"
 #include "ui/core/attribute_values.h"
+#include "ui/core/paint_manager.h"
 
 namespace ZEPHYRA_NAMESPACE {
 
@@ -57,13 +59,104 @@ void YdList::AdoptElement(YdControl* control) {
 bool YdList::AddChild(YdControl* control) {
   if (!YdVerticalLayout::AddChild(control)) return false;
   AdoptElement(control);
+  TreeChanged();
   return true;
 }
 
 bool YdList::InsertChild(YdControl* control, int index) {
   if (!YdVerticalLayout::InsertChild(control, index)) return false;
   AdoptElement(control);
+  TreeChanged();
   return true;
+}
+
+bool YdList::RemoveChild(YdControl* control) {
+  // A removed row must not stay folded by a row it no longer follows.
+  if (YdListElement* element = AsElement(control)) element->SetFolded(false);
+  if (!YdVerticalLayout::RemoveChild(control)) return false;
+  TreeChanged();
+  return true;
+}
+
+bool YdList::RemoveChildAt(int index) {
+  if (index >= 0 && index < ChildCount()) {
+    if (YdListElement* element = AsElement(children_[static_cast<size_t>(index)])) element->SetFolded(false);
+  }
+  if (!YdVerticalLayout::RemoveChildAt(index)) return false;
+  TreeChanged();
+  return true;
+}
+
+std::vector<int> YdList::Levels() const {
+  std::vector<int> out;
+  out.reserve(children_.size());
+  for (YdControl* child : children_) {
+    const YdListElement* element = AsElement(child);
+    out.push_back(element != nullptr ? element->GetLevel() : 0);
+  }
+  return out;
+}
+
+std::vector<bool> YdList::ExpandedFlags() const {
+  std::vector<bool> out;
+  out.reserve(children_.size());
+  for (YdControl* child : children_) {
+    const YdListElement* element = AsElement(child);
+    out.push_back(element != nullptr && element->IsExpanded());
+  }
+  return out;
+}
+
+bool YdList::ElementHasChildren(int index) const {
+  return AsElement(index >= 0 && index < ChildCount() ? children_[static_cast<size_t>(index)] : nullptr) !=
+             nullptr &&
+         ListRowHasChildren(Levels(), index);
+}
+
+void YdList::TreeChanged() {
+  const std::vector<bool> folded = ListFoldedRows(Levels(), ExpandedFlags());
+  bool changed = false;
+  for (size_t i = 0; i < children_.size(); ++i) {
+    YdListElement* element = AsElement(children_[i]);
+    if (element == nullptr || element->IsFolded() == folded[i]) continue;
+    element->SetFolded(folded[i]);
+    changed = true;
+  }
+  if (changed) NeedUpdate();
+}
+
+void YdList::LayOutNow() {
+  NeedUpdate();
+  if (manager_ != nullptr && GetWidth() > 0) SetPosition(GetPosition());
+}
+
+bool YdList::ExpandElement(int index, bool expand) {
+  if (!ElementHasChildren(index)) return false;
+  YdListElement* row = AsElement(children_[static_cast<size_t>(index)]);
+  if (row->IsExpanded() == expand) return false;
+  const int selected = GetSelectedIndex();
+  const int end = ListSubtreeEnd(Levels(), index);
+  row->SetExpanded(expand);
+  TreeChanged();
+  // The selection does not stay on a row folded away: the collapsed row
+  // takes it.
+  if (!expand && selected > index && selected < end) {
+    SelectElement(index);
+    row->SetFocus();
+  }
+  LayOutNow();
+  if (expand) {
+    EnsureVisible(end - 1);
+    EnsureVisible(index);
+  }
+  row->Invalidate();
+  if (manager_ != nullptr) manager_->RaiseNotify(row, kNotifyListExpand, expand ? 1 : 0, 0);
+  return true;
+}
+
+bool YdList::ToggleElement(int index) {
+  if (!ElementHasChildren(index)) return false;
+  return ExpandElement(index, !AsElement(children_[static_cast<size_t>(index)])->IsExpanded());
 }
 
 int YdList::GetSelectedIndex() const {
@@ -99,6 +192,22 @@ bool YdList::MoveSelection(WORD key) {
     case VK_DOWN: move = YdListMove::kDown; break;
     case VK_HOME: move = YdListMove::kHome; break;
     case VK_END: move = YdListMove::kEnd; break;
+    case VK_RIGHT:
+    case VK_LEFT: {
+      const YdListTreeStep step = ListTreeKeyStep(key == VK_RIGHT, GetSelectedIndex(), Levels(), ExpandedFlags());
+      switch (step.action) {
+        case YdListTreeAction::kNone: return false;
+        case YdListTreeAction::kExpand: ExpandElement(step.row, true); return true;
+        case YdListTreeAction::kCollapse: ExpandElement(step.row, false); return true;
+        case YdListTreeAction::kSelect:
+          if (SelectElement(step.row)) {
+            children_[static_cast<size_t>(step.row)]->SetFocus();
+            EnsureVisible(step.row);
+          }
+          return true;
+      }
+      return false;
+    }
     default: return false;
   }
   const int target = ListMoveTarget(move, GetSelectedIndex(), ChildCount(), [this](int i) {

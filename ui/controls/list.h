@@ -6,11 +6,22 @@
 // cleared); the arrow keys Up and Down, Home and End move the selection
 // over the visible, enabled rows, give the new row the focus and scroll it
 // into view. Every selection change raises notification 14 from the row.
-// "indent", "clickexpand", "dbclickexpand" and "drag" are kept for callers;
-// the list itself neither expands rows nor starts drag and drop.
+// The rows form a tree through their "level" keys (list_tree.h): a row
+// with children expands or collapses on a click ("clickexpand"), on a
+// double click ("dbclickexpand"), with the Right / Left keys or through
+// ExpandElement; the rows below a collapsed row are folded away, every
+// row is indented by its level times "indent" pixels, the list is laid
+// out again at once and scrolls the expanded rows into view, and the row
+// raises kNotifyListExpand. Collapsing a row that holds the selection
+// selects the collapsed row.
+// With "drag" on, pressing a row and moving beyond the system's drag
+// distance runs DoDragDrop with a YdDataObject carrying the row's text
+// (CF_UNICODETEXT) and its name (the list element format) and a
+// YdDropSource; kNotifyListDrag comes before and after the operation.
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "common/yd_namespace.h"
 #include "ui/controls/linear_layouts.h"
@@ -18,6 +29,24 @@
 namespace ZEPHYRA_NAMESPACE {
 
 constexpr int kKindList = 25;
+
+// Notifications of the list, raised with the row as sender (types the
+// control base leaves unused):
+// - kNotifyListExpand: wParam 1 when the row was expanded, 0 collapsed;
+// - kNotifyListDrag: wParam 0 before DoDragDrop (lParam the effects the
+//   row offers), 1 after it (lParam the effect the target chose,
+//   DROPEFFECT_NONE when the drag was cancelled or failed).
+constexpr int kNotifyListExpand = 17;
+constexpr int kNotifyListDrag = 18;
+
+// Whether the pointer at `now` has left the drag box around `press`: more
+// than `threshold.cx` pixels across or `threshold.cy` down or up (the
+// system's SM_CXDRAG and SM_CYDRAG).
+inline bool PassedDragDistance(POINT press, POINT now, SIZE threshold) {
+  const long dx = now.x > press.x ? now.x - press.x : press.x - now.x;
+  const long dy = now.y > press.y ? now.y - press.y : press.y - now.y;
+  return dx > threshold.cx || dy > threshold.cy;
+}
 
 class YdListElement;
 
@@ -67,6 +96,8 @@ class YdList : public YdVerticalLayout {
   void ApplyAttribute(const std::wstring& key, const std::wstring& value) override;
   bool AddChild(YdControl* control) override;
   bool InsertChild(YdControl* control, int index) override;
+  bool RemoveChild(YdControl* control) override;
+  bool RemoveChildAt(int index) override;
   void OnKeyDown(YdEvent& event) override;
 
   // The rows' group, default sizes and the kept keys.
@@ -83,15 +114,37 @@ class YdList : public YdVerticalLayout {
   // Selects the row at `index` (a list element), clearing the others; false
   // when there is no such row or it is hidden or disabled.
   bool SelectElement(int index);
-  // Handles Up, Down, Home and End; false for other keys.
+  // Handles Up, Down, Home and End, and Right / Left where the tree gives
+  // them a step; false for other keys.
   bool MoveSelection(WORD key);
   // Scrolls the list so that the child at `index` lies inside it.
   void EnsureVisible(int index);
   // Called by a row that became selected: clears the other rows.
   void ElementSelected(YdListElement* element);
 
+  // ---- The rows as a tree ----
+  // Every child's level and expansion flag (0 and false for a child that
+  // is not a list element).
+  std::vector<int> Levels() const;
+  std::vector<bool> ExpandedFlags() const;
+  bool ElementHasChildren(int index) const;
+  // Expands or collapses the row at `index`; false when it has no children
+  // or is already so. Folds, lays out, scrolls and notifies.
+  bool ExpandElement(int index, bool expand);
+  bool ToggleElement(int index);
+  // A row's level or flag changed: folds the rows again and lays out.
+  void TreeChanged();
+
+  // ---- Drag and drop ----
+  // Runs the drag of `row` (a child of this list) to its end; the effect
+  // the target chose, or -1 when no drag could start (drag off, the row
+  // not held, no data object or COM not available on this thread).
+  int RunDrag(YdListElement* row);
+
  private:
   void AdoptElement(YdControl* control);
+  // Places the rows now (when attached), so that scrolling sees them.
+  void LayOutNow();
 
   int group_ = 0;
   int default_width_ = 0;

@@ -1,8 +1,14 @@
-// tab_ctrl.cpp -- YdTabCtrl: its two keys and the adoption of tab items.
+// tab_ctrl.cpp -- YdTabCtrl: its two keys, the adoption of tab items and
+// swapping dragged items.
 #include "ui/controls/tab_ctrl.h"
 
+#include <utility>
+#include <vector>
+
 #include "ui/controls/tab_item.h"
+#include "ui/controls/tab_swap.h"
 #include "ui/core/attribute_values.h"
+#include "ui/core/paint_manager.h"
 
 namespace ZEPHYRA_NAMESPACE {
 
@@ -41,6 +47,38 @@ bool YdTabCtrl::AddChild(YdControl* control) {
 bool YdTabCtrl::InsertChild(YdControl* control, int index) {
   if (!YdContainer::InsertChild(control, index)) return false;
   AdoptItem(control);
+  return true;
+}
+
+bool YdTabCtrl::SwapChildren(int a, int b) {
+  const int count = ChildCount();
+  if (a < 0 || b < 0 || a >= count || b >= count || a == b) return false;
+  std::swap(children_[static_cast<size_t>(a)], children_[static_cast<size_t>(b)]);
+  NeedUpdate();
+  // Placed at once: the next pointer move must see the new places.
+  if (GetWidth() > 0 || GetHeight() > 0) SetPosition(GetPosition());
+  Invalidate();
+  return true;
+}
+
+bool YdTabCtrl::DragItemTo(YdTabItem* item, POINT pt) {
+  const int from = IndexOfChild(item);
+  if (from < 0) return false;
+  std::vector<YdTabSlot> slots;
+  slots.reserve(children_.size());
+  for (YdControl* child : children_) {
+    YdControl* found = child->QueryKind(kKindTabItem);
+    const auto* tab = static_cast<YdTabItem*>(found);
+    YdTabSlot slot;
+    slot.rect = FromRECT(child->GetPosition());
+    slot.swappable = tab != nullptr && tab->IsVisible() && tab->IsEnabled() && !tab->IsSwapDisabled();
+    slots.push_back(slot);
+  }
+  // Only a dragging item may start a swap; its targets need not drag.
+  if (!item->IsDragEnabled()) slots[static_cast<size_t>(from)].swappable = false;
+  const int to = TabSwapIndex(slots, from, YdPoint{pt.x, pt.y});
+  if (to < 0 || !SwapChildren(from, to)) return false;
+  if (manager_ != nullptr) manager_->RaiseNotify(item, kNotifyTabSwap, static_cast<WPARAM>(from), to);
   return true;
 }
 

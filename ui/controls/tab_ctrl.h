@@ -5,6 +5,11 @@
 // applies a parent's keys after building its children) applies it to the
 // items already held under the same rule. The items then
 // select like grouped options, each showing its page and hiding the others'.
+// A tab item with "drag" on and "disableswap" off, pressed and dragged onto
+// a sibling tab item (which must not have "disableswap" either), swaps
+// places with it (tab_swap.h): the two children exchange their order, the
+// control is laid out again at once and the dragged item raises
+// kNotifyTabSwap.
 #pragma once
 
 #include <string>
@@ -15,6 +20,11 @@
 namespace ZEPHYRA_NAMESPACE {
 
 constexpr int kKindTabCtrl = 13;
+// Raised by a tab item that swapped places by dragging: wParam its index
+// before, lParam its index after.
+constexpr int kNotifyTabSwap = 28;
+
+class YdTabItem;
 
 class YdTabCtrl : public YdContainer {
  public:
@@ -30,6 +40,12 @@ class YdTabCtrl : public YdContainer {
   const std::wstring& GetItemAttributes() const { return item_attributes_; }
   // The group and item attributes applied to `control` when it is a tab item.
   void AdoptItem(YdControl* control);
+  // Exchanges the children at `a` and `b` and lays the control out again;
+  // false when either index is out of range or they are the same.
+  bool SwapChildren(int a, int b);
+  // The swap a drag of `item` to `pt` leads to, applied and notified;
+  // false when the pointer does not reach a tab to swap with.
+  bool DragItemTo(YdTabItem* item, POINT pt);
 
  private:
   int group_ = 0;

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "ui/controls/container.h"
+#include "ui/controls/tab_ctrl.h"
 #include "ui/core/attribute_values.h"
 #include "ui/core/paint_manager.h"
 
@@ -140,6 +141,30 @@ void YdTabItem::SetSelected(bool selected) {
   } else if (YdControl* page = GetPage()) {
     page->SetVisible(false);
   }
+}
+
+void YdTabItem::OnLButtonDown(YdEvent& event) {
+  pressing_ = IsEnabled() && PointInside(event.point);
+  YdOption::OnLButtonDown(event);
+}
+
+void YdTabItem::OnLButtonUp(YdEvent& event) {
+  pressing_ = false;
+  YdOption::OnLButtonUp(event);
+}
+
+void YdTabItem::OnMouseMove(YdEvent& event) {
+  if (pressing_ && drag_ && !disable_swap_ && parent_ != nullptr) {
+    if (YdControl* found = parent_->QueryKind(kKindTabCtrl)) {
+      if (static_cast<YdTabCtrl*>(found)->DragItemTo(this, event.point)) {
+        // The tab now lies under the pointer again: it stays pushed.
+        state_ |= kStatePushed;
+        Invalidate();
+        return;
+      }
+    }
+  }
+  YdOption::OnMouseMove(event);
 }
 
 void YdTabItem::Initialize() {

@@ -10,7 +10,11 @@
 // and painted over the tab: the icon with "showicon", the expand part with
 // "showexpand", while hot with "entershowexpand", and the selected expand
 // part instead while selected with "showselectedexpand". "textattr" and
-// "textimgattr" are kept only; dragging to swap tabs is not offered.
+// "textimgattr" are kept only.
+// With "drag" on and "disableswap" off, pressing the tab and dragging it
+// onto a sibling tab item of its tab control swaps the two (YdTabCtrl::
+// DragItemTo); releasing the button then selects the dragged tab as a
+// click would.
 #pragma once
 
 #include <memory>
@@ -35,6 +39,9 @@ class YdTabItem : public YdOption {
   void Initialize() override;
   void SetManager(YdPaintManager* manager) override;
   void DrawStateImage(HDC dc) override;
+  void OnLButtonDown(YdEvent& event) override;
+  void OnLButtonUp(YdEvent& event) override;
+  void OnMouseMove(YdEvent& event) override;
 
   // Applies the tab control's "item" list: every pair whose key the skin
   // has not already given this item itself (the skin builder applies an
@@ -79,6 +86,7 @@ class YdTabItem : public YdOption {
   bool show_selected_expand_ = false;
   bool drag_ = false;
   bool disable_swap_ = false;
+  bool pressing_ = false;  // left button went down on this tab
   std::unique_ptr<YdControl> icon_part_, expand_part_, selected_expand_part_;
   std::wstring icon_attr_, text_attr_, text_img_attr_, expand_attr_, selected_expand_attr_;
 };

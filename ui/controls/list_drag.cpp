@@ -54,6 +54,8 @@ int YdList::RunDrag(YdListElement* row) {
 
   // The drag loop ate the button up: end the press as the window would,
   // without a click, so the window lets go of the row and the capture.
+  // (Wine's drag loop instead sends the window a button up when it starts;
+  // the manager then has dropped the row already and this up finds none.)
   row->EndPressForDrag();
   if (HWND window = manager_->GetWindow()) {
     POINT pt{};

@@ -1,5 +1,5 @@
-// combo.cpp -- YdCombo: own attribute keys, the chosen entry, keyboard
-// stepping, and opening and closing its drop box window.
+// combo.cpp -- YdCombo: own attribute keys, the chosen entry, keyboard and
+// wheel stepping, and opening and closing its drop box window.
 #include "ui/controls/combo.h"
 
 #include <cwchar>
@@ -9,6 +9,7 @@
 #include "ui/controls/combo_parts.h"
 #include "ui/controls/control_geometry.h"
 #include "ui/controls/combo_wnd.h"
+#include "ui/controls/menu_navigation.h"
 #include "ui/core/event_types.h"
 #include "ui/core/paint_manager.h"
 #include "ui/core/ui_messages.h"
@@ -73,7 +74,7 @@ void YdCombo::ApplyAttribute(const std::wstring& key, const std::wstring& value)
   } else if (key == L"dropboxautoheight") {
     dropbox_auto_height_ = IsTrue(value);
   } else if (key == L"direct") {
-    direct_ = IsTrue(value);
+    direct_ = IsTrue(value) || value == L"up";
   } else if (key == L"space") {
     space_ = value;
   } else if (key == L"spacewidth") {
@@ -137,12 +138,33 @@ void YdCombo::OnKeyDown(YdEvent& event) {
     Activate(open);
     return;
   }
-  if (event.key == VK_DOWN || event.key == VK_UP) {
-    const int next = NextElement(cur_sel_, event.key == VK_DOWN ? 1 : -1);
-    if (next >= 0) SelectItem(next);
-    return;
+  switch (event.key) {
+    case VK_DOWN: StepChoice(static_cast<int>(YdNavKey::kNext)); return;
+    case VK_UP: StepChoice(static_cast<int>(YdNavKey::kPrevious)); return;
+    case VK_HOME: StepChoice(static_cast<int>(YdNavKey::kFirst)); return;
+    case VK_END: StepChoice(static_cast<int>(YdNavKey::kLast)); return;
+    default: break;
   }
   YdContainer::OnKeyDown(event);
+}
+
+void YdCombo::OnMouseWheel(YdEvent& event) {
+  // The wheel event's wParam is 1 for a turn towards the user (down).
+  if (IsEnabled() && !IsDropBoxOpen() && !readonly_) {
+    StepChoice(static_cast<int>(event.wParam == 1 ? YdNavKey::kNext : YdNavKey::kPrevious));
+    return;
+  }
+  YdContainer::OnMouseWheel(event);
+}
+
+bool YdCombo::StepChoice(int navKey) {
+  if (readonly_ || !IsEnabled() || IsDropBoxOpen()) return false;
+  std::vector<YdNavEntry> entries;
+  for (YdControl* child : children_) {
+    entries.push_back({child->IsVisible(), child->IsEnabled(), child->QueryKind(kKindComboElement) != nullptr});
+  }
+  const int next = NextHotEntry(entries, cur_sel_, static_cast<YdNavKey>(navKey), {false, 1});
+  return next >= 0 && next != cur_sel_ && SelectItem(next);
 }
 
 int YdCombo::NextElement(int from, int step) const {
@@ -178,29 +200,59 @@ bool YdCombo::SelectItem(int index) {
   return true;
 }
 
-RECT YdCombo::DropBoxRect() const {
-  const int width = dropbox_size_.cx > 0 ? dropbox_size_.cx : pos_.right - pos_.left;
-  int content = 0;
-  for (YdControl* child : children_) {
-    if (!child->IsVisible()) continue;
-    int h = child->GetFixedHeight();
-    if (h <= 0) h = default_element_height_ > 0 ? default_element_height_ : pos_.bottom - pos_.top;
-    content += h;
+YdRect YdCombo::ScreenAnchor() const {
+  POINT corners[2] = {{pos_.left, pos_.top}, {pos_.right, pos_.bottom}};
+  if (manager_ != nullptr && manager_->GetWindow() != nullptr) {
+    ::MapWindowPoints(manager_->GetWindow(), nullptr, corners, 2);
   }
-  const RECT inset = ToRECT(inset_);
-  content += inset.top + inset.bottom;
-  int height = dropbox_size_.cy > 0 ? dropbox_size_.cy : content;
-  if (dropbox_auto_height_ && content < height) height = content;
-  if (height < 1) height = 1;
-  POINT origin{pos_.left + dropbox_space_.left, pos_.bottom + dropbox_space_.top};
-  if (manager_ != nullptr && manager_->GetWindow() != nullptr) ::ClientToScreen(manager_->GetWindow(), &origin);
-  return {origin.x, origin.y, origin.x + width, origin.y + height};
+  return {corners[0].x, corners[0].y, corners[1].x, corners[1].y};
+}
+
+YdRect YdCombo::WorkArea() const {
+  const YdRect anchor = ScreenAnchor();
+  const RECT at{anchor.left, anchor.top, anchor.right, anchor.bottom};
+  MONITORINFO info{};
+  info.cbSize = sizeof(info);
+  RECT work{};
+  if (::GetMonitorInfoW(::MonitorFromRect(&at, MONITOR_DEFAULTTONEAREST), &info) != 0) {
+    work = info.rcWork;
+  } else if (::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0) == 0) {
+    work = {0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+  }
+  return {work.left, work.top, work.right, work.bottom};
+}
+
+YdComboBoxKeys YdCombo::BoxKeys() const {
+  YdComboBoxKeys keys;
+  keys.size = {dropbox_size_.cx, dropbox_size_.cy};
+  keys.autoHeight = dropbox_auto_height_;
+  keys.columns = dropbox_column_;
+  keys.upward = direct_;
+  keys.horizontal = !vertical_box_;
+  keys.defaultElement = {default_element_width_, default_element_height_};
+  keys.autoCenter = auto_center_;
+  keys.space = {dropbox_space_.left, dropbox_space_.top, dropbox_space_.right, dropbox_space_.bottom};
+  keys.inset = inset_;
+  keys.spacerWidth = space_width_ > 0 ? space_width_ : 0;
+  keys.spacerHeight = space_height_ > 0 ? space_height_ : 0;
+  keys.hasMore = !more_.empty();
+  return keys;
+}
+
+RECT YdCombo::DropBoxRect() const {
+  std::vector<YdComboBoxEntry> entries;
+  for (const YdControl* child : children_) {
+    entries.push_back({child->GetFixedWidth(), child->GetFixedHeight(), child->IsVisible()});
+  }
+  const YdRect box = PlanComboBox(ScreenAnchor(), WorkArea(), entries, BoxKeys()).box;
+  return {box.left, box.top, box.right, box.bottom};
 }
 
 bool YdCombo::OpenDropBox() {
-  if (drop_ != nullptr || !IsEnabled() || manager_ == nullptr || manager_->GetWindow() == nullptr) return false;
-  const RECT screen = DropBoxRect();
-  drop_ = YdComboWnd::Open(this, screen);
+  if (drop_ != nullptr || readonly_ || !IsEnabled() || manager_ == nullptr || manager_->GetWindow() == nullptr) {
+    return false;
+  }
+  drop_ = YdComboWnd::Open(this);
   Invalidate();
   return drop_ != nullptr;
 }
@@ -215,15 +267,8 @@ void YdCombo::CloseDropBox() {
 
 HWND YdCombo::GetDropBoxWindow() const { return drop_ != nullptr ? drop_->GetHWND() : nullptr; }
 
-void YdCombo::BoxClosed(YdComboWnd* from, int chosen) {
+void YdCombo::BoxClosed(YdComboWnd* from, int chosen, const std::vector<YdControl*>& entries) {
   if (from != drop_) return;
-  YdContainer* root = from->GetRootLayout();
-  std::vector<YdControl*> entries;
-  if (root != nullptr) {
-    for (int i = 0; i < root->ChildCount(); ++i) entries.push_back(root->ChildAt(i));
-    for (YdControl* entry : entries) from->GetPaintManager().ReleaseControl(entry);
-    root->RemoveAllChildrenNow();
-  }
   for (YdControl* entry : entries) {
     children_.push_back(entry);
     Attach(entry);

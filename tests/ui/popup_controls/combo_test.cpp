@@ -1,7 +1,8 @@
 // combo_test.cpp -- the drop-down from a literal skin: factory names, kind
 // codes and QueryKind answers, its own attribute keys, the drop box popup
 // that holds the entries while open, choosing an entry (notification 25),
-// closing without a choice, keyboard stepping and the buddy layout.
+// closing without a choice, keyboard and wheel stepping, the keys inside
+// the open box, the read-only combo and the buddy layout.
 #include "tests/ui/popup_controls/skin_window_fixture.h"
 #include "ui/controls/advert.h"
 #include "ui/controls/banner.h"
@@ -51,7 +52,7 @@ const wchar_t kComboSkin[] = LR"(<?xml version="1.0" encoding="utf-8"?>
 <Window size="300,200">
   <VerticalLayout name="page">
     <Combo name="pick" id="40" height="24" width="120" dropboxsize="0,0" defaultelementheight="20"
-           dropbox="normalbkcolor=&quot;#FFFFFFFF&quot;" readonly="true" dropboxautoheight="true"
+           dropbox="normalbkcolor=&quot;#FFFFFFFF&quot;" readonly="false" dropboxautoheight="true"
            dropboxspace="0,2,0,0" layout="vertical" text="none">
       <ComboElement name="red" text="Red" />
       <ComboElement name="green" text="Green" selected="true" />
@@ -86,7 +87,7 @@ class ComboTest : public SkinWindowTest {
 TEST_F(ComboTest, OwnKeysAreAppliedAndTheSkinsSelectedEntryIsTheChoice) {
   EXPECT_EQ(combo_->GetId(), 40);
   EXPECT_EQ(combo_->GetDefaultElementHeight(), 20);
-  EXPECT_TRUE(combo_->IsReadOnly());
+  EXPECT_FALSE(combo_->IsReadOnly());
   EXPECT_TRUE(combo_->IsVerticalDropBox());
   EXPECT_EQ(combo_->GetDropBoxAttributes(), L"normalbkcolor=\"#FFFFFFFF\"");
   EXPECT_EQ(combo_->ChildCount(), 4);
@@ -181,6 +182,86 @@ TEST_F(ComboTest, UpAndDownStepThroughEnabledEntriesAndRaise25) {
   EXPECT_EQ(steps[1].lParam, 3);
   EXPECT_FALSE(combo_->SelectItem(7));
   EXPECT_FALSE(combo_->SelectItem(-1));
+  ::SendMessageW(hwnd(), WM_KEYDOWN, VK_END, 0);
+  EXPECT_EQ(combo_->GetCurSel(), 3);
+  ::SendMessageW(hwnd(), WM_KEYDOWN, VK_HOME, 0);
+  EXPECT_EQ(combo_->GetCurSel(), 0);
+  ::SendMessageW(hwnd(), WM_KEYDOWN, VK_UP, 0);
+  EXPECT_EQ(combo_->GetCurSel(), 0);  // the first stays
+  EXPECT_EQ(log_.Of(kNotifyComboSelect).size(), 4u);
+}
+
+TEST_F(ComboTest, TheWheelOverTheClosedComboStepsTheChoice) {
+  POINT at = Centre(combo_);
+  ::ClientToScreen(hwnd(), &at);
+  const LPARAM where = MAKELPARAM(at.x, at.y);
+  ::SendMessageW(hwnd(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), where);
+  EXPECT_EQ(combo_->GetCurSel(), 3);  // down: the next enabled entry
+  ::SendMessageW(hwnd(), WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), where);
+  EXPECT_EQ(combo_->GetCurSel(), 1);
+  ::SendMessageW(hwnd(), WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), where);
+  EXPECT_EQ(combo_->GetCurSel(), 0);
+  ASSERT_EQ(log_.Of(kNotifyComboSelect).size(), 3u);
+  // Over the buddy below, the wheel does not reach the combo.
+  YdControl* buddy = manager_->ControlByName(L"buddy");
+  POINT off = Centre(buddy);
+  ::ClientToScreen(hwnd(), &off);
+  ::SendMessageW(hwnd(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), MAKELPARAM(off.x, off.y));
+  EXPECT_EQ(combo_->GetCurSel(), 0);
+}
+
+TEST_F(ComboTest, AReadOnlyComboKeepsItsChoiceAgainstTheUser) {
+  combo_->ApplyAttribute(L"readonly", L"true");
+  ASSERT_TRUE(combo_->IsReadOnly());
+  Click(hwnd(), Centre(combo_));
+  EXPECT_FALSE(combo_->IsDropBoxOpen());
+  EXPECT_FALSE(combo_->OpenDropBox());
+  combo_->SetFocus();
+  PumpMessages();
+  ::SendMessageW(hwnd(), WM_KEYDOWN, VK_DOWN, 0);
+  ::SendMessageW(hwnd(), WM_KEYDOWN, VK_F4, 0);
+  POINT at = Centre(combo_);
+  ::ClientToScreen(hwnd(), &at);
+  ::SendMessageW(hwnd(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), MAKELPARAM(at.x, at.y));
+  EXPECT_FALSE(combo_->IsDropBoxOpen());
+  EXPECT_EQ(combo_->GetCurSel(), 1);
+  EXPECT_TRUE(log_.Of(kNotifyComboSelect).empty());
+  // The program still chooses.
+  EXPECT_TRUE(combo_->SelectItem(3));
+  EXPECT_EQ(combo_->GetText(), L"Cyan");
+}
+
+TEST_F(ComboTest, KeysInTheOpenBoxMoveTheHotEntryAndReturnChooses) {
+  ASSERT_TRUE(combo_->OpenDropBox());
+  HWND box = combo_->GetDropBoxWindow();
+  PaintNow(box);
+  auto hot = [](YdControl* c) { return (c->GetStateBits() & kStateHot) != 0; };
+  // The current choice is hot first.
+  EXPECT_TRUE(hot(entries_[1]));
+  ::SendMessageW(box, WM_KEYDOWN, VK_DOWN, 0);
+  EXPECT_TRUE(hot(entries_[3]));  // "blue" is disabled
+  EXPECT_FALSE(hot(entries_[1]));
+  ::SendMessageW(box, WM_KEYDOWN, VK_DOWN, 0);
+  EXPECT_TRUE(hot(entries_[3]));
+  ::SendMessageW(box, WM_KEYDOWN, VK_HOME, 0);
+  EXPECT_TRUE(hot(entries_[0]));
+  ::SendMessageW(box, WM_KEYDOWN, VK_NEXT, 0);  // a page of four: the last enabled
+  EXPECT_TRUE(hot(entries_[3]));
+  ::SendMessageW(box, WM_KEYDOWN, VK_UP, 0);
+  EXPECT_TRUE(hot(entries_[1]));
+  EXPECT_TRUE(combo_->IsDropBoxOpen());
+  EXPECT_TRUE(log_.Of(kNotifyComboSelect).empty());  // moving is no choice
+  ::SendMessageW(box, WM_KEYDOWN, VK_END, 0);
+  ::SendMessageW(box, WM_KEYDOWN, VK_RETURN, 0);
+  PumpMessages();
+  EXPECT_FALSE(::IsWindow(box));
+  EXPECT_EQ(combo_->GetCurSel(), 3);
+  ASSERT_EQ(log_.Of(kNotifyComboSelect).size(), 1u);
+  EXPECT_EQ(log_.Of(kNotifyComboSelect)[0].wParam, 3u);
+  EXPECT_EQ(log_.Of(kNotifyComboSelect)[0].lParam, 1);
+  // Back in the combo, no entry keeps the box's hot mark.
+  EXPECT_FALSE(hot(entries_[3]));
+  EXPECT_EQ(combo_->ChildCount(), 4);
 }
 
 TEST_F(ComboTest, TheBuddyFindsItsComboAndOpensIt) {

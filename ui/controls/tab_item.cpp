@@ -46,8 +46,10 @@ void YdTabItem::ApplyAttribute(const std::wstring& key, const std::wstring& valu
     StylePart(icon_part_, value);
   } else if (key == L"textattr") {
     text_attr_ = value;
+    StylePart(text_part_, value);
   } else if (key == L"textimgattr") {
     text_img_attr_ = value;
+    StylePart(text_img_part_, value);
   } else if (key == L"expandattr") {
     expand_attr_ = value;
     StylePart(expand_part_, value);
@@ -77,7 +79,8 @@ void YdTabItem::StylePart(std::unique_ptr<YdControl>& part, const std::wstring& 
 
 void YdTabItem::SetManager(YdPaintManager* manager) {
   YdOption::SetManager(manager);
-  for (YdControl* part : {icon_part_.get(), expand_part_.get(), selected_expand_part_.get()}) {
+  for (YdControl* part : {icon_part_.get(), expand_part_.get(), selected_expand_part_.get(), text_part_.get(),
+                          text_img_part_.get()}) {
     if (part != nullptr) part->SetManager(manager);
   }
 }
@@ -105,6 +108,19 @@ void YdTabItem::DrawStateImage(HDC dc) {
   YdOption::DrawStateImage(dc);
   if (show_icon_) PaintPart(dc, icon_part_.get());
   PaintPart(dc, ShownExpandPart());
+}
+
+void YdTabItem::DrawControlText(HDC dc) {
+  if (text_img_part_ != nullptr) {
+    PaintPart(dc, text_img_part_.get());
+  } else if (text_part_ != nullptr) {
+    // Only on a change: SetText invalidates, and this runs inside a paint.
+    if (text_part_->GetText() != GetText()) text_part_->SetText(GetText());
+    text_part_->SetStateBits(state_);
+    PaintPart(dc, text_part_.get());
+  } else {
+    YdOption::DrawControlText(dc);
+  }
 }
 
 YdControl* YdTabItem::GetPage() const {

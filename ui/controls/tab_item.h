@@ -9,8 +9,12 @@
 // "expandattr" / "selectedexpandattr" (their "pos" is relative to the tab)
 // and painted over the tab: the icon with "showicon", the expand part with
 // "showexpand", while hot with "entershowexpand", and the selected expand
-// part instead while selected with "showselectedexpand". "textattr" and
-// "textimgattr" are kept only.
+// part instead while selected with "showselectedexpand". The text part,
+// styled by "textattr", draws the tab's text in its own place, font,
+// colours and alignment (it follows the tab's state, so "selectedtextcolor"
+// in the list applies while the tab is selected); the text image part,
+// styled by "textimgattr", is painted instead of any text (an image that
+// shows the caption). Without either the tab draws its text as an option.
 // With "drag" on and "disableswap" off, pressing the tab and dragging it
 // onto a sibling tab item of its tab control swaps the two (YdTabCtrl::
 // DragItemTo); releasing the button then selects the dragged tab as a
@@ -39,6 +43,7 @@ class YdTabItem : public YdOption {
   void Initialize() override;
   void SetManager(YdPaintManager* manager) override;
   void DrawStateImage(HDC dc) override;
+  void DrawControlText(HDC dc) override;
   void OnLButtonDown(YdEvent& event) override;
   void OnLButtonUp(YdEvent& event) override;
   void OnMouseMove(YdEvent& event) override;
@@ -50,10 +55,13 @@ class YdTabItem : public YdOption {
 
   int GetPageId() const { return page_id_; }
   void SetPageId(int id) { page_id_ = id; }
-  // The icon, expand and selected expand parts (null until styled).
+  // The icon, expand, selected expand, text and text image parts (null
+  // until styled).
   YdControl* GetIconPart() const { return icon_part_.get(); }
   YdControl* GetExpandPart() const { return expand_part_.get(); }
   YdControl* GetSelectedExpandPart() const { return selected_expand_part_.get(); }
+  YdControl* GetTextPart() const { return text_part_.get(); }
+  YdControl* GetTextImagePart() const { return text_img_part_.get(); }
   // The part painted as the expand part in the current state, or null.
   YdControl* ShownExpandPart() const;
   // The page control (null without a manager, an id or such a control).
@@ -87,7 +95,7 @@ class YdTabItem : public YdOption {
   bool drag_ = false;
   bool disable_swap_ = false;
   bool pressing_ = false;  // left button went down on this tab
-  std::unique_ptr<YdControl> icon_part_, expand_part_, selected_expand_part_;
+  std::unique_ptr<YdControl> icon_part_, expand_part_, selected_expand_part_, text_part_, text_img_part_;
   std::wstring icon_attr_, text_attr_, text_img_attr_, expand_attr_, selected_expand_attr_;
 };
 

@@ -1,10 +1,11 @@
 // scoped_com.h -- owning wrappers for COM: interface pointers (released once),
-// the thread's apartment (uninitialised once) and BSTR strings.
+// the thread's apartment and OLE (uninitialised once) and BSTR strings.
 #pragma once
 
 #ifdef _WIN32
 
 #include <objbase.h>
+#include <ole2.h>
 #include <oleauto.h>
 
 #include <utility>
@@ -68,6 +69,23 @@ class ScopedComApartment {
   }
   bool Succeeded() const { return SUCCEEDED(result_); }
   HRESULT Result() const { return result_; }
+
+ private:
+  HRESULT result_;
+};
+
+// Initialises OLE for the calling thread (COM in a single-threaded apartment
+// plus the clipboard, drag and drop and in-place activation); uninitialises
+// it on destruction when the initialisation succeeded.
+class ScopedOleInitialize {
+ public:
+  ScopedOleInitialize() : result_(::OleInitialize(nullptr)) {}
+  ScopedOleInitialize(const ScopedOleInitialize&) = delete;
+  ScopedOleInitialize& operator=(const ScopedOleInitialize&) = delete;
+  ~ScopedOleInitialize() {
+    if (SUCCEEDED(result_)) ::OleUninitialize();
+  }
+  bool Succeeded() const { return SUCCEEDED(result_); }
 
  private:
   HRESULT result_;

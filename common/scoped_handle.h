@@ -84,6 +84,15 @@ struct FindHandleTraits {
 };
 using ScopedFindHandle = ScopedGeneric<FindHandleTraits>;
 
+// A module loaded with LoadLibrary; released with FreeLibrary.
+struct ModuleTraits {
+  using Handle = HMODULE;
+  static Handle Null() { return nullptr; }
+  static bool IsValid(Handle h) { return h != nullptr; }
+  static void Close(Handle h) { ::FreeLibrary(h); }
+};
+using ScopedModule = ScopedGeneric<ModuleTraits>;
+
 }  // namespace ZEPHYRA_NAMESPACE
 
 #endif  // _WIN32

@@ -1,0 +1,23 @@
+// active_x_controls.cpp -- element names of the ActiveX host and the web
+// browser.
+#include "ui/controls/active_x_controls.h"
+
+#include "ui/controls/active_x.h"
+#include "ui/controls/control_factory.h"
+#include "ui/controls/web_browser.h"
+
+namespace ZEPHYRA_NAMESPACE {
+
+namespace {
+template <typename T>
+YdControl* Make() {
+  return new T;
+}
+}  // namespace
+
+void RegisterActiveXControls() {
+  RegisterControlClass(L"ActiveX", &Make<YdActiveX>);
+  RegisterControlClass(L"WebBrowser", &Make<YdWebBrowser>);
+}
+
+}  // namespace ZEPHYRA_NAMESPACE

@@ -1,0 +1,45 @@
+// active_x_logic.h -- the decisions of the ActiveX host, kept apart from the
+// COM calls that apply them: what form a "clsid" value has, which rectangles
+// the hosted object and its host window get, the document-host flags that
+// follow the host's attributes, and which window messages a windowless
+// object is offered.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "common/yd_namespace.h"
+
+namespace ZEPHYRA_NAMESPACE {
+
+// A "clsid" value: a braced class id ("{...}"), a program id
+// ("Shell.Explorer.2"), or nothing usable.
+enum class YdClassNameForm { kEmpty, kGuid, kProgId };
+YdClassNameForm ClassifyClassName(const std::wstring& text);
+
+// Where the pieces of a hosted object go for a control at `controlPos`
+// (client coordinates of the manager's window). A windowed object lives in
+// a host child window placed on the control, so its own rectangle starts
+// at (0, 0); a windowless object draws straight into the manager's window
+// at the control's rectangle.
+struct YdActiveXRects {
+  RECT hostWindow;  // the host child window (windowed objects only)
+  RECT object;      // SetObjectRects / DoVerb position rectangle
+};
+YdActiveXRects ActiveXRectsFor(const RECT& controlPos, bool windowless);
+
+// DOCHOSTUIINFO flags for a document object: no 3-D border unless
+// "enable3dborder", no scroll bars unless "enablescrollbar".
+DWORD DocHostFlagsFor(bool border3d, bool scrollBar);
+
+// Pixels to HIMETRIC (0.01 mm) at `dpi` pixels per inch, rounded.
+LONG PixelsToHimetric(int pixels, int dpi);
+
+// Messages a windowless object receives through OnWindowMessage: the
+// mouse messages inside its rectangle (or all of them while it holds the
+// capture) and the keyboard messages while its control has the focus.
+bool IsWindowlessMouseMessage(UINT msg);
+bool IsWindowlessKeyMessage(UINT msg);
+
+}  // namespace ZEPHYRA_NAMESPACE

@@ -1,8 +1,12 @@
-// menu_wnd.cpp -- YdMenuWnd: popup menu windows, their submenu chain and
-// the report of the chosen entry.
+// menu_wnd.cpp -- YdMenuWnd: popup menu windows, their submenu chain, the
+// keyboard and the report of the chosen entry.
 #include "ui/controls/menu_wnd.h"
 
+#include <string>
+#include <vector>
+
 #include "ui/controls/menu.h"
+#include "ui/controls/menu_navigation.h"
 
 namespace ZEPHYRA_NAMESPACE {
 
@@ -13,6 +17,15 @@ constexpr wchar_t kWindowProperty[] = L"YdMenuWnd";
 // Every entry of `menu` reports its click to the window.
 void EnableClicks(YdMenu* menu) {
   for (int i = 0; i < menu->ChildCount(); ++i) menu->ChildAt(i)->SetNotifyEnabled(kNotifyClick, true);
+}
+
+std::vector<YdNavEntry> NavInfo(YdMenu* menu) {
+  std::vector<YdNavEntry> out;
+  for (int i = 0; i < menu->ChildCount(); ++i) {
+    YdControl* c = menu->ChildAt(i);
+    out.push_back({c->IsVisible(), c->IsEnabled(), c->QueryKind(kKindMenuElement) != nullptr});
+  }
+  return out;
 }
 
 }  // namespace
@@ -107,9 +120,101 @@ void YdMenuWnd::CloseChain() {
   if (top->GetHWND() != nullptr) ::PostMessageW(top->GetHWND(), WM_CLOSE, 0, 0);
 }
 
+void YdMenuWnd::SetHotEntry(int index) {
+  if (index < 0 || index >= menu_->ChildCount()) return;
+  for (int i = 0; i < menu_->ChildCount(); ++i) {
+    YdControl* e = menu_->ChildAt(i);
+    const uint8_t bits = e->GetStateBits();
+    const uint8_t want = i == index ? static_cast<uint8_t>(bits | kStateHot) : static_cast<uint8_t>(bits & ~kStateHot);
+    if (want != bits) {
+      e->SetStateBits(want);
+      e->Invalidate();
+    }
+  }
+  hot_ = index;
+}
+
+int YdMenuWnd::CurrentEntry() const {
+  int current = hot_;
+  for (int i = 0; i < menu_->ChildCount(); ++i) {
+    if (i != hot_ && (menu_->ChildAt(i)->GetStateBits() & kStateHot) != 0) current = i;
+  }
+  return current;
+}
+
+void YdMenuWnd::Enter(int index, bool choosePlain) {
+  YdControl* found = index >= 0 && index < menu_->ChildCount() ? menu_->ChildAt(index)->QueryKind(kKindMenuElement)
+                                                               : nullptr;
+  if (found == nullptr || !found->IsVisible() || !found->IsEnabled()) return;
+  auto* item = static_cast<YdMenuElement*>(found);
+  SetHotEntry(index);
+  if (item->HasSubmenu()) {
+    if (!OpenSubmenu(item) || child_ == nullptr) return;
+    child_->SetHotEntry(NextHotEntry(NavInfo(child_->menu_), -1, YdNavKey::kFirst, {true, 1}));
+    ::SetForegroundWindow(child_->GetHWND());
+  } else if (choosePlain) {
+    // The same path as a click: the entry's own activation raises the
+    // notification this window reports.
+    YdEvent event;
+    event.type = kEventActivate;
+    event.sender = item;
+    event.timestamp = ::GetTickCount();
+    item->Activate(event);
+  }
+}
+
+void YdMenuWnd::Back() {
+  back_ = true;
+  ::PostMessageW(GetHWND(), WM_CLOSE, 0, 0);
+}
+
 LRESULT YdMenuWnd::OnKeyDown(UINT, WPARAM wParam, LPARAM, bool& handled) {
-  handled = wParam == VK_ESCAPE;
-  if (handled) ::PostMessageW(GetHWND(), WM_CLOSE, 0, 0);
+  handled = true;
+  if (closing_) return 0;
+  switch (wParam) {
+    case VK_UP:
+    case VK_DOWN:
+    case VK_HOME:
+    case VK_END: {
+      const YdNavKey key = wParam == VK_UP     ? YdNavKey::kPrevious
+                           : wParam == VK_DOWN ? YdNavKey::kNext
+                           : wParam == VK_HOME ? YdNavKey::kFirst
+                                               : YdNavKey::kLast;
+      SetHotEntry(NextHotEntry(NavInfo(menu_), CurrentEntry(), key, {true, 1}));
+      return 0;
+    }
+    case VK_RIGHT: Enter(CurrentEntry(), false); return 0;
+    case VK_RETURN: Enter(CurrentEntry(), true); return 0;
+    case VK_LEFT:
+      if (parent_ != nullptr) Back();
+      return 0;
+    case VK_ESCAPE:
+      if (parent_ != nullptr) {
+        Back();
+      } else {
+        ::PostMessageW(GetHWND(), WM_CLOSE, 0, 0);
+      }
+      return 0;
+    default:
+      handled = false;
+      return 0;
+  }
+}
+
+LRESULT YdMenuWnd::OnChar(UINT, WPARAM wParam, LPARAM, bool& handled) {
+  handled = false;
+  const auto letter = static_cast<wchar_t>(wParam);
+  if (closing_ || letter < L' ') return 0;
+  std::vector<std::wstring> texts;
+  for (int i = 0; i < menu_->ChildCount(); ++i) texts.push_back(menu_->ChildAt(i)->GetText());
+  const YdAccelMatch match = MatchAccelerator(NavInfo(menu_), texts, CurrentEntry(), letter);
+  if (match.index < 0) return 0;
+  handled = true;
+  if (match.unique) {
+    Enter(match.index, true);
+  } else {
+    SetHotEntry(match.index);
+  }
   return 0;
 }
 
@@ -120,6 +225,16 @@ LRESULT YdMenuWnd::OnDestroy(UINT, WPARAM, LPARAM, bool& handled) {
   YdPaintManager& manager = GetPaintManager();
   manager.RemoveNotifyListener(this);
   ::RemovePropW(GetHWND(), kWindowProperty);
+  for (int i = 0; i < menu_->ChildCount(); ++i) {
+    YdControl* e = menu_->ChildAt(i);
+    e->SetStateBits(static_cast<uint8_t>(e->GetStateBits() & ~kStateHot));
+  }
+  if (back_ && parent_ != nullptr && !parent_->closing_ && lender_ != nullptr) {
+    // Closed from the keyboard: the highlight goes back to the entry that
+    // opened this window, and so do the keys.
+    parent_->SetHotEntry(parent_->menu_->IndexOfChild(lender_));
+    ::SetForegroundWindow(parent_->GetHWND());
+  }
   if (lender_ != nullptr) {
     // The items go back to the entry of the parent window.
     for (int i = 0; i < menu_->ChildCount(); ++i) manager.ReleaseControl(menu_->ChildAt(i));

@@ -1,5 +1,5 @@
-// banner.cpp -- YdBanner's page cycle on its timer and YdBannerItem's
-// notifications.
+// banner.cpp -- YdBanner's page cycle on its timer (held while the pointer
+// is over it) and YdBannerItem's notifications.
 #include "ui/controls/banner.h"
 
 #include <cwchar>
@@ -62,10 +62,16 @@ void YdBanner::StopCycle() {
 
 void YdBanner::OnTimer(YdEvent& event) {
   if (event.sender == nullptr && event.wParam == static_cast<WPARAM>(kBannerTimerId)) {
-    ShowNext();
+    if (!IsPaused()) ShowNext();
     return;
   }
   YdContainer::OnTimer(event);
+}
+
+bool YdBanner::IsPaused() const {
+  if (manager_ == nullptr) return false;
+  const RECT at = GetPosition();
+  return ::PtInRect(&at, manager_->GetLastMousePos()) != 0;
 }
 
 bool YdBanner::ShowPage(int index) {

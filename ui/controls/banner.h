@@ -1,7 +1,11 @@
 // banner.h -- YdBanner (element "Banner"): a carousel. One child is visible
 // at a time; every "intervaltime" milliseconds (control timer 10, default
 // 3000) the next child is shown and the current one hidden, cyclically, and
-// the banner lays itself out again. YdBannerItem is a page the banner makes
+// the banner lays itself out again. While the pointer rests on the banner
+// (the window's last mouse point lies inside it) the cycle pauses: ticks
+// pass without a step, so a reader is not cut off; leaving resumes it.
+// An "intervaltime" of 0, a negative one or one that is no number keeps
+// the default, so no timer ever runs flat out. YdBannerItem is a page the banner makes
 // itself (AddItem): a click on it raises notification 2, and any command
 // code it receives becomes a notification (the known animation ends as the
 // control base maps them, every other code as 35 with wParam = the code).
@@ -46,6 +50,8 @@ class YdBanner : public YdContainer {
   // Changes the interval (0 keeps the default); a running cycle restarts.
   void SetInterval(UINT ms);
   bool IsCycling() const { return cycling_; }
+  // The pointer is over the banner: the cycle holds.
+  bool IsPaused() const;
 
  private:
   void StartCycle();

@@ -1,6 +1,7 @@
 // banner_advert_test.cpp -- the banner's page cycle on its timer (from
-// "intervaltime"), its items' notifications, and the advert acting as one
-// piece for clicks and visibility.
+// "intervaltime"), held while the pointer is over it, no runaway timer for
+// a zero or negative interval, its items' notifications, and the advert
+// acting as one piece for clicks and visibility.
 #include "tests/ui/popup_controls/skin_window_fixture.h"
 #include "ui/controls/advert.h"
 #include "ui/controls/banner.h"
@@ -79,6 +80,47 @@ TEST_F(BannerAdvertTest, TheTimerAdvancesThePagesOnItsOwn) {
   banner_ = nullptr;
   PumpFor(100);
   EXPECT_TRUE(manager_->ControlTimers().Records().empty());
+}
+
+// The pages seen while the window's timer runs for `ms`.
+std::vector<int> PagesSeenFor(YdBanner* banner, DWORD ms) {
+  std::vector<int> seen{banner->GetCurrentPage()};
+  const DWORD until = ::GetTickCount() + ms;
+  while (::GetTickCount() < until) {
+    PumpFor(10);
+    if (banner->GetCurrentPage() != seen.back()) seen.push_back(banner->GetCurrentPage());
+  }
+  return seen;
+}
+
+TEST_F(BannerAdvertTest, ThePointerOverTheBannerHoldsTheCycle) {
+  EXPECT_FALSE(banner_->IsPaused());
+  const POINT inside = Centre(banner_);
+  ::SendMessageW(hwnd(), WM_MOUSEMOVE, 0, PointParam(inside.x, inside.y));
+  EXPECT_TRUE(banner_->IsPaused());
+  // Five intervals of 40 ms pass on page 0.
+  EXPECT_EQ(PagesSeenFor(banner_, 200), (std::vector<int>{0}));
+  EXPECT_TRUE(banner_->IsCycling());
+  // Over the advert below, the banner moves on again.
+  const POINT outside = Centre(advert_);
+  ::SendMessageW(hwnd(), WM_MOUSEMOVE, 0, PointParam(outside.x, outside.y));
+  EXPECT_FALSE(banner_->IsPaused());
+  EXPECT_GT(PagesSeenFor(banner_, 300).size(), 1u);
+  // The pointer leaving the window also resumes it.
+  ::SendMessageW(hwnd(), WM_MOUSEMOVE, 0, PointParam(inside.x, inside.y));
+  ASSERT_TRUE(banner_->IsPaused());
+  ::SendMessageW(hwnd(), WM_MOUSELEAVE, 0, 0);
+  EXPECT_FALSE(banner_->IsPaused());
+}
+
+TEST_F(BannerAdvertTest, ZeroOrNegativeIntervalsKeepTheDefaultAndNoTimerRunsFlatOut) {
+  for (const wchar_t* value : {L"0", L"-5", L"-2147483648", L""}) {
+    banner_->ApplyAttribute(L"intervaltime", value);
+    EXPECT_EQ(banner_->GetInterval(), kBannerDefaultIntervalMs) << std::wstring(value).size();
+    EXPECT_TRUE(banner_->IsCycling());
+  }
+  // With the default 3 s interval nothing moves for a while.
+  EXPECT_EQ(PagesSeenFor(banner_, 250), (std::vector<int>{banner_->GetCurrentPage()}));
 }
 
 TEST_F(BannerAdvertTest, BannerItemsTurnCommandCodesIntoNotifications) {

@@ -246,6 +246,14 @@ TEST_F(ActiveXTest, ObjectIsClosedAndReleasedWhenTheControlGoes) {
   YdActiveX* ax = Host(L"ax");
   ASSERT_TRUE(ax != nullptr && ax->IsCreated());
   ASSERT_EQ(ztest_ole::Stats().live, 1);
+  // The test keeps a reference to the site past the control's end.
+  IOleClientSite* site = nullptr;
+  {
+    ScopedComPtr<IOleObject> object;
+    ASSERT_EQ(ax->GetControl(IID_IOleObject, object.ReceiveVoid()), S_OK);
+    ASSERT_EQ(object->GetClientSite(&site), S_OK);
+    ASSERT_NE(site, nullptr);
+  }
   auto* page = static_cast<YdContainer*>(manager_->ControlByName(L"page"));
   page->SetAutoDestroy(false);
   ASSERT_TRUE(page->RemoveChild(ax));
@@ -254,6 +262,17 @@ TEST_F(ActiveXTest, ObjectIsClosedAndReleasedWhenTheControlGoes) {
   EXPECT_EQ(r.closes, 1);
   EXPECT_GE(r.nullSites, 1);
   EXPECT_EQ(r.live, 0) << "a reference to the object was kept";
+  // A late call on the site finds no control and fails harmlessly; the
+  // test's reference is then the last one.
+  IOleInPlaceSiteWindowless* inplace = nullptr;
+  ASSERT_EQ(site->QueryInterface(IID_IOleInPlaceSiteWindowless, reinterpret_cast<void**>(&inplace)), S_OK);
+  HWND window = nullptr;
+  EXPECT_TRUE(FAILED(inplace->GetWindow(&window)));
+  EXPECT_TRUE(FAILED(inplace->SetFocus(TRUE)));
+  EXPECT_EQ(inplace->InvalidateRect(nullptr, FALSE), E_UNEXPECTED);
+  EXPECT_EQ(inplace->CanInPlaceActivate(), S_FALSE);
+  inplace->Release();
+  EXPECT_EQ(site->Release(), 0u) << "the host kept a reference to its site";
   // The filter went with it: messages over its old place reach nobody.
   Send(WM_LBUTTONDOWN, MK_LBUTTON, PointParam(90, 30));
   Send(WM_LBUTTONUP, 0, PointParam(90, 30));

@@ -110,6 +110,15 @@ TEST_F(WindowedActiveXTest, FocusGoesToTheObjectWindowAndTheLoopOffersItsAcceler
   ::SetFocus(hwnd_);
 }
 
+TEST_F(WindowedActiveXTest, FocusTakenByTheObjectWindowMakesTheHostTheFocusControl) {
+  ::SetFocus(hwnd_);
+  manager_->SetFocusControl(nullptr, false);
+  ::SetFocus(own_);  // as a click into the object's window does
+  EXPECT_EQ(::GetFocus(), own_);
+  EXPECT_EQ(manager_->GetFocusControl(), ax_);
+  ::SetFocus(hwnd_);
+}
+
 TEST_F(WindowedActiveXTest, WindowsAndReferencesGoWithTheControl) {
   auto* page = static_cast<YdContainer*>(manager_->ControlByName(L"page"));
   page->SetAutoDestroy(false);

@@ -1,6 +1,8 @@
 // test_ole_object.cpp -- the test OLE control and its class factory.
 #include "tests/ui/activex_controls/test_ole_object.h"
 
+#include "common/scoped_gdi.h"
+
 namespace ztest_ole {
 
 const CLSID kClsidWindowless = {0x5a1e0c31, 0x7b9e, 0x4d55, {0x9c, 0x1a, 0x3e, 0x2f, 0x4b, 0x6a, 0x7d, 0x01}};
@@ -14,14 +16,11 @@ HMODULE g_module = nullptr;
 
 LRESULT CALLBACK ObjectWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == WM_PAINT) {
-    PAINTSTRUCT ps;
-    HDC dc = ::BeginPaint(hwnd, &ps);
+    ZEPHYRA_NAMESPACE::ScopedBeginPaint paint(hwnd);
     RECT rc;
     ::GetClientRect(hwnd, &rc);
-    HBRUSH brush = ::CreateSolidBrush(kWindowedColour);
-    ::FillRect(dc, &rc, brush);
-    ::DeleteObject(brush);
-    ::EndPaint(hwnd, &ps);
+    ZEPHYRA_NAMESPACE::ScopedBrush brush(::CreateSolidBrush(kWindowedColour));
+    ::FillRect(paint.Get(), &rc, brush.Get());
     return 0;
   }
   return ::DefWindowProcW(hwnd, msg, wParam, lParam);
@@ -242,9 +241,8 @@ class TestObject final : public IOleObject,
     ++g_record.draws;
     g_record.lastBounds = *bounds;
     RECT rc{bounds->left, bounds->top, bounds->right, bounds->bottom};
-    HBRUSH brush = ::CreateSolidBrush(windowless_capable_ ? kWindowlessColour : kWindowedColour);
-    ::FillRect(dc, &rc, brush);
-    ::DeleteObject(brush);
+    ZEPHYRA_NAMESPACE::ScopedBrush brush(::CreateSolidBrush(windowless_capable_ ? kWindowlessColour : kWindowedColour));
+    ::FillRect(dc, &rc, brush.Get());
     return S_OK;
   }
   STDMETHODIMP GetColorSet(DWORD, LONG, void*, DVTARGETDEVICE*, HDC, LOGPALETTE**) override { return E_NOTIMPL; }

@@ -145,7 +145,8 @@ bool YdList::ExpandElement(int index, bool expand) {
     row->SetFocus();
   }
   LayOutNow();
-  if (expand) {
+  // A row expanded while folded itself has no place to scroll to.
+  if (expand && row->IsVisible()) {
     EnsureVisible(end - 1);
     EnsureVisible(index);
   }

@@ -132,9 +132,12 @@ class ListDragTest : public SkinTest {
     wc.hInstance = ::GetModuleHandleW(nullptr);
     wc.lpszClassName = L"ZephyraDropTargetTest";
     ::RegisterClassW(&wc);
-    // Right of the list window (which lies at 40,40), on the same display.
-    target_window_ = ::CreateWindowExW(0, wc.lpszClassName, L"target", WS_POPUP | WS_VISIBLE, 420, 40, 200, 150,
-                                       nullptr, nullptr, wc.hInstance, nullptr);
+    // Both windows away from the spot where the other window tests put
+    // theirs (40,40), and above every other window, so that the pointer
+    // meets these two only.
+    ::SetWindowPos(window_->hwnd(), HWND_TOPMOST, 700, 420, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+    target_window_ = ::CreateWindowExW(WS_EX_TOPMOST, wc.lpszClassName, L"target", WS_POPUP | WS_VISIBLE, 420,
+                                       420, 200, 150, nullptr, nullptr, wc.hInstance, nullptr);
     ASSERT_NE(target_window_, nullptr);
     ASSERT_EQ(::RegisterDragDrop(target_window_, &target_), S_OK);
     listener_.onNotify = [this](YdNotifyMsg& msg) {

@@ -319,6 +319,24 @@ LRESULT YdActiveX::FilterMessage(UINT msg, WPARAM wParam, LPARAM lParam, bool& h
     }
     return 0;
   }
+  if (windowless_object_ && (msg == WM_MOUSEWHEEL || msg == WM_MOUSEHWHEEL || msg == WM_SETCURSOR)) {
+    // The wheel carries screen coordinates; WM_SETCURSOR none at all.
+    POINT pt{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    if (msg == WM_SETCURSOR) {
+      if (LOWORD(lParam) != HTCLIENT || !::GetCursorPos(&pt)) return 0;
+    }
+    ::ScreenToClient(GetManager()->GetWindow(), &pt);
+    const RECT pos = GetPosition();
+    if (!::PtInRect(&pos, pt)) return 0;
+    LRESULT result = 0;
+    const HRESULT hr = windowless_object_->OnWindowMessage(msg, wParam, lParam, &result);
+    // A cursor counts as set only when the object says so (TRUE).
+    if (hr == S_OK && (msg != WM_SETCURSOR || result != 0)) {
+      handled = true;
+      return result;
+    }
+    return 0;
+  }
   if (IsWindowlessKeyMessage(msg) && GetManager()->GetFocusControl() == this) {
     if (active_object_) {
       MSG copy{};

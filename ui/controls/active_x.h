@@ -6,7 +6,8 @@
 // "delaycreate". A windowed object gets a host child window on the
 // control's rectangle; a windowless one ("windowless", when the object can)
 // draws through IViewObject::Draw into the window's paint and receives
-// mouse and keyboard messages through the control's message filter. The
+// mouse, wheel, cursor and keyboard messages through the control's message
+// filter. The
 // object follows the control's rectangle and visibility and is closed and
 // released with the control.
 #pragma once

@@ -1,8 +1,8 @@
 // active_x_test.cpp -- YdActiveX hosting the windowless test control from a
 // literal skin: its keys and kind codes, creation with the window's manager
 // (at once or delayed to the first paint), placement on the control's
-// rectangle through layout changes, drawing into the window's paint, mouse
-// and key messages, and release of every reference when the control goes;
+// rectangle through layout changes, drawing into the window's paint, mouse,
+// wheel, cursor and key messages, and release of every reference when the control goes;
 // the same object loaded from a DLL through "modulename"; creation failures.
 #include <algorithm>
 
@@ -156,6 +156,33 @@ TEST_F(ActiveXTest, WindowlessObjectGetsTheMouseInsideItsRectangleAndWhileCaptur
   EXPECT_EQ(CountOf(r.windowMessages, WM_MOUSEMOVE), 1);
   Send(WM_LBUTTONDOWN, MK_LBUTTON, PointParam(200, 100));
   EXPECT_EQ(CountOf(r.windowMessages, WM_LBUTTONDOWN), 1);
+}
+
+TEST_F(ActiveXTest, WindowlessObjectGetsTheWheelAndSetsTheCursorOverItself) {
+  ASSERT_NE(Build(WindowlessSkin()), nullptr);
+  YdActiveX* ax = Host(L"ax");
+  ASSERT_TRUE(ax != nullptr && ax->IsCreated());
+  ztest_ole::Record& r = ztest_ole::Stats();
+  POINT inside{90, 30};
+  POINT outside{200, 100};
+  ::ClientToScreen(hwnd_, &inside);
+  ::ClientToScreen(hwnd_, &outside);
+  Send(WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), MAKELPARAM(outside.x, outside.y));
+  EXPECT_EQ(CountOf(r.windowMessages, WM_MOUSEWHEEL), 0);
+  Send(WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), MAKELPARAM(inside.x, inside.y));
+  EXPECT_EQ(CountOf(r.windowMessages, WM_MOUSEWHEEL), 1);
+
+  // The cursor question carries no point: the real cursor is moved.
+  POINT saved{};
+  ::GetCursorPos(&saved);
+  ::SetCursorPos(outside.x, outside.y);
+  Send(WM_SETCURSOR, reinterpret_cast<WPARAM>(hwnd_), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  EXPECT_EQ(CountOf(r.windowMessages, WM_SETCURSOR), 0);
+  ::SetCursorPos(inside.x, inside.y);
+  EXPECT_EQ(Send(WM_SETCURSOR, reinterpret_cast<WPARAM>(hwnd_), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)), TRUE);
+  EXPECT_EQ(CountOf(r.windowMessages, WM_SETCURSOR), 1);
+  EXPECT_EQ(::GetCursor(), ::LoadCursorW(nullptr, IDC_HAND));
+  ::SetCursorPos(saved.x, saved.y);
 }
 
 TEST_F(ActiveXTest, KeysGoToTheFocusedObjectAcceleratorsFirst) {

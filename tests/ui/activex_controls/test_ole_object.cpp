@@ -208,6 +208,11 @@ class TestObject final : public IOleObject,
     if (msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST) {
       g_record.mousePoints.push_back({static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
     }
+    if (msg == WM_SETCURSOR) {
+      ::SetCursor(::LoadCursorW(nullptr, IDC_HAND));
+      if (result != nullptr) *result = TRUE;
+      return S_OK;
+    }
     if (windowless_site_ != nullptr) {
       if (msg == WM_LBUTTONDOWN) {
         windowless_site_->SetCapture(TRUE);

@@ -106,7 +106,9 @@ YdComboBoxPlan PlanComboBox(const YdRect& anchor, const YdRect& work, const std:
   // The entries from `first` along the main axis while they fit; the
   // "more" row takes the last slot when some are left over.
   const int mainEnd = keys.horizontal ? width - in.right : height - in.bottom;
-  const int moreExtent = keys.horizontal ? defaultWidth : defaultHeight;
+  // The "more" row (a cell of a row layout) takes at most half the box.
+  const int mainStart = keys.horizontal ? in.left : in.top;
+  const int moreExtent = std::min(keys.horizontal ? defaultWidth : defaultHeight, (mainEnd - mainStart) / 2);
   auto layOut = [&](int limit) {
     std::fill(plan.cells.begin(), plan.cells.end(), YdRect{});
     plan.spacers.clear();

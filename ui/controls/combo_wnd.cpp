@@ -204,6 +204,15 @@ void YdComboWnd::Notify(YdNotifyMsg& msg) {
   ::PostMessageW(GetHWND(), WM_CLOSE, 0, 0);
 }
 
+int YdComboWnd::CurrentEntry() const {
+  // An entry the pointer made hot since counts as the current one.
+  int current = hot_;
+  for (size_t i = 0; i < entries_.size(); ++i) {
+    if (static_cast<int>(i) != hot_ && (entries_[i]->GetStateBits() & kStateHot) != 0) current = static_cast<int>(i);
+  }
+  return current;
+}
+
 LRESULT YdComboWnd::OnKeyDown(UINT, WPARAM wParam, LPARAM, bool& handled) {
   handled = true;
   YdNavKey key = YdNavKey::kNext;
@@ -212,15 +221,17 @@ LRESULT YdComboWnd::OnKeyDown(UINT, WPARAM wParam, LPARAM, bool& handled) {
     case VK_F4:
       ::PostMessageW(GetHWND(), WM_CLOSE, 0, 0);
       return 0;
-    case VK_RETURN:
-      if (!closing_) {
-        if (hot_ >= 0 && entries_[static_cast<size_t>(hot_)]->QueryKind(kKindComboElement) != nullptr &&
-            entries_[static_cast<size_t>(hot_)]->IsEnabled()) {
-          chosen_ = hot_;
-        }
-        ::PostMessageW(GetHWND(), WM_CLOSE, 0, 0);
+    case VK_RETURN: {
+      if (closing_) return 0;
+      const int current = CurrentEntry();
+      YdControl* entry = current >= 0 ? entries_[static_cast<size_t>(current)] : nullptr;
+      if (entry != nullptr && entry->QueryKind(kKindComboElement) != nullptr && entry->IsEnabled() &&
+          entry->IsVisible()) {
+        chosen_ = current;
       }
+      ::PostMessageW(GetHWND(), WM_CLOSE, 0, 0);
       return 0;
+    }
     case VK_UP:
     case VK_LEFT: key = YdNavKey::kPrevious; break;
     case VK_DOWN:
@@ -233,12 +244,7 @@ LRESULT YdComboWnd::OnKeyDown(UINT, WPARAM wParam, LPARAM, bool& handled) {
       handled = false;
       return 0;
   }
-  // An entry the pointer made hot since counts as the current one.
-  int current = hot_;
-  for (size_t i = 0; i < entries_.size(); ++i) {
-    if (static_cast<int>(i) != hot_ && (entries_[i]->GetStateBits() & kStateHot) != 0) current = static_cast<int>(i);
-  }
-  SetHotEntry(NextHotEntry(NavInfo(entries_), current, key, {false, plan_.page}));
+  SetHotEntry(NextHotEntry(NavInfo(entries_), CurrentEntry(), key, {false, plan_.page}));
   return 0;
 }
 

@@ -12,7 +12,8 @@
 // Keys in the box: Up/Left and Down/Right move the hot entry (the ends
 // hold), Home/End go to the first/last entry, PageUp/PageDown move by the
 // entries shown; the shown page follows the hot entry. Return chooses the
-// hot entry, Escape closes without a choice; the wheel pages one entry.
+// hot entry (the one under the pointer when the pointer moved last), Escape
+// or F4 close without a choice; the wheel scrolls the page by one entry.
 // A click on an entry chooses it; losing activation or the combo closing
 // the box give the entries back unchosen. The object deletes itself when
 // its window is gone.
@@ -74,6 +75,8 @@ class YdComboWnd : public YdWindowImplBase {
   // Plans again with the current first entry and places every control.
   void Replan();
   void ShapeWindow();
+  // The hot entry, or the one the pointer made hot since.
+  int CurrentEntry() const;
 
   YdCombo* combo_;
   YdContainer* root_ = nullptr;

@@ -1,7 +1,8 @@
-// menu_navigation.cpp -- hot-entry stepping and accelerator matching of the
-// popup lists.
+// menu_navigation.cpp -- hot-entry stepping, accelerator matching and
+// scrolling to the hot entry of the popup lists.
 #include "ui/controls/menu_navigation.h"
 
+#include <algorithm>
 #include <cwctype>
 
 namespace ZEPHYRA_NAMESPACE {
@@ -101,6 +102,16 @@ YdAccelMatch MatchAccelerator(const std::vector<YdNavEntry>& entries, const std:
   }
   match.unique = found == 1;
   return match;
+}
+
+int ScrollToShow(int scroll, int top, int bottom, int viewTop, int viewBottom) {
+  int next = scroll;
+  if (top < viewTop) {
+    next = scroll - (viewTop - top);
+  } else if (bottom > viewBottom) {
+    next = scroll + std::min(bottom - viewBottom, top - viewTop);
+  }
+  return next < 0 ? 0 : next;
 }
 
 }  // namespace ZEPHYRA_NAMESPACE

@@ -1,7 +1,8 @@
 // menu_navigation.h -- portable keyboard decisions of the popup lists (menu
 // windows and the combo's drop box): which entry becomes hot for a key,
-// given only whether each entry is visible and enabled, and which entry an
-// accelerator letter reaches.
+// given only whether each entry is visible and enabled, which entry an
+// accelerator letter reaches, and how far a scrolled list moves to show
+// the hot entry.
 #pragma once
 
 #include <string>
@@ -51,5 +52,11 @@ struct YdAccelMatch {
 // presses.
 YdAccelMatch MatchAccelerator(const std::vector<YdNavEntry>& entries, const std::vector<std::wstring>& texts,
                               int current, wchar_t letter);
+
+// The scroll offset of a list that brings an entry spanning [top, bottom)
+// into the view [viewTop, viewBottom) (both as laid out at offset
+// `scroll`), moving as little as possible; an entry taller than the view
+// shows its top. Never below 0.
+int ScrollToShow(int scroll, int top, int bottom, int viewTop, int viewBottom);
 
 }  // namespace ZEPHYRA_NAMESPACE

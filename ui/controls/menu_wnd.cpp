@@ -132,6 +132,15 @@ void YdMenuWnd::SetHotEntry(int index) {
     }
   }
   hot_ = index;
+  // A menu capped in height scrolls the hot entry into view.
+  if (menu_->GetVerticalScrollBar() != nullptr) {
+    const RECT at = menu_->ChildAt(index)->GetPosition();
+    const RECT view = menu_->GetPosition();
+    const RECT inset = menu_->GetInset();
+    const SIZE scroll = menu_->GetScrollPosition();
+    const int next = ScrollToShow(scroll.cy, at.top, at.bottom, view.top + inset.top, view.bottom - inset.bottom);
+    if (next != scroll.cy) menu_->SetScrollPosition({scroll.cx, next});
+  }
 }
 
 int YdMenuWnd::CurrentEntry() const {

@@ -45,8 +45,8 @@ class YdMenuWnd : public YdWindowImplBase {
   YdMenu* GetMenu() const { return menu_; }
   // The hot entry's index in the menu, -1 for none.
   int GetHotEntry() const { return hot_; }
-  // Marks entry `index` hot (and no other); ignored for an index that is
-  // no entry.
+  // Marks entry `index` hot (and no other) and scrolls a menu capped by
+  // "submenumaxheight" to show it; ignored for an index that is no entry.
   void SetHotEntry(int index);
   // Destroys this window and its submenus at once.
   void CloseNow();

@@ -196,6 +196,19 @@ TEST(ComboBoxLayout, LeftOverEntriesGiveTheMoreRowAndPagesMoveThrough) {
   k.hasMore = false;
   k.first = 0;
   EXPECT_EQ(ComboBoxFirstShowing(kCombo, kWork, Plain(10), k, 7), 3);
+  // In a row the "more" cell is at the end, at most half the box wide.
+  YdComboBoxKeys row = Sized(100, 0);
+  row.horizontal = true;
+  row.hasMore = true;
+  row.defaultElement = {30, 0};
+  p = PlanComboBox(kCombo, kWork, Plain(5), row);
+  EXPECT_TRUE(p.moreShown);
+  EXPECT_EQ(p.more, (YdRect{70, 0, 100, 24}));
+  EXPECT_EQ(p.shownEnd, 2);
+  row.defaultElement = {0, 0};  // entries as wide as the combo (120): "more" gets half
+  p = PlanComboBox(kCombo, kWork, Plain(5), row);
+  EXPECT_EQ(p.more, (YdRect{50, 0, 100, 24}));
+  EXPECT_EQ(p.shownEnd, 1);  // the first entry is always shown
   // No entries at all: a box of at least one pixel, nothing shown.
   p = PlanComboBox(kCombo, kWork, {}, Sized(0, 0));
   EXPECT_GE(p.box.Height(), 1);

@@ -15,10 +15,11 @@ const wchar_t kKeysSkin[] = LR"(<?xml version="1.0" encoding="utf-8"?>
 <Window size="300,200">
   <Menu name="menu" width="120">
     <MenuElement name="open" text="&amp;Open" height="20" />
-    <MenuElement name="recent" text="Recent" height="20">
+    <MenuElement name="recent" text="Recent" height="20" submenumaxheight="50">
       <MenuElement name="first" text="first.txt" height="20" enabled="false" />
       <MenuElement name="second" text="second.txt" height="20" />
       <MenuElement name="third" text="third.txt" height="20" />
+      <MenuElement name="fourth" text="fourth.txt" height="20" />
     </MenuElement>
     <MenuElement name="off" text="Off" height="20" enabled="false" />
     <MenuElement name="hidden" text="Hidden" height="20" visible="false" />
@@ -107,6 +108,7 @@ TEST_F(MenuKeysTest, RightOpensTheSubmenuAndLeftOrEscapeHandTheHighlightBack) {
   Key(sub, VK_DOWN);
   EXPECT_EQ(sub->GetHotEntry(), 2);
   Key(sub, VK_DOWN);
+  Key(sub, VK_DOWN);
   EXPECT_EQ(sub->GetHotEntry(), 1);  // wraps past the disabled first
   HWND subWindow = sub->GetHWND();
   Key(sub, VK_LEFT);
@@ -116,7 +118,7 @@ TEST_F(MenuKeysTest, RightOpensTheSubmenuAndLeftOrEscapeHandTheHighlightBack) {
   EXPECT_TRUE(::IsWindow(top_->GetHWND()));
   EXPECT_EQ(top_->GetHotEntry(), 1);
   EXPECT_EQ(HotOnes(menu_), (std::vector<int>{1}));
-  ASSERT_EQ(Entry(1)->SubmenuCount(), 3);
+  ASSERT_EQ(Entry(1)->SubmenuCount(), 4);
   // The items came back without the box's highlight.
   EXPECT_EQ(Entry(1)->SubmenuItem(1)->GetStateBits() & kStateHot, 0);
   // Return opens it as well; Escape in the submenu also goes back.
@@ -139,6 +141,28 @@ TEST_F(MenuKeysTest, RightOpensTheSubmenuAndLeftOrEscapeHandTheHighlightBack) {
   EXPECT_FALSE(::IsWindow(topWindow));
   EXPECT_TRUE(chosen_.notes.empty());
   ChainGone();
+}
+
+TEST_F(MenuKeysTest, AMenuCappedInHeightScrollsTheHotEntryIntoView) {
+  Key(top_, VK_DOWN);
+  Key(top_, VK_DOWN);
+  Key(top_, VK_RIGHT);
+  YdMenuWnd* sub = top_->GetSubmenuWindow();
+  ASSERT_NE(sub, nullptr);
+  PaintNow(sub->GetHWND());
+  YdMenu* list = sub->GetMenu();
+  ASSERT_NE(list->GetVerticalScrollBar(), nullptr);
+  // Four entries of 20 in 50 pixels.
+  std::vector<int> offsets;
+  for (int i = 0; i < 3; ++i) {
+    Key(sub, VK_DOWN);
+    offsets.push_back(list->GetScrollPosition().cy);
+  }
+  // third (40..60) shows its bottom, fourth (60..80) too, then second
+  // (20..40) after the wrap shows its top.
+  EXPECT_EQ(offsets, (std::vector<int>{10, 30, 20}));
+  const RECT shown = list->ChildAt(sub->GetHotEntry())->GetPosition();
+  EXPECT_EQ(shown.top, 0);
 }
 
 TEST_F(MenuKeysTest, ReturnOnAPlainEntryChoosesItLikeAClick) {

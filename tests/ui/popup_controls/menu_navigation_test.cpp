@@ -1,6 +1,7 @@
 // menu_navigation_test.cpp -- hot-entry stepping over visible, enabled
 // entries (wrapping for menus, holding at the ends for the drop box, page
-// steps) and accelerator letters with "&" and repeated matches.
+// steps), accelerator letters with "&" and repeated matches, and the
+// scroll that shows the hot entry.
 #include <gtest/gtest.h>
 
 #include "ui/controls/menu_navigation.h"
@@ -102,6 +103,18 @@ TEST(MenuNavigation, AcceleratorMatchesCycleAndAUniqueOneIsChosen) {
   EXPECT_EQ(m.index, -1);
   EXPECT_FALSE(m.unique);
   EXPECT_EQ(MatchAccelerator(e, {}, 0, L'o').index, -1);
+}
+
+TEST(MenuNavigation, ScrollingBringsTheEntryIntoViewByTheLeastMove) {
+  // View 0..50.
+  EXPECT_EQ(ScrollToShow(0, 10, 30, 0, 50), 0);    // inside: stays
+  EXPECT_EQ(ScrollToShow(0, 40, 60, 0, 50), 10);   // below: its bottom at the view's bottom
+  EXPECT_EQ(ScrollToShow(10, -10, 10, 0, 50), 0);  // above: its top at the view's top
+  EXPECT_EQ(ScrollToShow(30, -20, 0, 0, 50), 10);
+  EXPECT_EQ(ScrollToShow(0, 60, 140, 0, 50), 60);  // taller than the view: its top
+  EXPECT_EQ(ScrollToShow(5, -30, -10, 0, 50), 0);  // never below 0
+  // A view that does not start at 0 (an inset).
+  EXPECT_EQ(ScrollToShow(0, 45, 65, 5, 55), 10);
 }
 
 }  // namespace

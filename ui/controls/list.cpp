@@ -108,9 +108,8 @@ std::vector<bool> YdList::ExpandedFlags() const {
 }
 
 bool YdList::ElementHasChildren(int index) const {
-  return AsElement(index >= 0 && index < ChildCount() ? children_[static_cast<size_t>(index)] : nullptr) !=
-             nullptr &&
-         ListRowHasChildren(Levels(), index);
+  if (index < 0 || index >= ChildCount() || AsElement(children_[static_cast<size_t>(index)]) == nullptr) return false;
+  return ListRowHasChildren(Levels(), index);
 }
 
 void YdList::TreeChanged() {
@@ -139,15 +138,21 @@ bool YdList::ExpandElement(int index, bool expand) {
   row->SetExpanded(expand);
   TreeChanged();
   // The selection does not stay on a row folded away: the collapsed row
-  // takes it.
+  // takes it (or, when it cannot be selected, no row keeps it).
   if (!expand && selected > index && selected < end) {
-    SelectElement(index);
-    row->SetFocus();
+    if (SelectElement(index)) {
+      row->SetFocus();
+    } else if (YdListElement* hidden = AsElement(children_[static_cast<size_t>(selected)])) {
+      hidden->SetSelected(false);
+    }
   }
   LayOutNow();
-  // A row expanded while folded itself has no place to scroll to.
+  // The rows shown now, then the expanded row itself, scroll into view (a
+  // row expanded while folded itself has no place to scroll to).
   if (expand && row->IsVisible()) {
-    EnsureVisible(end - 1);
+    int last = end - 1;
+    while (last > index && !children_[static_cast<size_t>(last)]->IsVisible()) --last;
+    EnsureVisible(last);
     EnsureVisible(index);
   }
   row->Invalidate();

@@ -85,6 +85,7 @@ const wchar_t kTreeSkin[] = LR"(<?xml version="1.0" encoding="utf-8"?>
       <ListElement name="c1" text="C1" level="1" />
       <ListElement name="c2" text="C2" level="1" />
       <ListElement name="c3" text="C3" level="1" />
+      <ListElement name="c4" text="C4" level="1" visible="false" />
     </List>
     <List name="dbl" width="100" dbclickexpand="true" defaultelementheight="20">
       <ListElement name="d" text="D" />
@@ -221,13 +222,20 @@ TEST_F(ListTreeTest, CollapsingMovesTheSelectionOutOfTheSubtree) {
   // Collapsing a row that does not hold the selection leaves it alone.
   ASSERT_TRUE(list_->ExpandElement(Index(L"b"), false));
   EXPECT_TRUE(Row(L"a")->IsSelected());
+  // A disabled row cannot take it: the folded row loses it all the same.
+  ASSERT_TRUE(list_->ExpandElement(Index(L"a"), true));
+  ASSERT_TRUE(list_->SelectElement(Index(L"a2")));
+  Row(L"a")->SetEnabled(false);
+  ASSERT_TRUE(list_->ExpandElement(Index(L"a"), false));
+  EXPECT_FALSE(Row(L"a2")->IsSelected());
+  EXPECT_EQ(list_->GetSelectedIndex(), -1);
 }
 
 TEST_F(ListTreeTest, ExpandingScrollsTheNewRowsIntoView) {
   EXPECT_EQ(list_->GetScrollPosition().cy, 0);
   ASSERT_TRUE(list_->ExpandElement(Index(L"c"), true));
   // Rows a, b, b1, c, c1..c3 are 140 pixels in a 100-pixel list: c3 ends
-  // at the list's bottom.
+  // at the list's bottom (c4, hidden by its own key, is not scrolled to).
   const RECT listPos = list_->GetPosition();
   EXPECT_EQ(list_->GetScrollPosition().cy, 40);
   EXPECT_EQ(Row(L"c3")->GetPosition().bottom, listPos.bottom);

@@ -38,7 +38,8 @@ class TabTextTest : public SkinTest {
         const uint32_t p = OffscreenPixel(*manager_, x, y);
         const int red = (p >> 16) & 0xFF, green = (p >> 8) & 0xFF, blue = p & 0xFF;
         if ((c == 'r' && red > 150 && green < 100 && blue < 100) ||
-            (c == 'b' && blue > 150 && red < 100 && green < 100) || (c == 'k' && red < 100 && green < 100 && blue < 100)) {
+            (c == 'b' && blue > 150 && red < 100 && green < 100) ||
+            (c == 'k' && red < 100 && green < 100 && blue < 100)) {
           ++n;
         }
       }

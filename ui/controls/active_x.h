@@ -7,9 +7,8 @@
 // control's rectangle; a windowless one ("windowless", when the object can)
 // draws through IViewObject::Draw into the window's paint and receives
 // mouse, wheel, cursor and keyboard messages through the control's message
-// filter. The
-// object follows the control's rectangle and visibility and is closed and
-// released with the control.
+// filter. The object follows the control's rectangle and visibility and is
+// closed and released with the control.
 #pragma once
 
 #include <ocidl.h>

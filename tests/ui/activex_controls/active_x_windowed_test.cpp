@@ -89,6 +89,14 @@ TEST_F(WindowedActiveXTest, HostWindowFollowsLayoutAndVisibility) {
   EXPECT_FALSE(::IsWindowVisible(host_));
   ax_->SetVisible(true);
   EXPECT_TRUE(::IsWindowVisible(host_));
+
+  // A container hiding itself with its children reaches the host through
+  // its kind code.
+  auto* page = static_cast<YdContainer*>(manager_->ControlByName(L"page"));
+  page->SetVisibleWithChildren(false);
+  EXPECT_FALSE(::IsWindowVisible(host_));
+  page->SetVisibleWithChildren(true);
+  EXPECT_TRUE(::IsWindowVisible(host_));
 }
 
 TEST_F(WindowedActiveXTest, FocusGoesToTheObjectWindowAndTheLoopOffersItsAccelerators) {

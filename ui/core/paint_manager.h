@@ -105,7 +105,10 @@ class YdPaintManager {
   YdControl* GetCapturedControl() const { return captured_; }
   POINT GetLastMousePos() const { return last_mouse_; }
   bool IsMouseCaptured() const { return mouse_captured_; }
-  void SetDragInProgress(bool drag) { drag_in_progress_ = drag; }
+  // Set by a control around a drag-and-drop operation: while set, a left
+  // button up keeps the mouse capture. Clearing it after the button went up
+  // during the drag lets the capture go.
+  void SetDragInProgress(bool drag);
   bool IsDragInProgress() const { return drag_in_progress_; }
   HWND GetToolTipWindow() const { return tooltip_window_; }
   HWND GetActiveToolTip() const { return active_tooltip_; }

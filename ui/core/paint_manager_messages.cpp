@@ -255,6 +255,16 @@ void YdPaintManager::OnButtonDown(UINT msg, WPARAM wParam, LPARAM lParam) {
   if (active_tooltip_ != nullptr) ::ShowWindow(active_tooltip_, SW_HIDE);
 }
 
+void YdPaintManager::SetDragInProgress(bool drag) {
+  drag_in_progress_ = drag;
+  // The button-up that ended the drag kept the capture; nothing is pressed
+  // any more, so it is released now (the cursor would stay frozen otherwise).
+  if (!drag && pushed_ == nullptr && mouse_captured_) {
+    ::ReleaseCapture();
+    mouse_captured_ = false;
+  }
+}
+
 void YdPaintManager::OnButtonUp(WPARAM wParam, LPARAM lParam) {
   const POINT pt = PointOf(lParam);
   last_mouse_ = pt;

@@ -73,6 +73,20 @@ TEST_F(InputTest, DragInProgressKeepsTheCapture) {
   Send(WM_LBUTTONUP, 0, PointParam(20, 20));
   EXPECT_TRUE(manager_->IsMouseCaptured());
   EXPECT_EQ(a_->Count(kEventLButtonUp), 1);
+  // The drag ends after its button-up: the capture goes with the flag.
+  manager_->SetDragInProgress(false);
+  EXPECT_FALSE(manager_->IsMouseCaptured());
+  EXPECT_NE(::GetCapture(), hwnd_);
+}
+
+TEST_F(InputTest, EndingADragWhileTheButtonIsStillDownKeepsTheCapture) {
+  Build();
+  Send(WM_LBUTTONDOWN, MK_LBUTTON, PointParam(20, 20));
+  manager_->SetDragInProgress(true);
+  manager_->SetDragInProgress(false);  // cancelled before the button went up
+  EXPECT_TRUE(manager_->IsMouseCaptured());
+  Send(WM_LBUTTONUP, 0, PointParam(20, 20));
+  EXPECT_FALSE(manager_->IsMouseCaptured());
 }
 
 TEST_F(InputTest, EnterAndLeaveCarryTheOtherControl) {

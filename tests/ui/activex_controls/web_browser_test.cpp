@@ -113,6 +113,15 @@ TEST_F(WebBrowserTest, ShowJsErrorLeavesTheBrowserTalking) {
   EXPECT_EQ(silent, VARIANT_FALSE);
 }
 
+TEST_F(WebBrowserTest, AskedForWindowlessTheBrowserStillGetsItsWindow) {
+  YdWebBrowser* wb = BuildBrowser(
+      LR"(<Window size="300,200"><WebBrowser name="wb" windowless="true" width="200" height="150" /></Window>)");
+  ASSERT_TRUE(wb != nullptr && wb->IsCreated()) << std::hex << (wb ? wb->GetCreateResult() : 0);
+  EXPECT_FALSE(wb->IsWindowlessActive());
+  ASSERT_NE(wb->GetHostWindow(), nullptr);
+  EXPECT_TRUE(::IsChild(wb->GetHostWindow(), wb->GetObjectWindow()));
+}
+
 TEST_F(WebBrowserTest, NavigationRaisesItsEvents) {
   YdWebBrowser* wb = BuildBrowser(kSkin);
   ASSERT_TRUE(wb != nullptr && wb->GetWebBrowser2() != nullptr);

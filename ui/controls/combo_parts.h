@@ -1,7 +1,9 @@
 // combo_parts.h -- the pieces a drop-down is made of: YdComboElement (an
 // entry of the drop box, selects like an option), YdComboSpace (a spacer
-// between entries) and YdComboBuddy (a layout tied by "comboId" to a combo:
-// clicking it opens that combo's drop box).
+// between entries: the drop box makes one for each strip that "spacewidth"
+// / "spaceheight" leave between entries, styled by the combo's "space"
+// attribute list; never chosen nor made hot) and YdComboBuddy (a layout
+// tied by "comboId" to a combo: clicking it opens that combo's drop box).
 #pragma once
 
 #include <windows.h>

@@ -2,11 +2,12 @@
 // vertical layout of menu elements. YdMenuElement (element "MenuElement"):
 // an entry that selects like an option; the menu elements written inside it
 // in the skin are its submenu, kept apart from its own face and shown in a
-// submenu window (YdMenuWnd) when the pointer rests on the entry or it is
-// clicked. The submenu's container, its elements and its vertical scroll
-// bar get the "submenuattribute", "submenuelementattribute" and
-// "submenudefaultvscrollbarattribute" lists; "submenumaxheight" caps its
-// height (the rest scrolls).
+// submenu window (YdMenuWnd) when the pointer rests on the entry, it is
+// clicked, or Right/Return reach it from the keyboard (menu_wnd.h has the
+// keys of the menu windows). The submenu's container, its elements and its
+// vertical scroll bar get the "submenuattribute", "submenuelementattribute"
+// and "submenudefaultvscrollbarattribute" lists; "submenumaxheight" caps
+// its height (the rest scrolls, following the hot entry).
 #pragma once
 
 #include <windows.h>

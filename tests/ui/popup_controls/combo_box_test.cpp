@@ -118,6 +118,35 @@ TEST_F(ComboBoxTest, SpacersAndTheMoreRowPageThroughTheEntries) {
   EXPECT_FALSE(Pos(entries_[5]).IsEmpty());
 }
 
+TEST_F(ComboBoxTest, PageKeysMoveByTheShownEntriesAndThePointersEntryIsChosen) {
+  YdComboWnd* box = OpenBox(paged_);
+  ASSERT_NE(box, nullptr);
+  HWND boxWindow = paged_->GetDropBoxWindow();
+  EXPECT_EQ(box->GetHotEntry(), -1);  // nothing chosen yet
+  ::SendMessageW(boxWindow, WM_KEYDOWN, VK_DOWN, 0);
+  EXPECT_EQ(box->GetHotEntry(), 0);
+  ASSERT_EQ(box->GetPlan().page, 2);
+  ::SendMessageW(boxWindow, WM_KEYDOWN, VK_NEXT, 0);
+  EXPECT_EQ(box->GetHotEntry(), 2);
+  EXPECT_EQ(Pos(entries_[2]), (YdRect{0, 22, 120, 42}));  // the page followed, as little as it could
+  ::SendMessageW(boxWindow, WM_KEYDOWN, VK_NEXT, 0);
+  EXPECT_EQ(box->GetHotEntry(), 4);
+  // The last page has room for three (no "more" row): a page back is 1.
+  ASSERT_EQ(box->GetPlan().page, 3);
+  EXPECT_FALSE(box->GetPlan().moreShown);
+  ::SendMessageW(boxWindow, WM_KEYDOWN, VK_PRIOR, 0);
+  EXPECT_EQ(box->GetHotEntry(), 1);
+  EXPECT_EQ(Pos(entries_[1]), (YdRect{0, 0, 120, 20}));
+  // The pointer moves onto the entry below: Return takes that one.
+  PaintNow(boxWindow);
+  const POINT over = Centre(entries_[2]);
+  ::SendMessageW(boxWindow, WM_MOUSEMOVE, 0, PointParam(over.x, over.y));
+  ::SendMessageW(boxWindow, WM_KEYDOWN, VK_RETURN, 0);
+  PumpMessages();
+  EXPECT_FALSE(paged_->IsDropBoxOpen());
+  EXPECT_EQ(paged_->GetCurSel(), 2);
+}
+
 TEST_F(ComboBoxTest, TheBoxWindowHasRoundedCorners) {
   ASSERT_NE(OpenBox(paged_), nullptr);
   HWND box = paged_->GetDropBoxWindow();

@@ -224,6 +224,7 @@ TEST_F(ListDragTest, DroppingOnATargetHandsOverTheRow) {
   // The window let go of the row, and the drag was not a click.
   EXPECT_EQ(manager_->GetPushedControl(), nullptr);
   EXPECT_FALSE(manager_->IsDragInProgress());
+  EXPECT_FALSE(manager_->IsMouseCaptured());  // the cursor is the controls' again
   EXPECT_EQ(row_->GetStateBits() & (kStatePushed | kStateCaptured), 0);
   EXPECT_FALSE(row_->IsSelected());
 }

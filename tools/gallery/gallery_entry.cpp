@@ -1,0 +1,29 @@
+// gallery_entry.cpp -- the gallery program's start-up; see gallery_entry.h.
+#include "tools/gallery/gallery_entry.h"
+
+#include <commctrl.h>
+
+#include "common/scoped_com.h"
+#include "tools/gallery/gallery_skin.h"
+#include "tools/gallery/gallery_wnd.h"
+#include "ui/core/paint_manager.h"
+#include "ui/core/resource_cache.h"
+
+namespace ZEPHYRA_NAMESPACE {
+
+int RunGallery(HINSTANCE instance) {
+  // The ActiveX hosts need OLE on this (the UI) thread.
+  ScopedOleInitialize ole;
+  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
+  ::InitCommonControlsEx(&controls);
+  GetResourceCache().SetResourceModule(instance);
+  if (!InstallGallerySkin()) return kGalleryExitNoSkin;
+  YdGalleryWnd gallery;
+  if (!gallery.CreateGallery()) return kGalleryExitNoWindow;
+  gallery.CenterOnOwner();
+  gallery.ShowWithDelay(true, true);
+  YdPaintManager::RunMessageLoop();
+  return kGalleryExitOk;
+}
+
+}  // namespace ZEPHYRA_NAMESPACE

@@ -1,0 +1,18 @@
+// gallery_skin.h -- makes the gallery's skin buildable: registers every
+// control class the skin builder knows by element name and installs the
+// XML skin builder as the default builder of every skinned window.
+#pragma once
+
+#ifdef _WIN32
+
+#include "common/yd_namespace.h"
+
+namespace ZEPHYRA_NAMESPACE {
+
+// Once per process, before the first window is created. False when the XML
+// skin builder cannot be installed.
+bool InstallGallerySkin();
+
+}  // namespace ZEPHYRA_NAMESPACE
+
+#endif  // _WIN32

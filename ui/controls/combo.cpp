@@ -157,6 +157,24 @@ void YdCombo::OnMouseWheel(YdEvent& event) {
   YdContainer::OnMouseWheel(event);
 }
 
+void YdCombo::OnChar(YdEvent& event) {
+  const auto letter = static_cast<wchar_t>(event.key);
+  if (letter >= L' ' && !readonly_ && IsEnabled() && !IsDropBoxOpen()) {
+    std::vector<YdNavEntry> entries;
+    std::vector<std::wstring> texts;
+    for (YdControl* child : children_) {
+      entries.push_back({child->IsVisible(), child->IsEnabled(), child->QueryKind(kKindComboElement) != nullptr});
+      texts.push_back(child->GetText());
+    }
+    const YdAccelMatch match = MatchAccelerator(entries, texts, cur_sel_, letter);
+    if (match.index >= 0) {
+      SelectItem(match.index);
+      return;
+    }
+  }
+  YdContainer::OnChar(event);
+}
+
 bool YdCombo::StepChoice(int navKey) {
   if (readonly_ || !IsEnabled() || IsDropBoxOpen()) return false;
   std::vector<YdNavEntry> entries;

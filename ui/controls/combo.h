@@ -6,7 +6,7 @@
 // index and lParam = the previous one (-1 for none). On the closed combo,
 // Up/Down step the choice to the previous/next enabled entry, Home/End go
 // to the first/last, and the wheel over it steps it too (down = next); the
-// ends hold.
+// ends hold. Typing a letter chooses the next entry starting with it.
 //
 // The box's keys: "dropboxsize" "cx,cy" (0 parts: the combo's width, the
 // entries' height); "dropboxautoheight" shrinks a "dropboxsize" height to
@@ -24,7 +24,8 @@
 // shows the next page. "dropboxroundcorner" "cx,cy" rounds the box window's
 // corners; "dropboxlayeredwindow" makes it a layered window. "readonly"
 // "true" makes the choice read-only for the user: the box does not open
-// and keys and wheel do not step it (SelectItem still works).
+// and neither keys, typing nor the wheel change it (SelectItem still
+// works).
 #pragma once
 
 #include <windows.h>
@@ -53,6 +54,9 @@ class YdCombo : public YdContainer {
   bool Activate(YdEvent& event) override;
   void OnKeyDown(YdEvent& event) override;
   void OnMouseWheel(YdEvent& event) override;
+  // A typed letter chooses the next entry whose text starts with it (or
+  // whose "&" letter it is), as in the menus.
+  void OnChar(YdEvent& event) override;
   void Initialize() override;
   // Closed, the combo paints and hit-tests as a single control.
   void Paint(HDC dc, const RECT& dirty) override;

@@ -4,6 +4,7 @@
 #include "ui/controls/combo_wnd.h"
 
 #include <algorithm>
+#include <string>
 
 #include "common/scoped_gdi.h"
 #include "ui/controls/button.h"
@@ -245,6 +246,19 @@ LRESULT YdComboWnd::OnKeyDown(UINT, WPARAM wParam, LPARAM, bool& handled) {
       return 0;
   }
   SetHotEntry(NextHotEntry(NavInfo(entries_), CurrentEntry(), key, {false, plan_.page}));
+  return 0;
+}
+
+LRESULT YdComboWnd::OnChar(UINT, WPARAM wParam, LPARAM, bool& handled) {
+  handled = false;
+  const auto letter = static_cast<wchar_t>(wParam);
+  if (closing_ || letter < L' ') return 0;
+  std::vector<std::wstring> texts;
+  for (YdControl* e : entries_) texts.push_back(e->GetText());
+  const YdAccelMatch match = MatchAccelerator(NavInfo(entries_), texts, CurrentEntry(), letter);
+  if (match.index < 0) return 0;
+  handled = true;
+  SetHotEntry(match.index);
   return 0;
 }
 

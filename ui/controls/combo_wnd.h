@@ -13,7 +13,8 @@
 // hold), Home/End go to the first/last entry, PageUp/PageDown move by the
 // entries shown; the shown page follows the hot entry. Return chooses the
 // hot entry (the one under the pointer when the pointer moved last), Escape
-// or F4 close without a choice; the wheel scrolls the page by one entry.
+// or F4 close without a choice; the wheel scrolls the page by one entry; a
+// typed letter makes the next entry starting with it hot.
 // A click on an entry chooses it; losing activation or the combo closing
 // the box give the entries back unchosen. The object deletes itself when
 // its window is gone.
@@ -64,6 +65,7 @@ class YdComboWnd : public YdWindowImplBase {
   LRESULT OnDestroy(UINT, WPARAM, LPARAM, bool& handled) override;
   LRESULT OnKeyDown(UINT, WPARAM, LPARAM, bool& handled) override;
   LRESULT OnMouseWheel(UINT, WPARAM, LPARAM, bool& handled) override;
+  LRESULT OnChar(UINT, WPARAM, LPARAM, bool& handled) override;
   void OnFinalDestroy(HWND) override {
     if (gone_ != nullptr) *gone_ = true;
     delete this;

@@ -8,6 +8,7 @@
 #include "ui/controls/banner.h"
 #include "ui/controls/combo.h"
 #include "ui/controls/combo_parts.h"
+#include "ui/controls/combo_wnd.h"
 #include "ui/controls/control_factory.h"
 #include "ui/controls/option.h"
 
@@ -191,6 +192,28 @@ TEST_F(ComboTest, UpAndDownStepThroughEnabledEntriesAndRaise25) {
   EXPECT_EQ(log_.Of(kNotifyComboSelect).size(), 4u);
 }
 
+TEST_F(ComboTest, TypingALetterChoosesTheNextEntryStartingWithIt) {
+  combo_->SetFocus();
+  PumpMessages();
+  ::SendMessageW(hwnd(), WM_CHAR, L'c', 0);
+  EXPECT_EQ(combo_->GetCurSel(), 3);
+  ::SendMessageW(hwnd(), WM_CHAR, L'B', 0);  // "Blue" is disabled
+  EXPECT_EQ(combo_->GetCurSel(), 3);
+  ::SendMessageW(hwnd(), WM_CHAR, L'R', 0);
+  EXPECT_EQ(combo_->GetCurSel(), 0);
+  EXPECT_EQ(combo_->GetText(), L"Red");
+  EXPECT_EQ(log_.Of(kNotifyComboSelect).size(), 2u);
+  // In the open box a letter moves the hot entry only.
+  ASSERT_TRUE(combo_->OpenDropBox());
+  HWND box = combo_->GetDropBoxWindow();
+  ::SendMessageW(box, WM_CHAR, L'g', 0);
+  EXPECT_EQ(combo_->GetDropBox()->GetHotEntry(), 1);
+  EXPECT_EQ(combo_->GetCurSel(), 0);
+  ::SendMessageW(box, WM_KEYDOWN, VK_RETURN, 0);
+  PumpMessages();
+  EXPECT_EQ(combo_->GetCurSel(), 1);
+}
+
 TEST_F(ComboTest, TheWheelOverTheClosedComboStepsTheChoice) {
   POINT at = Centre(combo_);
   ::ClientToScreen(hwnd(), &at);
@@ -220,6 +243,7 @@ TEST_F(ComboTest, AReadOnlyComboKeepsItsChoiceAgainstTheUser) {
   PumpMessages();
   ::SendMessageW(hwnd(), WM_KEYDOWN, VK_DOWN, 0);
   ::SendMessageW(hwnd(), WM_KEYDOWN, VK_F4, 0);
+  ::SendMessageW(hwnd(), WM_CHAR, L'c', 0);
   POINT at = Centre(combo_);
   ::ClientToScreen(hwnd(), &at);
   ::SendMessageW(hwnd(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), MAKELPARAM(at.x, at.y));

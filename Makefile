@@ -1,5 +1,7 @@
 # The two commands of this project:
 #   make run   builds everything and starts the setup under Wine
+#              (make run GALLERY=1: the gallery instead, one window with
+#              every control of the UI framework; scripts/run-gallery)
 #   make test  installs what is missing, builds the four builds, runs all tests
 # Both do all set-up on a fresh machine (scripts/bootstrap).
 
@@ -33,7 +35,7 @@ test: build
 	echo "== fuzz"; fuzz/run.sh $(FUZZ_SECONDS) || rc=1; exit $$rc
 
 run: build
-	@scripts/run-setup $(ARGS)
+	@if [ -n "$(GALLERY)" ]; then scripts/run-gallery; else scripts/run-setup $(ARGS); fi
 
 # The archive's libFuzzer targets for FUZZ_SECONDS each (clang build in build/fuzz).
 fuzz: bootstrap

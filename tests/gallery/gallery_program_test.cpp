@@ -163,6 +163,7 @@ class GalleryProgramTest : public ::testing::Test {
     ::SendInput(1, &input, sizeof(input));
   }
   void MoveTo(POINT client) {
+    WaitUncovered();
     const POINT s = Screen(client);
     ::SetCursorPos(s.x, s.y);
     ::Sleep(60);
@@ -193,7 +194,30 @@ class GalleryProgramTest : public ::testing::Test {
   // Moves the pointer onto an empty part of the page, so that no control
   // shows its hot look in the next shot.
   void Park() { MoveTo({gl::kPageProbe.x - 20, gl::kPageProbe.y - 20}); }
-  Shot Take() const { return Shot(window_, gl::kWindowSize); }
+  // Whether the screen shows the gallery (or a popup it owns) at the
+  // corners and the centre: windows of tests running at the same time may
+  // cover it for a while.
+  bool Uncovered() const {
+    const POINT probes[] = {{2, 2}, {gl::kWindowSize.cx - 3, 2}, {2, gl::kWindowSize.cy - 3},
+                            {gl::kWindowSize.cx - 3, gl::kWindowSize.cy - 3}, gl::Centre(gl::kList)};
+    for (POINT p : probes) {
+      HWND at = ::WindowFromPoint(Screen(p));
+      HWND top = at != nullptr ? ::GetAncestor(at, GA_ROOT) : nullptr;
+      while (top != nullptr && top != window_) top = ::GetWindow(top, GW_OWNER);
+      if (top != window_) return false;
+    }
+    return true;
+  }
+  void WaitUncovered() const {
+    for (int i = 0; i < 600 && !Uncovered(); ++i) ::Sleep(100);
+  }
+  Shot Take() const {
+    for (int attempt = 0;; ++attempt) {
+      WaitUncovered();
+      Shot shot(window_, gl::kWindowSize);
+      if (Uncovered() || attempt == 3) return shot;
+    }
+  }
   // Takes shots until pixel `p` shows `colour` (at most 3 s); the last shot.
   Shot WaitFor(POINT p, uint32_t colour) const {
     for (int i = 0; i < 30; ++i) {

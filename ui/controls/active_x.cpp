@@ -8,6 +8,7 @@
 #include "ui/controls/active_x_ctrl.h"
 #include "ui/controls/active_x_logic.h"
 #include "ui/controls/active_x_wnd.h"
+#include "ui/controls/rich_edit_logic.h"
 #include "ui/core/paint_manager.h"
 
 namespace ZEPHYRA_NAMESPACE {
@@ -149,7 +150,7 @@ bool YdActiveX::CreateControl() {
   HWND siteWindow = window;
   if (!windowless_active_) {
     host_window_ = std::make_unique<YdActiveXWnd>();
-    siteWindow = host_window_->CreateHost(window, rects.hostWindow, IsVisible());
+    siteWindow = host_window_->CreateHost(window, rects.hostWindow, IsShownInTree());
     if (siteWindow == nullptr) {
       create_result_ = HRESULT_FROM_WIN32(::GetLastError());
       if (SUCCEEDED(create_result_)) create_result_ = E_FAIL;
@@ -269,10 +270,16 @@ void YdActiveX::SetPosition(const RECT& rc) {
 
 void YdActiveX::SetVisible(bool visible) {
   YdControl::SetVisible(visible);
-  if (host_window_ && host_window_->GetHWND() != nullptr) {
-    ::ShowWindow(host_window_->GetHWND(), IsVisible() ? SW_SHOWNOACTIVATE : SW_HIDE);
-  }
+  ShowHostWindow();
   if (windowless_active_) Invalidate();
+}
+
+void YdActiveX::OnAncestorVisibilityChanged() { ShowHostWindow(); }
+
+void YdActiveX::ShowHostWindow() {
+  if (host_window_ && host_window_->GetHWND() != nullptr) {
+    ::ShowWindow(host_window_->GetHWND(), IsShownInTree() ? SW_SHOWNOACTIVATE : SW_HIDE);
+  }
 }
 
 void YdActiveX::Paint(HDC dc, const RECT& dirty) {

@@ -43,6 +43,7 @@ class YdActiveX : public YdControl, public IWindowMessageFilter {
   void Initialize() override;
   void SetPosition(const RECT& rc) override;
   void SetVisible(bool visible) override;
+  void OnAncestorVisibilityChanged() override;
   void Paint(HDC dc, const RECT& dirty) override;
   void OnSetFocus(YdEvent& event) override;
   void OnKillFocus(YdEvent& event) override;
@@ -93,6 +94,9 @@ class YdActiveX : public YdControl, public IWindowMessageFilter {
   void SetDefaultClsid(const CLSID& clsid);
 
  private:
+  // Shows the host window of a windowed object exactly while this control
+  // and its containers are visible.
+  void ShowHostWindow();
   friend class YdActiveXCtrl;
 
   HRESULT CreateObject(IOleObject** out);

@@ -10,6 +10,6 @@ if(WIN32)
     ${CMAKE_CURRENT_LIST_DIR}/active_x_wnd.cpp
     ${CMAKE_CURRENT_LIST_DIR}/web_browser.cpp
     ${CMAKE_CURRENT_LIST_DIR}/active_x_controls.cpp)
-  target_link_libraries(yd_ui_activex_controls PUBLIC yd_ui_window yd_ui_controls yd_ui_render zephyra_options
+  target_link_libraries(yd_ui_activex_controls PUBLIC yd_ui_window yd_ui_controls yd_ui_render yd_rich_edit_logic zephyra_options
                         ole32 oleaut32 uuid user32 gdi32)
 endif()

@@ -44,11 +44,6 @@ DWORD DocHostFlagsFor(bool border3d, bool scrollBar) {
   return flags;
 }
 
-LONG PixelsToHimetric(int pixels, int dpi) {
-  if (dpi <= 0) return 0;
-  return ::MulDiv(pixels, 2540, dpi);
-}
-
 bool IsWindowlessMouseMessage(UINT msg) {
   switch (msg) {
     case WM_MOUSEMOVE:

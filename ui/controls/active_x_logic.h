@@ -33,9 +33,6 @@ YdActiveXRects ActiveXRectsFor(const RECT& controlPos, bool windowless);
 // "enable3dborder", no scroll bars unless "enablescrollbar".
 DWORD DocHostFlagsFor(bool border3d, bool scrollBar);
 
-// Pixels to HIMETRIC (0.01 mm) at `dpi` pixels per inch, rounded.
-LONG PixelsToHimetric(int pixels, int dpi);
-
 // Messages a windowless object receives through OnWindowMessage: the
 // mouse messages inside its rectangle (or all of them while it holds the
 // capture) and the keyboard messages while its control has the focus.

@@ -212,6 +212,18 @@ void YdContainer::EnableScrollBars(bool vertical, bool horizontal) {
   NeedUpdate();
 }
 
+void YdContainer::SetVisible(bool visible) {
+  const bool changed = visible != IsVisible();
+  YdControl::SetVisible(visible);
+  if (changed) {
+    for (YdControl* child : children_) child->OnAncestorVisibilityChanged();
+  }
+}
+
+void YdContainer::OnAncestorVisibilityChanged() {
+  for (YdControl* child : children_) child->OnAncestorVisibilityChanged();
+}
+
 void YdContainer::SetVisibleWithChildren(bool visible) {
   SetVisible(visible);
   for (YdControl* child : children_) {

@@ -79,6 +79,9 @@ class YdContainer : public YdControl {
   // The float rules applied to the container itself, its position as reference.
   virtual void PlaceSelfAsFloat();
   virtual void SetVisibleWithChildren(bool visible);
+  // Showing or hiding a container tells every control below it.
+  void SetVisible(bool visible) override;
+  void OnAncestorVisibilityChanged() override;
   // Shows, hides and sizes the bars for `content` and the needed size; a
   // change lays the container out again.
   virtual void ProcessScrollBars(const RECT& content, int neededWidth, int neededHeight);

@@ -334,6 +334,13 @@ void YdControl::SetVisible(bool visible) {
   NeedParentUpdate();
 }
 
+bool YdControl::IsShownInTree() const {
+  for (const YdControl* c = this; c != nullptr; c = c->GetParent()) {
+    if (!c->IsVisible()) return false;
+  }
+  return true;
+}
+
 void YdControl::SetFixedWidth(int cx) {
   if (cx >= 0) fixed_width_ = cx;
 }

@@ -192,11 +192,16 @@ class YdControl {
   // object (an IOleInPlaceActiveObject*) for accelerator translation.
   virtual bool WantsTab() const { return false; }
   virtual void* GetInPlaceActiveObject() const { return nullptr; }
+  // A container above this control was shown or hidden. Controls that keep
+  // a native window on their rectangle show or hide it by IsShownInTree.
+  virtual void OnAncestorVisibilityChanged() {}
 
   // ---- Non-virtual helpers ----
   // key="value" pairs separated by one blank, each through ApplyAttribute.
   void ApplyAttributeString(const std::wstring& list);
   HWND GetNativeWindow() const { return native_window_; }
+  // Visible, and so is every container above it.
+  bool IsShownInTree() const;
   uint8_t GetStateBits() const { return state_; }
   void SetStateBits(uint8_t bits) { state_ = bits; }
   bool NeedsLayout() const { return needs_layout_; }

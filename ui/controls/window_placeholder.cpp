@@ -15,7 +15,7 @@ void YdWindowPlaceholder::PlaceWindow() {
   const RECT rc = GetPosition();
   ::SetWindowPos(hwnd, nullptr, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
-  ::ShowWindow(hwnd, IsVisible() ? SW_SHOWNOACTIVATE : SW_HIDE);
+  ::ShowWindow(hwnd, IsShownInTree() ? SW_SHOWNOACTIVATE : SW_HIDE);
 }
 
 void YdWindowPlaceholder::SetNativeWindow(HWND hwnd) {
@@ -30,8 +30,17 @@ void YdWindowPlaceholder::SetPosition(const RECT& rc) {
 
 void YdWindowPlaceholder::SetVisible(bool visible) {
   YdContainer::SetVisible(visible);
+  ShowHeldWindow();
+}
+
+void YdWindowPlaceholder::OnAncestorVisibilityChanged() {
+  YdContainer::OnAncestorVisibilityChanged();
+  ShowHeldWindow();
+}
+
+void YdWindowPlaceholder::ShowHeldWindow() {
   HWND hwnd = GetNativeWindow();
-  if (hwnd != nullptr && ::IsWindow(hwnd)) ::ShowWindow(hwnd, visible ? SW_SHOWNOACTIVATE : SW_HIDE);
+  if (hwnd != nullptr && ::IsWindow(hwnd)) ::ShowWindow(hwnd, IsShownInTree() ? SW_SHOWNOACTIVATE : SW_HIDE);
 }
 
 void YdWindowPlaceholder::OnSetFocus(YdEvent& event) {

@@ -20,11 +20,14 @@ class YdWindowPlaceholder : public YdContainer {
   void SetNativeWindow(HWND hwnd) override;
   void SetPosition(const RECT& rc) override;
   void SetVisible(bool visible) override;
+  void OnAncestorVisibilityChanged() override;
   void OnSetFocus(YdEvent& event) override;
   void OnMouseWheel(YdEvent& event) override;
 
  private:
   void PlaceWindow();
+  // Shows the held window exactly while this control and its containers are.
+  void ShowHeldWindow();
 };
 
 }  // namespace ZEPHYRA_NAMESPACE

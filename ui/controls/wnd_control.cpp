@@ -22,7 +22,7 @@ void YdWndControl::SetPosition(const RECT& rc) {
   HWND hwnd = GetHWND();
   if (hwnd == nullptr) {
     if (!have_info_ || info_.parentWindow == nullptr || !::IsWindow(info_.parentWindow)) return;
-    const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | (IsVisible() ? WS_VISIBLE : 0);
+    const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | (IsShownInTree() ? WS_VISIBLE : 0);
     Create(info_.parentWindow, L"", style, 0, pos.left, pos.top, pos.right - pos.left, pos.bottom - pos.top);
     return;
   }
@@ -32,8 +32,12 @@ void YdWndControl::SetPosition(const RECT& rc) {
 
 void YdWndControl::SetVisible(bool visible) {
   YdControl::SetVisible(visible);
+  OnAncestorVisibilityChanged();
+}
+
+void YdWndControl::OnAncestorVisibilityChanged() {
   HWND hwnd = GetHWND();
-  if (hwnd != nullptr) ::ShowWindow(hwnd, visible ? SW_SHOWNOACTIVATE : SW_HIDE);
+  if (hwnd != nullptr) ::ShowWindow(hwnd, IsShownInTree() ? SW_SHOWNOACTIVATE : SW_HIDE);
 }
 
 LRESULT YdWndControl::OnCreate(UINT, WPARAM, LPARAM, bool& handled) {

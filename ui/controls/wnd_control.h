@@ -29,6 +29,8 @@ class YdWndControl : public YdControl, public YdWindowImplBase, public IYdWindow
 
   void SetPosition(const RECT& rc) override;
   void SetVisible(bool visible) override;
+  // The child window is shown exactly while the control and its containers are.
+  void OnAncestorVisibilityChanged() override;
 
   // YdWindowWnd / YdWindowImplBase
   const wchar_t* QueryClassName() const override { return L"ZephyraWndControl"; }

@@ -48,13 +48,6 @@ TEST(ActiveXLogicTest, DocumentHostFlagsFollowTheKeys) {
   EXPECT_NE(bordered & DOCHOSTUIFLAG_SCROLL_NO, 0u);
 }
 
-TEST(ActiveXLogicTest, HimetricSizes) {
-  EXPECT_EQ(PixelsToHimetric(96, 96), 2540);
-  EXPECT_EQ(PixelsToHimetric(100, 96), 2646);
-  EXPECT_EQ(PixelsToHimetric(144, 144), 2540);
-  EXPECT_EQ(PixelsToHimetric(10, 0), 0);
-}
-
 TEST(ActiveXLogicTest, MessagesOfAWindowlessObject) {
   EXPECT_TRUE(IsWindowlessMouseMessage(WM_LBUTTONDOWN));
   EXPECT_TRUE(IsWindowlessMouseMessage(WM_MOUSEMOVE));

@@ -103,6 +103,16 @@ TEST_F(NativeHostsTest, PlaceholderKeepsTheWindowPlacedShownFocusedAndClosesIt) 
   EXPECT_FALSE(::IsWindowVisible(child));
   holder_->SetVisible(true);
   EXPECT_TRUE(::IsWindowVisible(child));
+  // Hiding the page above hides the window too (a hidden tab page), and a
+  // placement while the page is hidden does not bring it back.
+  YdControl* page = manager_->ControlByName(L"page");
+  ASSERT_NE(page, nullptr);
+  page->SetVisible(false);
+  EXPECT_FALSE(::IsWindowVisible(child));
+  holder_->SetPosition({130, 10, 180, 60});
+  EXPECT_FALSE(::IsWindowVisible(child));
+  page->SetVisible(true);
+  EXPECT_TRUE(::IsWindowVisible(child));
   // Focus and wheel hand the keyboard to the native window.
   ::SetFocus(hwnd_);
   holder_->SetFocus();
@@ -113,10 +123,10 @@ TEST_F(NativeHostsTest, PlaceholderKeepsTheWindowPlacedShownFocusedAndClosesIt) 
   holder_->HandleEvent(wheel);
   EXPECT_EQ(::GetFocus(), child);
   // Removed from the tree and destroyed: the window is closed.
-  auto* page = static_cast<YdContainer*>(manager_->ControlByName(L"page")->QueryKind(kKindContainer));
-  ASSERT_NE(page, nullptr);
-  page->SetAutoDestroy(false);
-  ASSERT_TRUE(page->RemoveChild(holder_));
+  auto* pageContainer = static_cast<YdContainer*>(page->QueryKind(kKindContainer));
+  ASSERT_NE(pageContainer, nullptr);
+  pageContainer->SetAutoDestroy(false);
+  ASSERT_TRUE(pageContainer->RemoveChild(holder_));
   delete holder_;
   holder_ = nullptr;
   EXPECT_TRUE(::IsWindow(child)) << "closed by a posted message, not at once";

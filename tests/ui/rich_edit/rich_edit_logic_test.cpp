@@ -52,6 +52,9 @@ TEST(RichEditUnits, ColourTwipsHimetricAndLimit) {
   EXPECT_EQ(PixelsToHimetric(96, 96), 2540);
   EXPECT_EQ(PixelsToHimetric(245, 96), 6482);  // 6482.29 rounded
   EXPECT_EQ(PixelsToHimetric(0, 96), 0);
+  EXPECT_EQ(PixelsToHimetric(100, 96), 2646);   // 2645.83 rounded
+  EXPECT_EQ(PixelsToHimetric(144, 144), 2540);
+  EXPECT_EQ(PixelsToHimetric(10, 0), 0);
   EXPECT_EQ(EffectiveTextLimit(512), 512);
   EXPECT_EQ(EffectiveTextLimit(0), 32767);
   EXPECT_EQ(EffectiveTextLimit(-5), 32767);

@@ -151,6 +151,10 @@ void YdTabItem::ShowOwnPage() {
 }
 
 void YdTabItem::SetSelected(bool selected) {
+  // The page is shown before the selection is announced, so a listener of
+  // the selection change already sees the new page; shown again after, in
+  // case a cleared tab shared it.
+  if (selected) ShowOwnPage();
   YdOption::SetSelected(selected);
   if (IsSelected()) {
     ShowOwnPage();

@@ -103,6 +103,18 @@ TEST_F(TabTest, ClickingATabSelectsItsPage) {
   EXPECT_TRUE(Shown(L"p3"));
 }
 
+TEST_F(TabTest, TheSelectionIsAnnouncedWithTheNewPageAlreadyShown) {
+  std::vector<std::pair<bool, bool>> seen;  // p1 and p2 shown when "two" announces its selection
+  listener_.onNotify = [&](YdNotifyMsg& msg) {
+    if (msg.type == kNotifySelectChanged && msg.sender == two_ && msg.wParam == 1) {
+      seen.emplace_back(Shown(L"p1"), Shown(L"p2"));
+    }
+  };
+  Click(two_);
+  listener_.onNotify = nullptr;
+  EXPECT_EQ(seen, (std::vector<std::pair<bool, bool>>{{false, true}}));
+}
+
 TEST_F(TabTest, TabsWithoutGroupHideTheirSiblingsPages) {
   auto* a = Named<YdTabItem>(L"a", kKindTabItem);
   auto* b = Named<YdTabItem>(L"b", kKindTabItem);

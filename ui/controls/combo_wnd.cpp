@@ -100,6 +100,8 @@ void YdComboWnd::ShapeWindow() {
 bool YdComboWnd::Populate() {
   YdPaintManager& manager = GetPaintManager();
   manager.BindWindow(GetHWND());
+  // The entries keep the fonts of the combo's skin.
+  if (YdPaintManager* owner = combo_->GetManager()) manager.Fonts().CopyFrom(owner->Fonts());
   if (combo_->IsDropBoxLayered()) manager.SetLayered(true);
   auto* root = new BoxRoot;
   root->SetAutoDestroy(false);  // the entries are the combo's; the box's own parts go in OnDestroy

@@ -83,6 +83,10 @@ LRESULT YdMenuWnd::ProcessMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     ::SetPropW(GetHWND(), kWindowProperty, this);
     YdPaintManager& manager = GetPaintManager();
     manager.BindWindow(GetHWND());
+    // The entries keep the fonts of the owner window's skin.
+    if (YdPaintManager* owner = YdPaintManager::ManagerOfWindow(::GetWindow(GetHWND(), GW_OWNER))) {
+      manager.Fonts().CopyFrom(owner->Fonts());
+    }
     EnableClicks(menu_);
     manager.AttachRoot(menu_);
     manager.AddNotifyListener(this);

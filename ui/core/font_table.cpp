@@ -47,6 +47,31 @@ YdFontInfo* YdFontTable::AddFont(const std::wstring& name, const std::wstring& f
   return result;
 }
 
+void YdFontTable::CopyFrom(const YdFontTable& from) {
+  if (&from == this) return;
+  auto copy = [this](const YdFontInfo& f, const std::wstring& name) {
+    return AddFont(name, f.face, f.size, f.bold, f.underline, f.italic);
+  };
+  std::map<const YdFontInfo*, YdFontInfo*> made;
+  for (const auto& [name, info] : from.fonts_) {
+    YdFontInfo* mine = FindFont(name);
+    if (mine == nullptr) mine = copy(*info, name);
+    if (mine != nullptr) made[info.get()] = mine;
+  }
+  // A default may be one of the named fonts or one owned without a name.
+  auto counterpart = [&](const YdFontInfo* theirs) -> YdFontInfo* {
+    if (theirs == nullptr) return nullptr;
+    auto at = made.find(theirs);
+    if (at != made.end()) return at->second;
+    YdFontInfo* mine = copy(*theirs, L"Default");  // the name is taken: kept unnamed
+    made[theirs] = mine;
+    return mine;
+  };
+  if (YdFontInfo* f = counterpart(from.default_)) default_ = f;
+  if (YdFontInfo* f = counterpart(from.default_bold_)) default_bold_ = f;
+  if (YdFontInfo* f = counterpart(from.default_link_)) default_link_ = f;
+}
+
 YdFontInfo* YdFontTable::FindFont(const std::wstring& name) const {
   auto found = fonts_.find(name);
   return found == fonts_.end() ? nullptr : found->second.get();

@@ -52,6 +52,10 @@ class YdFontTable {
   YdFontInfo* GetDefaultBoldFont() const { return default_bold_; }
   YdFontInfo* GetDefaultLinkFont() const { return default_link_; }
   size_t size() const { return fonts_.size(); }
+  // Gives this table fonts like every font of `from` (names this table has
+  // already keep their own) and the same default, bold and link fonts: a
+  // popup window shows controls of its owner's skin in the owner's fonts.
+  void CopyFrom(const YdFontTable& from);
 
  private:
   HDC dc_ = nullptr;

@@ -73,6 +73,14 @@ YdControl* MarkedForLayout(YdControl* control, void* data) {
 
 const std::vector<YdPaintManager*>& YdPaintManager::BoundManagers() { return BoundList(); }
 
+YdPaintManager* YdPaintManager::ManagerOfWindow(HWND window) {
+  if (window == nullptr) return nullptr;
+  for (YdPaintManager* manager : BoundList()) {
+    if (manager->GetWindow() == window) return manager;
+  }
+  return nullptr;
+}
+
 YdPaintManager::YdPaintManager() : animations_(this) { ::InitializeCriticalSection(&deletion_lock_); }
 
 YdPaintManager::~YdPaintManager() {

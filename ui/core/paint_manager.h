@@ -216,6 +216,8 @@ class YdPaintManager {
   static bool TranslateForModal(const MSG& msg);
   // Managers currently bound to a window, in binding order.
   static const std::vector<YdPaintManager*>& BoundManagers();
+  // The bound manager of `window`, or null.
+  static YdPaintManager* ManagerOfWindow(HWND window);
 
   // Key state of key, wheel and cursor events, from GetKeyState.
   static WORD CurrentKeyState();

@@ -101,11 +101,17 @@ TEST_F(ComboTest, OwnKeysAreAppliedAndTheSkinsSelectedEntryIsTheChoice) {
 }
 
 TEST_F(ComboTest, ClickOpensTheDropBoxAndChoosingAnEntryClosesItAndReports) {
+  manager_->Fonts().SetDefaultFont(manager_->AddFont(L"skin", L"Tahoma", 17, false, false, false));
   Click(hwnd(), Centre(combo_));
   ASSERT_TRUE(combo_->IsDropBoxOpen());
   HWND box = combo_->GetDropBoxWindow();
   ASSERT_TRUE(::IsWindow(box));
   EXPECT_EQ(::GetWindow(box, GW_OWNER), hwnd());
+  // The entries are drawn in the skin's fonts in the box too.
+  YdPaintManager* boxManager = YdPaintManager::ManagerOfWindow(box);
+  ASSERT_NE(boxManager, nullptr);
+  EXPECT_EQ(boxManager->GetDefaultFont()->size, 17);
+  EXPECT_EQ(boxManager->GetFont(L"skin"), boxManager->GetDefaultFont());  // the named default is one font
   // Below the combo (2 pixels apart), as wide as it, four entries of 20.
   RECT screen{};
   ::GetWindowRect(box, &screen);

@@ -77,9 +77,12 @@ TEST_F(MenuTest, KindsKeysAndNestedEntriesFormTheSubmenu) {
 }
 
 TEST_F(MenuTest, SubmenuWindowOpensAndTheChosenEntryIsReportedAndEverythingCloses) {
+  manager_->Fonts().SetDefaultFont(manager_->AddFont(L"skin", L"Tahoma", 17, false, false, false));
   window_menu_ = YdMenuWnd::Popup(hwnd(), menu_, {100, 100}, &chosen_);
   ASSERT_NE(window_menu_, nullptr);
   HWND top = window_menu_->GetHWND();
+  // The owner window's skin fonts reach the menu window.
+  EXPECT_EQ(window_menu_->GetPaintManager().GetDefaultFont()->size, 17);
   RECT r{};
   ::GetWindowRect(top, &r);
   EXPECT_EQ(r.left, 100);
@@ -91,6 +94,7 @@ TEST_F(MenuTest, SubmenuWindowOpensAndTheChosenEntryIsReportedAndEverythingClose
   YdMenuWnd* sub = window_menu_->GetSubmenuWindow();
   ASSERT_NE(sub, nullptr);
   HWND subWindow = sub->GetHWND();
+  EXPECT_EQ(sub->GetPaintManager().GetDefaultFont()->size, 17);  // and its submenus
   EXPECT_EQ(sub->GetParentWindow(), window_menu_);
   EXPECT_EQ(recent->SubmenuCount(), 0);  // lent to the submenu window
   EXPECT_TRUE(chosen_.notes.empty());    // an entry with a submenu is no choice

@@ -27,6 +27,30 @@ TEST(FontTableTest, DefaultFontComesFromTheSystemGuiFont) {
   EXPECT_EQ(font->metrics.tmHeight, 0);  // no window DC: metrics stay zero
 }
 
+TEST(FontTableTest, CopyFromGivesThePopupTheOwnersFontsAndDefaults) {
+  YdFontTable owner;
+  owner.SetDefaultFont(owner.AddFont(L"", L"Tahoma", 13, false, false, false));
+  owner.AddFont(L"title", L"Tahoma", 20, true, false, true);
+  // A default owned without a name (its name was taken).
+  owner.SetDefaultLinkFont(owner.AddFont(L"title", L"Arial", 11, false, true, false));
+  YdFontTable popup;
+  YdFontInfo* own = popup.AddFont(L"title", L"Courier New", 9, false, false, false);
+  popup.CopyFrom(owner);
+  EXPECT_EQ(popup.FindFont(L"title"), own);  // a name it had keeps its own font
+  YdFontInfo* def = popup.GetDefaultFont();
+  ASSERT_NE(def, nullptr);
+  EXPECT_EQ(def->face, L"Tahoma");
+  EXPECT_EQ(def->size, 13);
+  EXPECT_EQ(popup.GetFont(L"missing"), def);
+  ASSERT_NE(popup.GetDefaultLinkFont(), nullptr);
+  EXPECT_EQ(popup.GetDefaultLinkFont()->face, L"Arial");
+  EXPECT_TRUE(popup.GetDefaultLinkFont()->underline);
+  EXPECT_NE(popup.GetDefaultLinkFont()->font.Get(), owner.GetDefaultLinkFont()->font.Get());  // own handles
+  EXPECT_EQ(popup.GetDefaultBoldFont(), nullptr);
+  popup.CopyFrom(popup);  // copying itself changes nothing
+  EXPECT_EQ(popup.GetDefaultFont(), def);
+}
+
 TEST(FontTableTest, LookupsFallBackToTheDefault) {
   YdFontTable table;
   YdFontInfo* skin_default = table.AddFont(L"", L"Tahoma", 12, false, false, false);

@@ -8,16 +8,9 @@
 
 namespace ZEPHYRA_NAMESPACE {
 
-namespace {
-template <typename T>
-YdControl* Make() {
-  return new T;
-}
-}  // namespace
-
 void RegisterActiveXControls() {
-  RegisterControlClass(L"ActiveX", &Make<YdActiveX>);
-  RegisterControlClass(L"WebBrowser", &Make<YdWebBrowser>);
+  RegisterControlClass(L"ActiveX", &MakeControl<YdActiveX>);
+  RegisterControlClass(L"WebBrowser", &MakeControl<YdWebBrowser>);
 }
 
 }  // namespace ZEPHYRA_NAMESPACE

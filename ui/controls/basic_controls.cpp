@@ -11,22 +11,12 @@
 
 namespace ZEPHYRA_NAMESPACE {
 
-namespace {
-
-YdControl* CreateLabel() { return new YdLabel; }
-YdControl* CreateButton() { return new YdButton; }
-YdControl* CreateOption() { return new YdOption; }
-YdControl* CreateProgress() { return new YdProgress; }
-YdControl* CreateCircleProgress() { return new YdCircleProgress; }
-
-}  // namespace
-
 void RegisterBasicControls() {
-  RegisterControlClass(L"Label", &CreateLabel);
-  RegisterControlClass(L"Button", &CreateButton);
-  RegisterControlClass(L"Option", &CreateOption);
-  RegisterControlClass(L"Progress", &CreateProgress);
-  RegisterControlClass(L"CircleProgress", &CreateCircleProgress);
+  RegisterControlClass(L"Label", &MakeControl<YdLabel>);
+  RegisterControlClass(L"Button", &MakeControl<YdButton>);
+  RegisterControlClass(L"Option", &MakeControl<YdOption>);
+  RegisterControlClass(L"Progress", &MakeControl<YdProgress>);
+  RegisterControlClass(L"CircleProgress", &MakeControl<YdCircleProgress>);
 }
 
 }  // namespace ZEPHYRA_NAMESPACE

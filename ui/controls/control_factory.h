@@ -7,8 +7,7 @@
 // How a control module registers (example for a label):
 //
 //   #include "ui/controls/control_factory.h"
-//   YdControl* CreateLabel() { return new YdLabel; }
-//   void RegisterLabelControls() { RegisterControlClass(L"Label", &CreateLabel); }
+//   void RegisterLabelControls() { RegisterControlClass(L"Label", &MakeControl<YdLabel>); }
 //
 // and the program (or a test) calls RegisterLabelControls() once before it
 // builds a window. Registration is explicit on purpose: a self-registering
@@ -27,6 +26,13 @@ class YdControl;
 // Makes a new control with `new`; its owner (the parent container, or the
 // paint manager for the root) deletes it.
 using YdControlCreator = YdControl* (*)();
+
+// The creator of class T (a complete YdControl subclass where it is used):
+// RegisterControlClass(L"Label", &MakeControl<YdLabel>).
+template <typename T>
+YdControl* MakeControl() {
+  return new T;
+}
 
 // Registers `creator` for the element `name` (matched exactly, names are
 // case-sensitive: the skin's lower-case names are not elements). A second

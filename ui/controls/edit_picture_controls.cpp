@@ -15,23 +15,16 @@
 
 namespace ZEPHYRA_NAMESPACE {
 
-namespace {
-template <typename T>
-YdControl* Make() {
-  return new T;
-}
-}  // namespace
-
 void RegisterEditAndPictureControls() {
-  RegisterControlClass(L"Edit", &Make<YdEdit>);
-  RegisterControlClass(L"SpinEdit", &Make<YdSpinEdit>);
-  RegisterControlClass(L"HotKeyEdit", &Make<YdHotKeyEdit>);
-  RegisterControlClass(L"ExtendEdit", &Make<YdExtendEdit>);
-  RegisterControlClass(L"Picture", &Make<YdPicture>);
-  RegisterControlClass(L"PicExtendCtrl", &Make<YdPicExtendCtrl>);
-  RegisterControlClass(L"DrawWnd", &Make<YdDrawWnd>);
-  RegisterControlClass(L"PlaceHolder", &Make<YdWindowPlaceholder>);
-  RegisterControlClass(L"WndControl", &Make<YdWndControl>);
+  RegisterControlClass(L"Edit", &MakeControl<YdEdit>);
+  RegisterControlClass(L"SpinEdit", &MakeControl<YdSpinEdit>);
+  RegisterControlClass(L"HotKeyEdit", &MakeControl<YdHotKeyEdit>);
+  RegisterControlClass(L"ExtendEdit", &MakeControl<YdExtendEdit>);
+  RegisterControlClass(L"Picture", &MakeControl<YdPicture>);
+  RegisterControlClass(L"PicExtendCtrl", &MakeControl<YdPicExtendCtrl>);
+  RegisterControlClass(L"DrawWnd", &MakeControl<YdDrawWnd>);
+  RegisterControlClass(L"PlaceHolder", &MakeControl<YdWindowPlaceholder>);
+  RegisterControlClass(L"WndControl", &MakeControl<YdWndControl>);
 }
 
 }  // namespace ZEPHYRA_NAMESPACE

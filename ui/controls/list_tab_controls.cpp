@@ -11,22 +11,12 @@
 
 namespace ZEPHYRA_NAMESPACE {
 
-namespace {
-
-YdControl* CreateSlide() { return new YdSlide; }
-YdControl* CreateTabCtrl() { return new YdTabCtrl; }
-YdControl* CreateTabItem() { return new YdTabItem; }
-YdControl* CreateList() { return new YdList; }
-YdControl* CreateListElement() { return new YdListElement; }
-
-}  // namespace
-
 void RegisterListAndTabControls() {
-  RegisterControlClass(L"Slide", &CreateSlide);
-  RegisterControlClass(L"TabCtrl", &CreateTabCtrl);
-  RegisterControlClass(L"TabItem", &CreateTabItem);
-  RegisterControlClass(L"List", &CreateList);
-  RegisterControlClass(L"ListElement", &CreateListElement);
+  RegisterControlClass(L"Slide", &MakeControl<YdSlide>);
+  RegisterControlClass(L"TabCtrl", &MakeControl<YdTabCtrl>);
+  RegisterControlClass(L"TabItem", &MakeControl<YdTabItem>);
+  RegisterControlClass(L"List", &MakeControl<YdList>);
+  RegisterControlClass(L"ListElement", &MakeControl<YdListElement>);
 }
 
 }  // namespace ZEPHYRA_NAMESPACE

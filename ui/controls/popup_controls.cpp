@@ -11,26 +11,14 @@
 
 namespace ZEPHYRA_NAMESPACE {
 
-namespace {
-
-YdControl* CreateCombo() { return new YdCombo; }
-YdControl* CreateComboElement() { return new YdComboElement; }
-YdControl* CreateComboBuddy() { return new YdComboBuddy; }
-YdControl* CreateBanner() { return new YdBanner; }
-YdControl* CreateAdvert() { return new YdAdvert; }
-YdControl* CreateMenu() { return new YdMenu; }
-YdControl* CreateMenuElement() { return new YdMenuElement; }
-
-}  // namespace
-
 void RegisterPopupControls() {
-  RegisterControlClass(L"Combo", &CreateCombo);
-  RegisterControlClass(L"ComboElement", &CreateComboElement);
-  RegisterControlClass(L"ComboBuddy", &CreateComboBuddy);
-  RegisterControlClass(L"Banner", &CreateBanner);
-  RegisterControlClass(L"Advert", &CreateAdvert);
-  RegisterControlClass(L"Menu", &CreateMenu);
-  RegisterControlClass(L"MenuElement", &CreateMenuElement);
+  RegisterControlClass(L"Combo", &MakeControl<YdCombo>);
+  RegisterControlClass(L"ComboElement", &MakeControl<YdComboElement>);
+  RegisterControlClass(L"ComboBuddy", &MakeControl<YdComboBuddy>);
+  RegisterControlClass(L"Banner", &MakeControl<YdBanner>);
+  RegisterControlClass(L"Advert", &MakeControl<YdAdvert>);
+  RegisterControlClass(L"Menu", &MakeControl<YdMenu>);
+  RegisterControlClass(L"MenuElement", &MakeControl<YdMenuElement>);
 }
 
 }  // namespace ZEPHYRA_NAMESPACE

@@ -4,10 +4,6 @@
 
 namespace ZEPHYRA_NAMESPACE {
 
-namespace {
-YdControl* CreateRichEdit() { return new YdRichEdit; }
-}  // namespace
-
-void RegisterRichEditControls() { RegisterControlClass(L"RichEdit", &CreateRichEdit); }
+void RegisterRichEditControls() { RegisterControlClass(L"RichEdit", &MakeControl<YdRichEdit>); }
 
 }  // namespace ZEPHYRA_NAMESPACE

@@ -269,7 +269,13 @@ void YdPaintManager::OnButtonUp(WPARAM wParam, LPARAM lParam) {
   const POINT pt = PointOf(lParam);
   last_mouse_ = pt;
   if (pushed_ == nullptr) return;
-  if (!drag_in_progress_) {
+  // Only a capture this manager took is released. A press on the caption
+  // (WM_NCLBUTTONDOWN) pushes a control without capturing: the window
+  // system's move loop holds the capture then, and a button-up faked while
+  // it runs (on mouse-leave) would otherwise take it away, so the
+  // loop would never see its own button-up and the window would keep
+  // following the pointer.
+  if (!drag_in_progress_ && mouse_captured_) {
     ::ReleaseCapture();
     mouse_captured_ = false;
   }

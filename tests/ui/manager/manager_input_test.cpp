@@ -380,6 +380,41 @@ TEST_F(InputTest, CaptionAreaAndSizeBorderHitCodes) {
   EXPECT_EQ(a_->Count(kEventLButtonDown), 1);
 }
 
+// A press on the caption pushes the control under it without capturing the
+// mouse: the window system's move loop takes the capture of the window then
+// (stood in for here by SetCapture) and ends on its own button-up. A
+// button-up the manager fakes meanwhile (mouse-leave) or a non-client
+// button-up must leave that capture alone, or the move loop never sees its
+// button-up and the window keeps following the pointer.
+TEST_F(InputTest, CaptionPressLeavesTheMoveLoopsCaptureAlone) {
+  Build();
+  manager_->SetCaptionRect({0, 0, 0, 50});
+  LRESULT result = 0;
+  EXPECT_FALSE(manager_->HandleWindowMessage(WM_NCLBUTTONDOWN, HTCAPTION, ScreenParam(20, 20), result));
+  EXPECT_EQ(manager_->GetPushedControl(), a_);
+  EXPECT_EQ(a_->Count(kEventLButtonDown), 1);
+  EXPECT_FALSE(manager_->IsMouseCaptured());
+  ::SetCapture(hwnd_);
+  Send(WM_MOUSELEAVE, 0, 0);
+  EXPECT_EQ(a_->Count(kEventLButtonUp), 1);  // the pushed control is let go
+  EXPECT_EQ(manager_->GetPushedControl(), nullptr);
+  EXPECT_EQ(::GetCapture(), hwnd_);
+
+  EXPECT_FALSE(manager_->HandleWindowMessage(WM_NCLBUTTONDOWN, HTCAPTION, ScreenParam(110, 20), result));
+  EXPECT_EQ(manager_->GetPushedControl(), b_);
+  EXPECT_FALSE(manager_->HandleWindowMessage(WM_NCLBUTTONUP, HTCAPTION, ScreenParam(110, 20), result));
+  EXPECT_EQ(b_->Count(kEventLButtonUp), 1);
+  EXPECT_EQ(::GetCapture(), hwnd_);
+  ::ReleaseCapture();
+
+  // A client press still captures, and its button-up releases.
+  Send(WM_LBUTTONDOWN, MK_LBUTTON, PointParam(20, 20));
+  EXPECT_EQ(::GetCapture(), hwnd_);
+  Send(WM_LBUTTONUP, 0, PointParam(20, 20));
+  EXPECT_NE(::GetCapture(), hwnd_);
+  EXPECT_FALSE(manager_->IsMouseCaptured());
+}
+
 TEST_F(InputTest, SetCursorReachesControlsWithTheSetCursorFlag) {
   Build();
   a_->ApplyAttribute(L"flags", L"setcursor");

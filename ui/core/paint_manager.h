@@ -242,7 +242,7 @@ class YdPaintManager {
   void OnCaretTimer();
   bool OnKillFocus(HWND gaining);
   void OnButtonDown(UINT msg, WPARAM wParam, LPARAM lParam);
-  void OnButtonUp(WPARAM wParam, LPARAM lParam);
+  void OnButtonUp(UINT msg, WPARAM wParam, LPARAM lParam);
   bool OnSetCursor(WPARAM wParam, LPARAM lParam);
   void FocusNextTabStop(bool forward, bool checkLayout);
   void TrackMouse(DWORD flags, DWORD hoverTime);

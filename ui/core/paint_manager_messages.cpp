@@ -117,7 +117,7 @@ bool YdPaintManager::HandleWindowMessage(UINT msg, WPARAM wParam, LPARAM lParam,
       return false;
     case WM_NCLBUTTONUP:
     case WM_LBUTTONUP:
-      OnButtonUp(wParam, msg == WM_NCLBUTTONUP ? lParam : lParam);
+      OnButtonUp(msg, wParam, lParam);
       return false;
     case WM_KEYDOWN:
       if (focus_ != nullptr) {
@@ -265,8 +265,10 @@ void YdPaintManager::SetDragInProgress(bool drag) {
   }
 }
 
-void YdPaintManager::OnButtonUp(WPARAM wParam, LPARAM lParam) {
-  const POINT pt = PointOf(lParam);
+void YdPaintManager::OnButtonUp(UINT msg, WPARAM wParam, LPARAM lParam) {
+  // A non-client button-up carries screen coordinates, like the button-down.
+  POINT pt = PointOf(lParam);
+  if (msg == WM_NCLBUTTONUP) ::ScreenToClient(window_, &pt);
   last_mouse_ = pt;
   if (pushed_ == nullptr) return;
   // Only a capture this manager took is released. A press on the caption

@@ -404,6 +404,11 @@ TEST_F(InputTest, CaptionPressLeavesTheMoveLoopsCaptureAlone) {
   EXPECT_EQ(manager_->GetPushedControl(), b_);
   EXPECT_FALSE(manager_->HandleWindowMessage(WM_NCLBUTTONUP, HTCAPTION, ScreenParam(110, 20), result));
   EXPECT_EQ(b_->Count(kEventLButtonUp), 1);
+  // The non-client button-up's screen point reaches the control in client
+  // coordinates, as the button-down's does.
+  EXPECT_EQ(b_->Last(kEventLButtonUp)->point.x, 110);
+  EXPECT_EQ(b_->Last(kEventLButtonUp)->point.y, 20);
+  EXPECT_EQ(manager_->GetLastMousePos().x, 110);
   EXPECT_EQ(::GetCapture(), hwnd_);
   ::ReleaseCapture();
 

@@ -12,29 +12,11 @@
 
 namespace ZEPHYRA_NAMESPACE {
 
-namespace {
-
-// OleInitialize for the drag's duration (S_FALSE when the thread already
-// had it: still balanced by one OleUninitialize).
-class ScopedOle {
- public:
-  ScopedOle() : result_(::OleInitialize(nullptr)) {}
-  ScopedOle(const ScopedOle&) = delete;
-  ScopedOle& operator=(const ScopedOle&) = delete;
-  ~ScopedOle() {
-    if (SUCCEEDED(result_)) ::OleUninitialize();
-  }
-  bool Succeeded() const { return SUCCEEDED(result_); }
-
- private:
-  HRESULT result_;
-};
-
-}  // namespace
-
 int YdList::RunDrag(YdListElement* row) {
   if (!drag_ || row == nullptr || IndexOfChild(row) < 0 || manager_ == nullptr) return -1;
-  ScopedOle ole;
+  // OLE for the drag's duration (S_FALSE when the thread had it already:
+  // still balanced by one OleUninitialize).
+  ScopedOleInitialize ole;
   if (!ole.Succeeded()) return -1;
   ScopedComPtr<IDataObject> data;
   *data.Receive() = YdDataObject::ForListElement(row->GetText(), row->GetName());

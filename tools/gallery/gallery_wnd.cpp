@@ -68,29 +68,13 @@ void YdGalleryWnd::CreateNativeWindows() {
   ::SendMessageW(native_button_, WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)), TRUE);
   if (YdControl* holder = Control(L"placeholder")) holder->SetNativeWindow(native_button_);
   ::SetTimer(GetHWND(), kSnapshotTimerId, kSnapshotIntervalMs, nullptr);
-  SyncNativeButton();
-}
-
-void YdGalleryWnd::SyncNativeButton() {
-  // The placeholder shows and hides the button with its own visibility
-  // only, and places (and shows) it whenever it is laid out, also while its
-  // page is hidden; so the placeholder itself is kept hidden with its page.
-  YdControl* holder = Control(L"placeholder");
-  if (holder == nullptr) return;
-  bool pageShown = true;
-  for (YdControl* c = holder->GetParent(); c != nullptr && pageShown; c = c->GetParent()) pageShown = c->IsVisible();
-  if (holder->IsVisible() != pageShown) holder->SetVisible(pageShown);
 }
 
 LRESULT YdGalleryWnd::ProcessMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == kSyncHostsMessage) {
-    SyncNativeButton();
-    return 0;
-  }
   if (msg == WM_TIMER && wParam == kSnapshotTimerId) {
-    // The button shows once its page is laid out; it is copied while it is
-    // on the screen, so the copy follows its pressed and focused looks.
-    SyncNativeButton();
+    // The button is shown with its page (the placeholder follows the
+    // containers above it); it is copied while it is on the screen, so the
+    // copy follows its pressed and focused looks.
     if (native_button_ != nullptr && ::IsWindowVisible(native_button_)) {
       ::UpdateWindow(native_button_);
       if (YdControl* draw = Control(L"drawwnd")) draw->SetNativeWindow(native_button_);
@@ -176,9 +160,6 @@ void YdGalleryWnd::OnSelected(YdControl* sender) {
     SetLabel(L"radio_choice", EchoText(L"Size", sender->GetText()));
   } else if (NameStartsWith(name, L"list")) {
     SetLabel(L"list_choice", EchoText(L"List", sender->GetText()));
-  } else if (NameStartsWith(name, L"tab_")) {
-    // The tab tells before it shows its page.
-    ::PostMessageW(GetHWND(), kSyncHostsMessage, 0, 0);
   }
 }
 

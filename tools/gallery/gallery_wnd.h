@@ -31,8 +31,6 @@ extern const wchar_t kGalleryTitle[];      // "Zephyra gallery"
 // window base's 257 and 258).
 constexpr UINT_PTR kSnapshotTimerId = 0x300;
 constexpr UINT kSnapshotIntervalMs = 250;
-// Posted to itself after a tab change: the native button follows its page.
-constexpr UINT kSyncHostsMessage = WM_APP + 0x201;
 
 class YdGalleryWnd : public YdWindowImplBase {
  public:
@@ -72,7 +70,6 @@ class YdGalleryWnd : public YdWindowImplBase {
   void SetLabel(const wchar_t* name, const std::wstring& text);
   void SetColour(const wchar_t* name, const std::wstring& colour);
   void CreateNativeWindows();
-  void SyncNativeButton();
 
   // The menu is built from the skin window "galleryMenu" with this
   // manager, then handed to its popup window.

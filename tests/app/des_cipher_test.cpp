@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/des_cipher.h"
+#include "app/startup/des_cipher.h"
 
 namespace ZEPHYRA_NAMESPACE {
 namespace {

@@ -10,10 +10,10 @@
 
 #include <string>
 
-#include "app/install_job.h"
-#include "app/registration_step.h"
-#include "app/service_driver_step.h"
-#include "app/windows_platform.h"
+#include "app/install/install_job.h"
+#include "app/install/registration_step.h"
+#include "app/install/service_driver_step.h"
+#include "app/install/windows_platform.h"
 
 int main() {
   using namespace ZEPHYRA_NAMESPACE;

@@ -8,8 +8,8 @@
 #include <algorithm>
 #include <map>
 
-#include "app/launch_plan.h"
-#include "app/launch_step.h"
+#include "app/install/launch_plan.h"
+#include "app/install/launch_step.h"
 #include "common/scoped_handle.h"
 #include "tests/app/install_test_support.h"
 

@@ -1,8 +1,8 @@
 // The mode argument: hex digit reading, block handling, decimal parsing.
 #include <gtest/gtest.h>
 
-#include "app/des_cipher.h"
-#include "app/mode_argument.h"
+#include "app/startup/des_cipher.h"
+#include "app/startup/mode_argument.h"
 
 namespace ZEPHYRA_NAMESPACE {
 namespace {

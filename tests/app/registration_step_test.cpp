@@ -6,10 +6,10 @@
 #include <objbase.h>
 #include <taskschd.h>
 
-#include "app/autorun_task.h"
-#include "app/install_job.h"
-#include "app/registration_plan.h"
-#include "app/registration_step.h"
+#include "app/install/autorun_task.h"
+#include "app/install/install_job.h"
+#include "app/install/registration_plan.h"
+#include "app/install/registration_step.h"
 #include "common/scoped_com.h"
 #include "common/scoped_handle.h"
 #include "tests/app/install_test_support.h"

@@ -6,12 +6,12 @@
 
 #include <thread>
 
-#include "app/cancel_signal.h"
-#include "app/child_process.h"
-#include "app/install_job.h"
-#include "app/service_driver_plan.h"
-#include "app/service_driver_step.h"
-#include "app/startup_checks.h"
+#include "app/install/cancel_signal.h"
+#include "app/install/child_process.h"
+#include "app/install/install_job.h"
+#include "app/install/service_driver_plan.h"
+#include "app/install/service_driver_step.h"
+#include "app/startup/startup_checks.h"
 #include "tests/app/install_test_support.h"
 
 namespace ZEPHYRA_NAMESPACE {

@@ -7,8 +7,8 @@
 
 #include <fstream>
 
-#include "app/install_job.h"
-#include "app/shortcut_step.h"
+#include "app/install/install_job.h"
+#include "app/install/shortcut_step.h"
 #include "common/scoped_com.h"
 #include "tests/app/install_test_support.h"
 

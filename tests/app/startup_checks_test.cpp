@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-#include "app/startup_checks.h"
+#include "app/startup/startup_checks.h"
 #include "common/scoped_handle.h"
 
 namespace ZEPHYRA_NAMESPACE {

@@ -6,7 +6,7 @@
 
 #include <cstring>
 
-#include "app/startup_checks.h"
+#include "app/startup/startup_checks.h"
 
 int main(int argc, char** argv) {
   if (argc >= 2 && std::strcmp(argv[1], "sleep") == 0) {

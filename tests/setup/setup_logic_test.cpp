@@ -4,7 +4,7 @@
 // results, and the exit codes.
 #include <gtest/gtest.h>
 
-#include "app/setup_wnd_logic.h"
+#include "app/wizard/setup_wnd_logic.h"
 
 namespace ZEPHYRA_NAMESPACE {
 namespace {

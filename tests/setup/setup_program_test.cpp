@@ -12,10 +12,10 @@
 #include <string>
 #include <vector>
 
-#include "app/mode_argument.h"
-#include "app/setup_entry.h"
-#include "app/setup_wnd_logic.h"
-#include "app/startup_checks.h"
+#include "app/startup/mode_argument.h"
+#include "app/entry/setup_entry.h"
+#include "app/wizard/setup_wnd_logic.h"
+#include "app/startup/startup_checks.h"
 
 namespace ZEPHYRA_NAMESPACE {
 namespace {

@@ -14,13 +14,13 @@
 #include <string>
 #include <vector>
 
-#include "app/message_dlg.h"
-#include "app/ring_steps.h"
-#include "app/setup_wnd.h"
+#include "app/wizard/message_dlg.h"
+#include "app/worker/ring_steps.h"
+#include "app/wizard/setup_wnd.h"
 #include "tests/app/worker/worker_fakes.h"
 #include "tests/setup/test_skin.h"
-#include "tests/ui/wnd/pump.h"
-#include "ui/core/resource_cache.h"
+#include "tests/support/pump.h"
+#include "ui/render/resource_cache.h"
 
 namespace ZEPHYRA_NAMESPACE {
 namespace {

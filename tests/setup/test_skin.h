@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "app/setup_wnd_logic.h"
-#include "ui/controls/control.h"
-#include "ui/controls/control_state.h"
-#include "ui/core/window_impl_base.h"
+#include "app/wizard/setup_wnd_logic.h"
+#include "ui/control/control.h"
+#include "ui/control/control_state.h"
+#include "ui/window/window_impl_base.h"
 
 namespace ZEPHYRA_NAMESPACE {
 namespace testing_setup {

@@ -6,8 +6,8 @@
 #include "common/scoped_com.h"
 #include "tools/gallery/gallery_skin.h"
 #include "tools/gallery/gallery_wnd.h"
-#include "ui/core/paint_manager.h"
-#include "ui/core/resource_cache.h"
+#include "ui/manager/paint_manager.h"
+#include "ui/render/resource_cache.h"
 
 namespace ZEPHYRA_NAMESPACE {
 

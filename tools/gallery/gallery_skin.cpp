@@ -2,13 +2,13 @@
 // installs the XML skin builder; see gallery_skin.h.
 #include "tools/gallery/gallery_skin.h"
 
-#include "ui/controls/active_x_controls.h"
-#include "ui/controls/basic_controls.h"
-#include "ui/controls/edit_picture_controls.h"
-#include "ui/controls/list_tab_controls.h"
-#include "ui/controls/popup_controls.h"
-#include "ui/controls/rich_edit.h"
-#include "ui/core/skin_builder.h"
+#include "ui/controls/activex/active_x_controls.h"
+#include "ui/controls/basic/basic_controls.h"
+#include "ui/controls/edit_picture/edit_picture_controls.h"
+#include "ui/controls/list_tab/list_tab_controls.h"
+#include "ui/controls/popup/popup_controls.h"
+#include "ui/controls/rich_edit/rich_edit.h"
+#include "ui/skin/skin_builder.h"
 
 namespace ZEPHYRA_NAMESPACE {
 

@@ -2,16 +2,16 @@
 #include "tools/gallery/gallery_wnd.h"
 
 #include "tools/gallery/gallery_logic.h"
-#include "ui/controls/circle_progress.h"
-#include "ui/controls/container.h"
-#include "ui/controls/control.h"
-#include "ui/controls/control_state.h"
-#include "ui/controls/draw_wnd.h"
-#include "ui/controls/menu.h"
-#include "ui/controls/menu_wnd.h"
-#include "ui/controls/progress.h"
-#include "ui/controls/slide.h"
-#include "ui/core/xml_parse.h"
+#include "ui/controls/basic/circle_progress.h"
+#include "ui/controls/containers/container.h"
+#include "ui/control/control.h"
+#include "ui/control/control_state.h"
+#include "ui/controls/edit_picture/draw_wnd.h"
+#include "ui/controls/popup/menu.h"
+#include "ui/controls/popup/menu_wnd.h"
+#include "ui/controls/basic/progress.h"
+#include "ui/controls/list_tab/slide.h"
+#include "ui/skin/xml_parse.h"
 
 namespace ZEPHYRA_NAMESPACE {
 

@@ -16,7 +16,7 @@
 #include <string>
 
 #include "common/yd_namespace.h"
-#include "ui/core/window_impl_base.h"
+#include "ui/window/window_impl_base.h"
 
 namespace ZEPHYRA_NAMESPACE {
 

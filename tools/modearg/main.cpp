@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/mode_argument.h"
+#include "app/startup/mode_argument.h"
 #include "common/utf8_args.h"
 
 namespace {

@@ -8,8 +8,8 @@
 #include <chrono>
 #include <thread>
 
-#include "app/install_worker.h"
-#include "app/ring_steps.h"
+#include "app/worker/install_worker.h"
+#include "app/worker/ring_steps.h"
 #include "tests/app/worker/worker_fakes.h"
 
 namespace ZEPHYRA_NAMESPACE {

@@ -8,8 +8,8 @@
 #include <cstdio>
 #include <fstream>
 
-#include "app/previous_install.h"
-#include "app/registration_plan.h"
+#include "app/worker/previous_install.h"
+#include "app/install/registration_plan.h"
 #include "tests/app/install_test_support.h"
 
 namespace ZEPHYRA_NAMESPACE {

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "app/install_ui.h"
-#include "app/install_worker.h"
+#include "app/worker/install_ui.h"
+#include "app/worker/install_worker.h"
 
 namespace ZEPHYRA_NAMESPACE {
 namespace testing_worker {

@@ -13,12 +13,12 @@
 #include <iterator>
 #include <thread>
 
-#include "app/install_actions.h"
-#include "app/install_worker.h"
-#include "app/registration_plan.h"
-#include "app/ring_steps.h"
-#include "app/unpack_payload.h"
-#include "app/unpaker_progress.h"
+#include "app/worker/install_actions.h"
+#include "app/worker/install_worker.h"
+#include "app/install/registration_plan.h"
+#include "app/worker/ring_steps.h"
+#include "app/worker/unpack_payload.h"
+#include "app/worker/unpaker_progress.h"
 #include "tests/app/install_test_support.h"
 #include "tests/app/worker/worker_fakes.h"
 

@@ -3,11 +3,11 @@
 // directory, and the progress object's percent-to-ring rule and cancel relay.
 #include <gtest/gtest.h>
 
-#include "app/install_ui.h"
-#include "app/previous_install.h"
-#include "app/ring_steps.h"
-#include "app/step_switches.h"
-#include "app/unpaker_progress.h"
+#include "app/worker/install_ui.h"
+#include "app/worker/previous_install.h"
+#include "app/worker/ring_steps.h"
+#include "app/worker/step_switches.h"
+#include "app/worker/unpaker_progress.h"
 #include "archive/res_unpacker.h"
 
 namespace ZEPHYRA_NAMESPACE {

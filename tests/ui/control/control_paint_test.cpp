@@ -4,7 +4,7 @@
 // borders, the round clip, the dirty rectangle and the auto tip.
 #include "tests/ui/manager/manager_fixture.h"
 #include "tests/ui/render/canvas.h"
-#include "ui/core/resource_cache.h"
+#include "ui/render/resource_cache.h"
 
 namespace ZEPHYRA_NAMESPACE {
 namespace test {

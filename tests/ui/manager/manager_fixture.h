@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "ui/controls/control.h"
-#include "ui/controls/control_geometry.h"
-#include "ui/core/paint_manager.h"
+#include "ui/control/control.h"
+#include "ui/control/control_geometry.h"
+#include "ui/manager/paint_manager.h"
 
 namespace ZEPHYRA_NAMESPACE {
 namespace test {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "tests/ui/render/canvas.h"
-#include "ui/core/alpha_surface.h"
+#include "ui/render/alpha_surface.h"
 
 namespace ZEPHYRA_NAMESPACE {
 namespace {

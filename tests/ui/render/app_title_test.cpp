@@ -2,7 +2,7 @@
 // block 7 (this test executable carries no resources): the text "103".
 #include <gtest/gtest.h>
 
-#include "ui/core/resource_cache.h"
+#include "ui/render/resource_cache.h"
 
 namespace ZEPHYRA_NAMESPACE {
 namespace {

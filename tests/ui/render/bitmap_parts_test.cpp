@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/ui/render/canvas.h"
-#include "ui/core/bitmap_parts.h"
+#include "ui/render/bitmap_parts.h"
 
 namespace ZEPHYRA_NAMESPACE {
 namespace {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "common/scoped_gdi.h"
-#include "ui/core/decoded_image.h"
+#include "ui/render/decoded_image.h"
 
 namespace ZEPHYRA_NAMESPACE {
 namespace test {

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "ui/core/gost_cipher.h"
+#include "ui/render/gost_cipher.h"
 
 namespace ZEPHYRA_NAMESPACE {
 namespace {

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "tests/ui/render/canvas.h"
-#include "ui/core/gost_cipher.h"
-#include "ui/core/image_decoder.h"
+#include "ui/render/gost_cipher.h"
+#include "ui/render/image_decoder.h"
 
 namespace ZEPHYRA_NAMESPACE {
 namespace {

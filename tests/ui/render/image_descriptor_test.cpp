@@ -2,7 +2,7 @@
 // value forms, placement, and single-key reads.
 #include <gtest/gtest.h>
 
-#include "ui/core/image_descriptor.h"
+#include "ui/render/image_descriptor.h"
 
 namespace ZEPHYRA_NAMESPACE {
 namespace {

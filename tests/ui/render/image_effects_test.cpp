@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/ui/render/canvas.h"
-#include "ui/core/image_effects.h"
+#include "ui/render/image_effects.h"
 
 namespace ZEPHYRA_NAMESPACE {
 namespace {

@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "tests/ui/render/canvas.h"
-#include "ui/core/image_painter.h"
-#include "ui/core/resource_cache.h"
-#include "ui/core/round_clip.h"
+#include "ui/render/image_painter.h"
+#include "ui/render/resource_cache.h"
+#include "ui/render/round_clip.h"
 
 namespace ZEPHYRA_NAMESPACE {
 namespace {

@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "tests/ui/render/canvas.h"
-#include "ui/core/alpha_surface.h"
-#include "ui/core/bitmap_parts.h"
-#include "ui/core/paint_manager.h"
-#include "ui/core/text_render.h"
+#include "ui/render/alpha_surface.h"
+#include "ui/render/bitmap_parts.h"
+#include "ui/manager/paint_manager.h"
+#include "ui/text/text_render.h"
 
 namespace ZEPHYRA_NAMESPACE {
 namespace {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/ui/render/canvas.h"
-#include "ui/core/resource_cache.h"
+#include "ui/render/resource_cache.h"
 
 namespace ZEPHYRA_NAMESPACE {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <set>
 
-#include "ui/core/element_table.h"
+#include "ui/skin/element_table.h"
 
 namespace ZEPHYRA_NAMESPACE {
 namespace {

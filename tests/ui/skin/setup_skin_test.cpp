@@ -7,11 +7,11 @@
 
 #include <string>
 
-#include "ui/core/element_table.h"
-#include "ui/core/skin_document.h"
-#include "ui/core/skin_window.h"
+#include "ui/skin/element_table.h"
+#include "ui/skin/skin_document.h"
+#include "ui/skin/skin_window.h"
 #ifdef _WIN32
-#include "ui/core/skin_resource_win32.h"
+#include "ui/skin/skin_resource_win32.h"
 #endif
 
 namespace ZEPHYRA_NAMESPACE {

@@ -7,9 +7,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "ui/core/code_page.h"
-#include "ui/core/skin_document.h"
-#include "ui/core/skin_encoding.h"
+#include "ui/skin/code_page.h"
+#include "ui/skin/skin_document.h"
+#include "ui/skin/skin_encoding.h"
 
 namespace ZEPHYRA_NAMESPACE {
 namespace {

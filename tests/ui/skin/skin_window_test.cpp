@@ -3,8 +3,8 @@
 // and the window-control data.
 #include <gtest/gtest.h>
 
-#include "ui/core/skin_document.h"
-#include "ui/core/skin_window.h"
+#include "ui/skin/skin_document.h"
+#include "ui/skin/skin_window.h"
 
 namespace ZEPHYRA_NAMESPACE {
 namespace {

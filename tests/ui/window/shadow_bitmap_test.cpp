@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "ui/core/shadow_bitmap.h"
+#include "ui/window/shadow_bitmap.h"
 
 namespace ZEPHYRA_NAMESPACE {
 namespace {

@@ -3,7 +3,7 @@
 // shadow window's rectangle.
 #include <gtest/gtest.h>
 
-#include "ui/core/shadow_state.h"
+#include "ui/window/shadow_state.h"
 
 namespace ZEPHYRA_NAMESPACE {
 namespace {

@@ -2,7 +2,7 @@
 // shape attributes, min/max tracking sizes, delayed show and centring.
 #include <gtest/gtest.h>
 
-#include "ui/core/window_chrome.h"
+#include "ui/window/window_chrome.h"
 
 #ifdef _WIN32
 #include <windows.h>

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "ui/core/window_region_win32.h"
+#include "ui/window/window_region_win32.h"
 
 namespace ZEPHYRA_NAMESPACE {
 namespace {

@@ -1,0 +1,353 @@
+// setup_wnd.cpp -- YdSetupWnd; see setup_wnd.h.
+#include "app/wizard/setup_wnd.h"
+
+#include <objbase.h>
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include <vector>
+
+#include "app/wizard/message_dlg.h"
+#include "app/worker/previous_install.h"
+#include "app/worker/ring_steps.h"
+#include "ui/control/control.h"
+#include "ui/control/control_state.h"
+#include "ui/manager/animation_record.h"
+#include "ui/render/resource_cache.h"
+
+namespace ZEPHYRA_NAMESPACE {
+
+const wchar_t kConfirmTitle[] = L"\u5b89\u88c5\u5411\u5bfc";
+const wchar_t kConfirmText[] = L"\u4f60\u786e\u5b9a\u505c\u6b62\u5b89\u88c5Zephyra\uff1f";
+const wchar_t kConfirmYes[] = L"\u662f";
+const wchar_t kConfirmNo[] = L"\u5426";
+const wchar_t kAlreadyRunningText[] =
+    L"\u4f60\u5df2\u7ecf\u542f\u52a8\u4e86\u4e00\u4e2a\u5b89\u88c5\u7a0b\u5e8f\uff01";
+// "安装文件无法写入安装目录，安装未完成。"
+const wchar_t kInstallFailedExplanation[] =
+    L"\u5b89\u88c5\u6587\u4ef6\u65e0\u6cd5\u5199\u5165\u5b89\u88c5\u76ee\u5f55\uff0c"
+    L"\u5b89\u88c5\u672a\u5b8c\u6210\u3002";
+
+namespace {
+
+constexpr DWORD kWizardStyle = WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr DWORD kWizardExStyle = WS_EX_APPWINDOW | WS_EX_WINDOWEDGE;
+
+int RunDialogModally(YdMessageDlg& dlg) {
+  dlg.RunModal();
+  return dlg.Result();
+}
+
+}  // namespace
+
+YdSetupWnd::YdSetupWnd(const std::wstring& defaultDir, ModeFlags mode, IInstallActions* actions,
+                       ConfirmRunner confirm)
+    : mode_(WizardModeFromValue(mode)),
+      install_dir_(defaultDir),
+      actions_(actions),
+      confirm_(confirm ? std::move(confirm) : ConfirmRunner(RunDialogModally)) {
+  const std::wstring title = GetAppTitle();
+  created_ = Create(nullptr, title.c_str(), kWizardStyle, kWizardExStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                    CW_USEDEFAULT, CW_USEDEFAULT) != nullptr;
+  if (created_ && mode_.unattended && !StartInstall()) ::PostMessageW(GetHWND(), WM_CLOSE, 0, 0);
+}
+
+YdSetupWnd::~YdSetupWnd() {
+  // The install thread may still post to the window: stop it first.
+  worker_.reset();
+  if (::IsWindow(GetHWND())) ::DestroyWindow(GetHWND());
+}
+
+InstallState YdSetupWnd::State() const {
+  return worker_ ? worker_->State() : InstallState::kIdle;
+}
+
+int YdSetupWnd::ExitCode() const {
+  return ExitCodeFor(worker_ ? worker_->Outcome() : InstallOutcome::kNotDone, no_previous_install_,
+                     created_);
+}
+
+YdControl* YdSetupWnd::Control(int id) const {
+  return const_cast<YdSetupWnd*>(this)->GetPaintManager().ControlById(id);
+}
+
+bool YdSetupWnd::IsSelected(int id) const {
+  const YdControl* control = Control(id);
+  return control != nullptr && (control->GetStateBits() & kStateSelected) != 0;
+}
+
+void YdSetupWnd::SetVisible(int id, bool visible) {
+  if (YdControl* control = Control(id)) control->SetVisible(visible);
+}
+
+void YdSetupWnd::ResizeTo(SIZE size) {
+  if (size.cx <= 0 || size.cy <= 0) return;
+  ::SetWindowPos(GetHWND(), nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+LRESULT YdSetupWnd::OnCreate(UINT, WPARAM, LPARAM, bool& handled) {
+  const LRESULT built = BuildFromSkin(true, handled);
+  if (built != 0) return built;
+  ResizeTo(GetPaintManager().GetMinInfo());
+  if (mode_.shadow) {
+    shadow_.SetShadowSize(kWizardShadowSize);
+    shadow_.CreateShadow(GetHWND());
+  }
+  return 0;
+}
+
+LRESULT YdSetupWnd::OnDestroy(UINT, WPARAM, LPARAM, bool& handled) {
+  handled = true;
+  ::PostQuitMessage(0);
+  return 0;
+}
+
+LRESULT YdSetupWnd::ProcessMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == kInstallStepMessage) {
+    ApplyInstallStep(static_cast<unsigned>(wParam));
+    return 0;
+  }
+  if (msg == kInstallFailedMessage) {
+    ApplyInstallFailed();
+    return 0;
+  }
+  return YdWindowImplBase::ProcessMessage(msg, wParam, lParam);
+}
+
+void YdSetupWnd::Notify(YdNotifyMsg& msg) {
+  switch (msg.type) {
+    case kNotifyWindowInit:
+      edit_ = Control(kLocationEditId);
+      if (edit_ != nullptr) {
+        edit_->SetText(install_dir_);
+        edit_->Invalidate();
+      }
+      if (!mode_.unattended) {
+        ::SetWindowPos(GetHWND(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+      }
+      return;
+    case kNotifyClick:
+      if (msg.sender != nullptr) OnClick(msg.sender->GetId());
+      return;
+    case kNotifySelectChanged: {
+      if (msg.sender == nullptr) return;
+      YdControl* install = Control(kInstallButtonId);
+      const InstallButtonUpdate update =
+          InstallButtonForSelection(msg.sender->GetId(), install != nullptr,
+                                    Control(kFoldToggleId) != nullptr, IsSelected(kAgreementOptionId));
+      if (update.apply) install->SetEnabled(update.enabled);
+      return;
+    }
+    case kNotifyFrameSequenceEnd:
+      if (worker_) worker_->CompletionAnimationEnded();
+      return;
+    default:
+      return;
+  }
+}
+
+void YdSetupWnd::OnClick(int id) {
+  switch (WizardClickForId(id)) {
+    case WizardClick::kRequestClose:
+      ::PostMessageW(GetHWND(), WM_CLOSE, 0, 0);
+      return;
+    case WizardClick::kStartInstall:
+      StartInstall();
+      return;
+    case WizardClick::kOpenAgreement:
+      ::ShellExecuteW(GetHWND(), L"open", kAgreementPageAddress, nullptr, nullptr, SW_SHOWNORMAL);
+      return;
+    case WizardClick::kToggleCustomPane:
+      ToggleCustomPane();
+      return;
+    case WizardClick::kBrowseFolder:
+      BrowseFolder();
+      return;
+    case WizardClick::kBackToOneClick:
+      BackToOneClick();
+      return;
+    case WizardClick::kQuit:
+      ::PostQuitMessage(0);
+      return;
+    case WizardClick::kNothing:
+      return;
+  }
+}
+
+void YdSetupWnd::ToggleCustomPane() {
+  YdControl* pane = Control(kCustomPaneId);
+  if (pane == nullptr) return;
+  pane->SetVisible(!pane->IsVisible());
+  YdPaintManager& manager = GetPaintManager();
+  const SIZE minInfo = manager.GetMinInfo();
+  const SIZE maxInfo = manager.GetMaxInfo();
+  const WizardSize size = WizardSizeForPane(pane->IsVisible(), {minInfo.cx, minInfo.cy},
+                                            {maxInfo.cx, maxInfo.cy});
+  ResizeTo(SIZE{size.cx, size.cy});
+  manager.NeedLayout();
+  ::InvalidateRect(GetHWND(), nullptr, FALSE);
+}
+
+void YdSetupWnd::BackToOneClick() {
+  SetVisible(kOneClickAreaId, true);
+  SetVisible(kCustomPaneId, false);
+  GetPaintManager().NeedLayout();
+  ::InvalidateRect(GetHWND(), nullptr, FALSE);
+}
+
+void YdSetupWnd::BrowseFolder() {
+  // The new dialog style needs COM on this thread; a second initialisation
+  // is harmless and balanced below.
+  const HRESULT com = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  BROWSEINFOW info{};
+  info.hwndOwner = GetHWND();
+  info.lpszTitle = kBrowseTitle;
+  info.ulFlags = BIF_NEWDIALOGSTYLE | BIF_EDITBOX;
+  PIDLIST_ABSOLUTE chosen = ::SHBrowseForFolderW(&info);
+  if (chosen != nullptr) {
+    wchar_t path[MAX_PATH] = {};
+    if (::SHGetPathFromIDListW(chosen, path)) {
+      install_dir_ = InstallDirForChosenFolder(path);
+      if (edit_ != nullptr) {
+        edit_->SetText(install_dir_);
+        edit_->Invalidate();
+      }
+    }
+    ::CoTaskMemFree(chosen);
+  }
+  if (SUCCEEDED(com)) ::CoUninitialize();
+}
+
+bool YdSetupWnd::FindPreviousInstallDir() {
+  std::wstring dir;
+  if (!ZEPHYRA_NAMESPACE::FindPreviousInstallDir(&dir)) return false;
+  install_dir_ = dir;
+  return true;
+}
+
+bool YdSetupWnd::StartInstall() {
+  if (worker_ || actions_ == nullptr) return false;
+  if (mode_.unattended) {
+    if (!FindPreviousInstallDir()) {
+      no_previous_install_ = true;
+      return false;
+    }
+  } else {
+    ResizeTo(GetPaintManager().GetMinInfo());
+    SetVisible(kWelcomePageId, false);
+    SetVisible(kProgressPageId, true);
+    GetPaintManager().NeedLayout();
+    ::InvalidateRect(GetHWND(), nullptr, FALSE);
+    if (YdControl* edit = Control(kLocationEditId)) install_dir_ = edit->GetText();
+  }
+  InstallInputs inputs;
+  inputs.install_dir = install_dir_;
+  // Unattended runs keep the options' skin defaults (selected).
+  inputs.desktop_shortcut = Control(kDesktopOptionId) == nullptr || IsSelected(kDesktopOptionId);
+  inputs.autostart = Control(kAutostartOptionId) == nullptr || IsSelected(kAutostartOptionId);
+  inputs.unattended = mode_.unattended;
+  inputs.switches = mode_.switches;
+  worker_ = std::make_unique<YdInstallWorker>(static_cast<IInstallUi*>(this), actions_);
+  return worker_->Start(inputs);
+}
+
+void YdSetupWnd::ShowInstallStep(unsigned step) {
+  ::PostMessageW(GetHWND(), kInstallStepMessage, step, 0);
+}
+
+void YdSetupWnd::ShowInstallFailed() { ::PostMessageW(GetHWND(), kInstallFailedMessage, 0, 0); }
+
+void YdSetupWnd::RequestClose() { ::PostMessageW(GetHWND(), WM_CLOSE, 0, 0); }
+
+void YdSetupWnd::ApplyInstallStep(unsigned step) {
+  YdControl* ring = Control(kProgressRingId);
+  if (IsRingStep(step)) {
+    if (ring != nullptr) {
+      ring->SetNormalImage(RingImageForStep(step));
+      ring->Invalidate();
+    }
+    return;
+  }
+  if (YdControl* caption = Control(kProgressCaptionId)) {
+    caption->SetText(kCompletionText);
+    caption->Invalidate();
+  }
+  YdAnimationRecord record;
+  record.kind = kCompletionAnimationKind;
+  record.limit = kCompletionStepLimit;
+  record.counter = 0;
+  for (const std::wstring& frame : CompletionFrames()) {
+    record.frames.emplace_back(frame.begin(), frame.end());
+  }
+  const bool started =
+      ring != nullptr && GetPaintManager().Animations().StartAnimation(
+                             kCompletionAnimationKind, ring, kCompletionFramePeriodMs, record);
+  // Without an animation no notification 34 comes: let the thread go on.
+  if (!started && worker_) worker_->CompletionAnimationEnded();
+}
+
+void YdSetupWnd::ApplyInstallFailed() {
+  if (YdControl* caption = Control(kProgressCaptionId)) {
+    caption->SetText(kInstallFailedText);
+    caption->Invalidate();
+  }
+  if (!mode_.unattended) {
+    YdMessageDlg dlg(GetHWND(), kDlgSingleButton);
+    dlg.SetControlText(kDlgTitleId, kConfirmTitle);
+    dlg.SetMessageText(kInstallFailedExplanation);
+    confirm_(dlg);
+  }
+  ::PostMessageW(GetHWND(), WM_CLOSE, 0, 0);
+}
+
+LRESULT YdSetupWnd::OnClose(UINT, WPARAM, LPARAM, bool& handled) {
+  if (asking_) {
+    // The install ended while the confirmation is open; close after it.
+    close_while_asking_ = true;
+    handled = true;
+    return 0;
+  }
+  const bool workerRunning = worker_ && worker_->State() == InstallState::kRunning;
+  const ClosePlan plan = PlanClose(State(), workerRunning, no_previous_install_);
+  if (plan.destroy_at_once) {
+    handled = false;
+    return 0;
+  }
+  if (YdControl* overlay = Control(kOverlayId)) {
+    overlay->SetVisible(true);
+    overlay->Invalidate();
+  }
+  if (plan.pause_worker) worker_->Pause();
+  int result = kDialogDeclined;
+  {
+    YdMessageDlg dlg(GetHWND(), kConfirmDialogStyle);
+    dlg.SetControlText(kDlgTitleId, kConfirmTitle);
+    dlg.SetMessageText(kConfirmText);
+    dlg.SetControlText(kDlgConfirmId, kConfirmYes);
+    dlg.SetControlText(kDlgDeclineId, kConfirmNo);
+    dlg.GetPaintManager().NeedLayout();
+    ++confirmations_;
+    asking_ = true;
+    result = confirm_(dlg);
+    asking_ = false;
+  }
+  const CloseAnswer answer = AnswerClose(result, plan.pause_worker);
+  if (answer.cancel_worker) worker_->Cancel();
+  if (answer.resume_worker) worker_->Resume();
+  const bool finishedMeanwhile = close_while_asking_ || State() == InstallState::kFinished;
+  close_while_asking_ = false;
+  if (answer.destroy || finishedMeanwhile) {
+    handled = false;
+    return 0;
+  }
+  if (answer.hide_overlay) {
+    if (YdControl* overlay = Control(kOverlayId)) {
+      overlay->SetVisible(false);
+      overlay->Invalidate();
+    }
+  }
+  handled = true;
+  return 0;
+}
+
+}  // namespace ZEPHYRA_NAMESPACE

@@ -1,0 +1,115 @@
+// spin_edit.cpp -- YdSpinEdit: number, limits, arrows and stepping.
+#include "ui/controls/edit_picture/spin_edit.h"
+
+#include <cwchar>
+
+#include "ui/values/attribute_values.h"
+#include "ui/manager/event_types.h"
+#include "ui/manager/paint_manager.h"
+
+namespace ZEPHYRA_NAMESPACE {
+
+YdSpinEdit::YdSpinEdit() { YdRichEdit::SetText(L"0"); }
+
+void YdSpinEdit::ApplyAttribute(const std::wstring& key, const std::wstring& value) {
+  const std::u16string_view v = AsUtf16(value);
+  if (key == L"maxnumber") {
+    max_ = ParseInt(v);
+    SetNumber(requested_);
+  } else if (key == L"minnumber") {
+    min_ = ParseInt(v);
+    SetNumber(requested_);
+  } else if (key == L"incnumber") {
+    inc_ = ParseInt(v);
+  } else if (key == L"uparrow") {
+    up_image_ = value;
+    Invalidate();
+  } else if (key == L"downarrow") {
+    down_image_ = value;
+    Invalidate();
+  } else if (key == L"number") {
+    SetNumber(ParseInt(v));
+  } else {
+    YdRichEdit::ApplyAttribute(key, value);
+  }
+}
+
+void YdSpinEdit::SetNumber(int number) {
+  requested_ = number;
+  const int clamped = ClampSpinNumber(number, min_, max_);
+  const bool changed = clamped != number_;
+  number_ = clamped;
+  const std::wstring text = std::to_wstring(number_);
+  if (GetText() != text) YdRichEdit::SetText(text);
+  if (changed && manager_ != nullptr) manager_->RaiseNotify(this, kNotifyScrollPos, static_cast<WPARAM>(number_));
+}
+
+void YdSpinEdit::Step(bool up) {
+  if (!IsEnabled() || IsReadOnly()) return;
+  SetNumber(StepSpinNumber(number_, inc_, min_, max_, up));
+}
+
+YdSpinParts YdSpinEdit::ArrowParts() const {
+  const RECT rc = GetPosition();
+  return SpinArrowParts(rc.left, rc.top, rc.right, rc.bottom, kArrowWidth);
+}
+
+void YdSpinEdit::Paint(HDC dc, const RECT& dirty) {
+  YdRichEdit::Paint(dc, dirty);
+  if (IsVisible() && dc != nullptr) DrawArrows(dc);
+}
+
+void YdSpinEdit::DrawArrows(HDC dc) {
+  const RECT rc = GetPosition();
+  const YdSpinParts p = ArrowParts();
+  wchar_t dest[96];
+  if (!up_image_.empty()) {
+    std::swprintf(dest, 96, L"dest='%d,%d,%d,%d'", p.left - rc.left, 0, p.right - rc.left, p.middle - rc.top);
+    DrawImage(dc, up_image_, dest);
+  }
+  if (!down_image_.empty()) {
+    std::swprintf(dest, 96, L"dest='%d,%d,%d,%d'", p.left - rc.left, p.middle - rc.top, p.right - rc.left,
+                  p.bottom - rc.top);
+    DrawImage(dc, down_image_, dest);
+  }
+}
+
+void YdSpinEdit::OnKillFocus(YdEvent& event) {
+  // A typed number is taken, within the limits; anything else restores the
+  // last number.
+  const std::wstring text = GetText();
+  wchar_t* end = nullptr;
+  const long typed = std::wcstol(text.c_str(), &end, 10);
+  if (!text.empty() && end != nullptr && *end == 0) {
+    SetNumber(static_cast<int>(typed));
+  }
+  const std::wstring shown = std::to_wstring(number_);
+  if (GetText() != shown) YdRichEdit::SetText(shown);
+  YdRichEdit::OnKillFocus(event);
+}
+
+HRESULT YdSpinEdit::SendTextMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+  if (msg == WM_KEYDOWN && (wParam == VK_UP || wParam == VK_DOWN)) {
+    if (result != nullptr) *result = 0;
+    Step(wParam == VK_UP);
+    return S_OK;
+  }
+  return YdRichEdit::SendTextMessage(msg, wParam, lParam, result);
+}
+
+LRESULT YdSpinEdit::FilterMessage(UINT msg, WPARAM wParam, LPARAM lParam, bool& handled) {
+  handled = false;
+  if ((msg == WM_LBUTTONDOWN || msg == WM_LBUTTONDBLCLK) && manager_ != nullptr && IsVisible() && IsEnabled()) {
+    const POINT pt{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    const YdSpinParts p = ArrowParts();
+    if (pt.x >= p.left && pt.x < p.right && pt.y >= p.top && pt.y < p.bottom &&
+        manager_->ControlAtPoint(pt) == this) {
+      Step(pt.y < p.middle);
+      handled = true;
+      return 0;
+    }
+  }
+  return YdRichEdit::FilterMessage(msg, wParam, lParam, handled);
+}
+
+}  // namespace ZEPHYRA_NAMESPACE

@@ -1,0 +1,300 @@
+// combo.cpp -- YdCombo: own attribute keys, the chosen entry, keyboard and
+// wheel stepping, and opening and closing its drop box window.
+#include "ui/controls/popup/combo.h"
+
+#include <cwchar>
+#include <cwctype>
+#include <vector>
+
+#include "ui/controls/popup/combo_parts.h"
+#include "ui/control/control_geometry.h"
+#include "ui/controls/popup/combo_wnd.h"
+#include "ui/controls/popup/menu_navigation.h"
+#include "ui/manager/event_types.h"
+#include "ui/manager/paint_manager.h"
+#include "ui/manager/ui_messages.h"
+
+namespace ZEPHYRA_NAMESPACE {
+
+namespace {
+
+bool IsTrue(const std::wstring& v) { return v == L"true"; }
+
+int ToInt(const std::wstring& v) { return static_cast<int>(std::wcstol(v.c_str(), nullptr, 10)); }
+
+// "cx,cy" (blanks allowed); missing parts stay 0.
+SIZE ToSize(const std::wstring& v) {
+  SIZE s{0, 0};
+  const wchar_t* p = v.c_str();
+  wchar_t* end = nullptr;
+  s.cx = static_cast<LONG>(std::wcstol(p, &end, 10));
+  while (*end == L' ' || *end == L',') ++end;
+  s.cy = static_cast<LONG>(std::wcstol(end, nullptr, 10));
+  return s;
+}
+
+RECT ToRect(const std::wstring& v) {
+  RECT r{0, 0, 0, 0};
+  LONG* parts[] = {&r.left, &r.top, &r.right, &r.bottom};
+  const wchar_t* p = v.c_str();
+  for (LONG* part : parts) {
+    wchar_t* end = nullptr;
+    *part = static_cast<LONG>(std::wcstol(p, &end, 10));
+    if (end == p) break;
+    p = end;
+    while (*p == L' ' || *p == L',') ++p;
+  }
+  return r;
+}
+
+}  // namespace
+
+YdCombo::YdCombo() = default;
+
+YdCombo::~YdCombo() { CloseDropBox(); }
+
+YdControl* YdCombo::QueryKind(int kind) {
+  if (kind == kKindCombo) return this;
+  return YdContainer::QueryKind(kind);
+}
+
+void YdCombo::ApplyAttribute(const std::wstring& key, const std::wstring& value) {
+  if (key == L"dropbox") {
+    dropbox_attrs_ = value;
+  } else if (key == L"dropboxsize") {
+    dropbox_size_ = ToSize(value);
+  } else if (key == L"dropboxroundcorner") {
+    dropbox_round_ = ToSize(value);
+  } else if (key == L"dropboxcolumn") {
+    dropbox_column_ = ToInt(value) < 1 ? 1 : ToInt(value);
+  } else if (key == L"dropboxlayeredwindow") {
+    dropbox_layered_ = IsTrue(value);
+  } else if (key == L"readonly") {
+    readonly_ = IsTrue(value);
+  } else if (key == L"dropboxautoheight") {
+    dropbox_auto_height_ = IsTrue(value);
+  } else if (key == L"direct") {
+    direct_ = IsTrue(value) || value == L"up";
+  } else if (key == L"space") {
+    space_ = value;
+  } else if (key == L"spacewidth") {
+    space_width_ = ToInt(value);
+  } else if (key == L"spaceheight") {
+    space_height_ = ToInt(value);
+  } else if (key == L"more") {
+    more_ = value;
+  } else if (key == L"defaultelementwidth") {
+    default_element_width_ = ToInt(value);
+  } else if (key == L"defaultelementheight") {
+    default_element_height_ = ToInt(value);
+  } else if (key == L"autocenter") {
+    auto_center_ = IsTrue(value);
+  } else if (key == L"dropboxspace") {
+    dropbox_space_ = ToRect(value);
+  } else if (key == L"layout") {
+    vertical_box_ = value != L"horizontal";
+  } else {
+    YdContainer::ApplyAttribute(key, value);
+  }
+}
+
+void YdCombo::Initialize() {
+  YdContainer::Initialize();
+  // An entry marked "selected" in the skin is the first choice.
+  if (cur_sel_ < 0) {
+    for (int i = 0; i < ChildCount(); ++i) {
+      YdControl* found = ChildAt(i)->QueryKind(kKindComboElement);
+      if (found != nullptr && static_cast<YdComboElement*>(found)->IsSelected()) {
+        cur_sel_ = i;
+        SetText(found->GetText());
+        break;
+      }
+    }
+  }
+}
+
+void YdCombo::Paint(HDC dc, const RECT& dirty) { YdControl::Paint(dc, dirty); }
+
+YdControl* YdCombo::FindMatching(YdFindProc proc, void* data, unsigned flags) {
+  // Hit tests end here (the entries are not clicked in place); other
+  // searches (by name, by id, the manager's indexing) walk the children.
+  if ((flags & kFindHitTest) != 0) return YdControl::FindMatching(proc, data, flags);
+  return YdContainer::FindMatching(proc, data, flags);
+}
+
+bool YdCombo::Activate(YdEvent& event) {
+  if (!YdControl::Activate(event)) return false;
+  if (IsDropBoxOpen()) {
+    CloseDropBox();
+    return true;
+  }
+  return OpenDropBox();
+}
+
+void YdCombo::OnKeyDown(YdEvent& event) {
+  const bool alt = (event.keyState & kKeyStateAlt) != 0;
+  if (event.key == VK_F4 || (alt && event.key == VK_DOWN)) {
+    YdEvent open = event;
+    Activate(open);
+    return;
+  }
+  switch (event.key) {
+    case VK_DOWN: StepChoice(static_cast<int>(YdNavKey::kNext)); return;
+    case VK_UP: StepChoice(static_cast<int>(YdNavKey::kPrevious)); return;
+    case VK_HOME: StepChoice(static_cast<int>(YdNavKey::kFirst)); return;
+    case VK_END: StepChoice(static_cast<int>(YdNavKey::kLast)); return;
+    default: break;
+  }
+  YdContainer::OnKeyDown(event);
+}
+
+void YdCombo::OnMouseWheel(YdEvent& event) {
+  // The wheel event's wParam is 1 for a turn towards the user (down).
+  if (IsEnabled() && !IsDropBoxOpen() && !readonly_) {
+    StepChoice(static_cast<int>(event.wParam == 1 ? YdNavKey::kNext : YdNavKey::kPrevious));
+    return;
+  }
+  YdContainer::OnMouseWheel(event);
+}
+
+void YdCombo::OnChar(YdEvent& event) {
+  const auto letter = static_cast<wchar_t>(event.key);
+  if (letter >= L' ' && !readonly_ && IsEnabled() && !IsDropBoxOpen()) {
+    std::vector<YdNavEntry> entries;
+    std::vector<std::wstring> texts;
+    for (YdControl* child : children_) {
+      entries.push_back({child->IsVisible(), child->IsEnabled(), child->QueryKind(kKindComboElement) != nullptr});
+      texts.push_back(child->GetText());
+    }
+    const YdAccelMatch match = MatchAccelerator(entries, texts, cur_sel_, letter);
+    if (match.index >= 0) {
+      SelectItem(match.index);
+      return;
+    }
+  }
+  YdContainer::OnChar(event);
+}
+
+bool YdCombo::StepChoice(int navKey) {
+  if (readonly_ || !IsEnabled() || IsDropBoxOpen()) return false;
+  std::vector<YdNavEntry> entries;
+  for (YdControl* child : children_) {
+    entries.push_back({child->IsVisible(), child->IsEnabled(), child->QueryKind(kKindComboElement) != nullptr});
+  }
+  const int next = NextHotEntry(entries, cur_sel_, static_cast<YdNavKey>(navKey), {false, 1});
+  return next >= 0 && next != cur_sel_ && SelectItem(next);
+}
+
+int YdCombo::NextElement(int from, int step) const {
+  const int count = ChildCount();
+  int i = from < 0 ? (step > 0 ? -1 : count) : from;
+  for (i += step; i >= 0 && i < count; i += step) {
+    YdControl* child = ChildAt(i);
+    if (child->QueryKind(kKindComboElement) != nullptr && child->IsEnabled()) return i;
+  }
+  return -1;
+}
+
+bool YdCombo::SelectItem(int index) {
+  if (IsDropBoxOpen()) return false;  // the entries live in the box meanwhile
+  YdControl* child = ChildAt(index);
+  if (child == nullptr) return false;
+  YdControl* found = child->QueryKind(kKindComboElement);
+  if (found == nullptr) return false;
+  auto* element = static_cast<YdComboElement*>(found);
+  const int previous = cur_sel_;
+  cur_sel_ = index;
+  if (!element->IsSelected()) element->SetSelected(true);
+  // Only one entry is chosen, grouped or not.
+  for (int i = 0; i < ChildCount(); ++i) {
+    YdControl* other = ChildAt(i)->QueryKind(kKindComboElement);
+    if (other != nullptr && i != index) static_cast<YdComboElement*>(other)->SetSelected(false);
+  }
+  SetText(element->GetText());
+  if (previous != index && manager_ != nullptr) {
+    manager_->RaiseNotify(this, kNotifyComboSelect, static_cast<WPARAM>(index), static_cast<LPARAM>(previous));
+  }
+  Invalidate();
+  return true;
+}
+
+YdRect YdCombo::ScreenAnchor() const {
+  POINT corners[2] = {{pos_.left, pos_.top}, {pos_.right, pos_.bottom}};
+  if (manager_ != nullptr && manager_->GetWindow() != nullptr) {
+    ::MapWindowPoints(manager_->GetWindow(), nullptr, corners, 2);
+  }
+  return {corners[0].x, corners[0].y, corners[1].x, corners[1].y};
+}
+
+YdRect YdCombo::WorkArea() const {
+  const YdRect anchor = ScreenAnchor();
+  const RECT at{anchor.left, anchor.top, anchor.right, anchor.bottom};
+  MONITORINFO info{};
+  info.cbSize = sizeof(info);
+  RECT work{};
+  if (::GetMonitorInfoW(::MonitorFromRect(&at, MONITOR_DEFAULTTONEAREST), &info) != 0) {
+    work = info.rcWork;
+  } else if (::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0) == 0) {
+    work = {0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+  }
+  return {work.left, work.top, work.right, work.bottom};
+}
+
+YdComboBoxKeys YdCombo::BoxKeys() const {
+  YdComboBoxKeys keys;
+  keys.size = {dropbox_size_.cx, dropbox_size_.cy};
+  keys.autoHeight = dropbox_auto_height_;
+  keys.columns = dropbox_column_;
+  keys.upward = direct_;
+  keys.horizontal = !vertical_box_;
+  keys.defaultElement = {default_element_width_, default_element_height_};
+  keys.autoCenter = auto_center_;
+  keys.space = {dropbox_space_.left, dropbox_space_.top, dropbox_space_.right, dropbox_space_.bottom};
+  keys.inset = inset_;
+  keys.spacerWidth = space_width_ > 0 ? space_width_ : 0;
+  keys.spacerHeight = space_height_ > 0 ? space_height_ : 0;
+  keys.hasMore = !more_.empty();
+  return keys;
+}
+
+RECT YdCombo::DropBoxRect() const {
+  std::vector<YdComboBoxEntry> entries;
+  for (const YdControl* child : children_) {
+    entries.push_back({child->GetFixedWidth(), child->GetFixedHeight(), child->IsVisible()});
+  }
+  const YdRect box = PlanComboBox(ScreenAnchor(), WorkArea(), entries, BoxKeys()).box;
+  return {box.left, box.top, box.right, box.bottom};
+}
+
+bool YdCombo::OpenDropBox() {
+  if (drop_ != nullptr || readonly_ || !IsEnabled() || manager_ == nullptr || manager_->GetWindow() == nullptr) {
+    return false;
+  }
+  drop_ = YdComboWnd::Open(this);
+  Invalidate();
+  return drop_ != nullptr;
+}
+
+void YdCombo::CloseDropBox() {
+  if (drop_ == nullptr) return;
+  YdComboWnd* box = drop_;
+  box->CloseNow();  // gives the entries back and clears drop_
+  drop_ = nullptr;
+  Invalidate();
+}
+
+HWND YdCombo::GetDropBoxWindow() const { return drop_ != nullptr ? drop_->GetHWND() : nullptr; }
+
+void YdCombo::BoxClosed(YdComboWnd* from, int chosen, const std::vector<YdControl*>& entries) {
+  if (from != drop_) return;
+  for (YdControl* entry : entries) {
+    children_.push_back(entry);
+    Attach(entry);
+  }
+  drop_ = nullptr;
+  NeedUpdate();
+  Invalidate();
+  if (chosen >= 0) SelectItem(chosen);
+}
+
+}  // namespace ZEPHYRA_NAMESPACE

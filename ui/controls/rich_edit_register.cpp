@@ -1,9 +1,0 @@
-// rich_edit_register.cpp -- makes "RichEdit" an element of the skin format.
-#include "ui/controls/control_factory.h"
-#include "ui/controls/rich_edit.h"
-
-namespace ZEPHYRA_NAMESPACE {
-
-void RegisterRichEditControls() { RegisterControlClass(L"RichEdit", &MakeControl<YdRichEdit>); }
-
-}  // namespace ZEPHYRA_NAMESPACE

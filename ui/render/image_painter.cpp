@@ -1,0 +1,115 @@
+// image_painter.cpp -- the descriptor painter.
+#include "ui/render/image_painter.h"
+
+#include <algorithm>
+
+#include "ui/render/bitmap_parts.h"
+#include "ui/render/image_descriptor.h"
+#include "ui/render/image_effects.h"
+#include "ui/render/resource_cache.h"
+#include "ui/render/round_clip.h"
+
+namespace ZEPHYRA_NAMESPACE {
+namespace {
+
+YdDecodedImage* FindImage(const std::wstring& name, const std::wstring& type, uint32_t mask, bool encrypt) {
+  if (!type.empty()) return GetResourceImage(ParseDescriptorNumber(name), type, mask);
+  return GetFileImage(name, mask, encrypt);
+}
+
+YdDecodedImage* LoadIconImage(const ImageDescriptor& d) {
+  HINSTANCE module = GetResourceModule();
+  ScopedIcon icon;
+  if (!d.res_type.empty()) {
+    icon.Set(static_cast<HICON>(::LoadImageW(module, MAKEINTRESOURCEW(ParseDescriptorNumber(d.name)), IMAGE_ICON,
+                                             d.icon_size, d.icon_size, 0)));
+  } else {
+    icon.Set(static_cast<HICON>(
+        ::LoadImageW(module, d.name.c_str(), IMAGE_ICON, d.icon_size, d.icon_size, LR_LOADFROMFILE)));
+  }
+  if (!icon) return nullptr;
+  YdDecodedImagePtr image = IconToImage(icon.Get(), d.icon_size, nullptr);
+  if (!image) return nullptr;
+  YdDecodedImage* borrowed = image.get();
+  if (!d.res_type.empty()) {
+    AddResourceImage(ParseDescriptorNumber(d.name), std::move(image));
+  } else {
+    AddFileImage(d.name, std::move(image));
+  }
+  return borrowed;
+}
+
+}  // namespace
+
+bool PaintImageDescriptor(HDC dc, const RECT& paint, const RECT& item, const std::wstring& descriptor,
+                          const std::wstring& modifier) {
+  ImageDescriptor d = ParseImageDescriptor(descriptor, modifier);
+  RECT dest = ComputeImageDestination(d, item);
+
+  YdDecodedImage* image = FindImage(d.name, d.res_type, d.mask, d.encrypt);
+  if (image == nullptr && d.icon) image = LoadIconImage(d);
+  if (image == nullptr) return false;
+  if (dc == nullptr) return true;
+
+  YdDecodedImagePtr gray;
+  if (d.gray) {
+    gray = MakeGrayCopy(*image);
+    if (!gray) return false;
+    image = gray.get();
+  }
+  RECT source = d.source;
+  if (source.left == 0 && source.top == 0 && source.right == 0 && source.bottom == 0) {
+    source = RECT{0, 0, image->width, image->height};
+  }
+  // alphaClose applies to this draw only; the cached record is unchanged.
+  bool alpha = image->alpha;
+  uint8_t fade = d.fade;
+  if (d.alpha_close) {
+    alpha = false;
+    fade = 255;
+  }
+  RECT unused;
+  if (!::IntersectRect(&unused, &dest, &item) || !::IntersectRect(&unused, &dest, &paint)) return true;
+
+  RoundClip clip;
+  const bool clipped = d.round_x != 0 || d.round_y != 0;
+  if (clipped) {
+    RECT visible;
+    ::IntersectRect(&visible, &dest, &paint);
+    BeginRoundClip(dc, &clip, visible, d.round_x, d.round_y);
+  }
+
+  if (!d.region_image.empty()) {
+    YdDecodedImage* region = FindImage(d.region_image, d.region_res_type, 0, false);
+    if (region != nullptr) {
+      ScopedBitmap masked = MaskWithRegionImage(*region, *image, dest, d.region_colour);
+      if (masked) PaintBitmapParts(masked.Get(), paint, source, dc, dest, d.corner, true, fade, d.hole);
+    }
+  } else if (d.reverse) {
+    int rows = 0;
+    ScopedBitmap reflection = MakeReflection(dest, *image, &rows);
+    if (reflection) {
+      // The source is clamped to the reflection so the blend never reads
+      // beyond it.
+      RECT clamped = source;
+      clamped.left = std::max<LONG>(0, std::min<LONG>(clamped.left, image->width));
+      clamped.right = std::max<LONG>(clamped.left, std::min<LONG>(clamped.right, image->width));
+      clamped.top = std::max<LONG>(0, std::min<LONG>(clamped.top, rows));
+      clamped.bottom = std::max<LONG>(clamped.top, std::min<LONG>(clamped.bottom, rows));
+      PaintBitmapParts(reflection.Get(), paint, clamped, dc, dest, d.corner, alpha, fade, d.hole);
+    }
+  } else if (d.rotate == 0.0) {
+    PaintBitmapParts(image->bitmap.Get(), paint, source, dc, dest, d.corner, alpha, fade, d.hole);
+  } else {
+    RECT grown = dest;
+    ScopedBitmap rotated = MakeRotatedBitmap(&grown, *image, d.rotate);
+    if (rotated) {
+      const RECT whole{0, 0, grown.right - grown.left, grown.bottom - grown.top};
+      PaintBitmapParts(rotated.Get(), paint, whole, dc, grown, d.corner, alpha, fade, d.hole);
+    }
+  }
+  if (clipped) EndRoundClip(&clip);
+  return true;
+}
+
+}  // namespace ZEPHYRA_NAMESPACE

@@ -5,6 +5,7 @@
 #include "ui/control/control_factory.h"
 #include "ui/controls/edit_picture/edit_picture_controls.h"
 #include "ui/controls/rich_edit/rich_edit.h"
+#include "ui/skin/skin_builder.h"
 #include "ui/skin/xml_parse.h"
 
 namespace ZEPHYRA_NAMESPACE {
@@ -14,6 +15,8 @@ YdControl* M3Test::Build(const wchar_t* skin) {
   RegisterBasicControls();
   RegisterRichEditControls();
   RegisterEditAndPictureControls();
+  // Window controls build their own part through the installed builder.
+  InstallXmlSkinBuilder();
   AddImages();
   YdXmlParse parse;
   YdControl* root = parse.BuildWindow(nullptr, manager_, skin, kXmlSourceText, L"", nullptr);

@@ -100,9 +100,9 @@ bool InOrder(const std::vector<std::string>& names, const std::vector<std::strin
 
 class SetupProcess {
  public:
-  SetupProcess(const std::string& argument, const std::wstring& logPath) {
+  SetupProcess(const std::string& argument, const std::wstring& logPath, const std::wstring& exe = SetupPath()) {
     ::SetEnvironmentVariableW(L"ZEPHYRA_PAYLOAD_LOG", logPath.c_str());
-    std::wstring command = L"\"" + SetupPath() + L"\"";
+    std::wstring command = L"\"" + exe + L"\"";
     if (!argument.empty()) command += L" " + Widen(argument);
     STARTUPINFOW si{};
     si.cb = sizeof(si);
@@ -364,6 +364,91 @@ TEST(SetupProgramTest, ClosingDuringTheInstallNoCarriesOn) {
   const std::vector<LogLine> lines = ReadLogOf(log, 5);
   EXPECT_EQ(lines.size(), 5u);
   EXPECT_NE(Find(lines, "Zephyra.exe"), nullptr);
+}
+
+// An environment variable set for the processes this test starts.
+class ScopedEnvironment {
+ public:
+  ScopedEnvironment(const wchar_t* name, const std::wstring& value) : name_(name) {
+    wchar_t old[1024] = {};
+    const DWORD length = ::GetEnvironmentVariableW(name, old, 1024);
+    had_ = length > 0 && length < 1024;
+    if (had_) old_ = old;
+    ::SetEnvironmentVariableW(name, value.c_str());
+  }
+  ~ScopedEnvironment() { ::SetEnvironmentVariableW(name_, had_ ? old_.c_str() : nullptr); }
+  static std::wstring Get(const wchar_t* name) {
+    wchar_t value[1024] = {};
+    const DWORD length = ::GetEnvironmentVariableW(name, value, 1024);
+    return length > 0 && length < 1024 ? std::wstring(value) : std::wstring();
+  }
+
+ private:
+  const wchar_t* name_;
+  bool had_ = false;
+  std::wstring old_;
+};
+
+std::wstring TestProgramFolder() {
+  wchar_t path[MAX_PATH] = {};
+  ::GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::wstring folder(path);
+  return folder.substr(0, folder.find_last_of(L'\\'));
+}
+
+// A setup run from a download folder, with copies of the DLLs it loads at
+// run time (and of those their loading pulls in: theming, window
+// composition) lying beside it and preferred to the system's, as Windows
+// prefers a program's folder for every DLL that is not a known one: none of
+// the copies loads, through the start and the fold-out with its rich edit.
+// The import table holds known DLLs only (setup_imports_tests), which
+// Windows never takes from the program's folder; Wine keeps no known DLLs,
+// so those are not planted here.
+TEST(SetupProgramTest, DllsPlantedBesideTheSetupDoNotLoad) {
+  const std::wstring folder = TempDir(L"yd_planted_setup");
+  ::CreateDirectoryW(folder.c_str(), nullptr);
+  const std::wstring setup = folder + L"\\ZephyraSetup.exe";
+  ASSERT_TRUE(::CopyFileW(SetupPath().c_str(), setup.c_str(), FALSE));
+  const std::wstring planted = TestProgramFolder() + L"\\yd_planted.dll";
+  const std::vector<std::wstring> names{L"msimg32", L"comctl32", L"riched20", L"msftedit", L"uxtheme", L"dwmapi"};
+  std::wstring overrides = ScopedEnvironment::Get(L"WINEDLLOVERRIDES");
+  std::wstring list;
+  for (const std::wstring& name : names) {
+    ASSERT_TRUE(::CopyFileW(planted.c_str(), (folder + L"\\" + name + L".dll").c_str(), FALSE));
+    list += (list.empty() ? L"" : L",") + name;
+  }
+  overrides += (overrides.empty() ? L"" : L";") + list + L"=n,b";
+  const std::wstring loaded = TempDir(L"yd_planted_setup.txt");
+  ::DeleteFileW(loaded.c_str());
+  ScopedEnvironment preferNative(L"WINEDLLOVERRIDES", overrides);
+  ScopedEnvironment record(L"ZEPHYRA_PLANTED_LOG", loaded);
+
+  // A planted copy that does load (taken by its full path) is recorded.
+  const std::wstring probe = folder + L"\\yd_probe.dll";
+  ASSERT_TRUE(::CopyFileW(planted.c_str(), probe.c_str(), FALSE));
+  HMODULE module = ::LoadLibraryW(probe.c_str());
+  ASSERT_NE(module, nullptr);
+  ::FreeLibrary(module);
+  std::ifstream recorded(loaded.c_str());
+  std::string line;
+  ASSERT_TRUE(std::getline(recorded, line));
+  EXPECT_NE(line.find("yd_probe.dll"), std::string::npos);
+  recorded.close();
+  ::DeleteFileW(loaded.c_str());
+
+  {
+    const std::wstring log = TempDir(L"yd_e2e_planted.log");
+    SetupProcess process("", log, setup);
+    ASSERT_TRUE(process.Started());
+    const HWND wizard = process.FindWindowOf(L"ydSetupWndClass");
+    ASSERT_NE(wizard, nullptr);
+    ::Sleep(500);
+    Click(wizard, 486, 266);  // the fold-out toggle
+    ::Sleep(1000);
+    EXPECT_EQ(WindowSize(wizard).cy, 350);
+  }  // ends the setup
+  std::ifstream after(loaded.c_str());
+  while (std::getline(after, line)) ADD_FAILURE() << "a planted DLL loaded: " << line;
 }
 
 TEST(SetupProgramTest, SecondSetupShowsTheRunningMessageAndReturnsZero) {

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "ui/control/control.h"
+#include "ui/manager/common_controls.h"
 #include "ui/manager/paint_manager.h"
 
 namespace ZEPHYRA_NAMESPACE {
@@ -304,7 +305,7 @@ void YdPaintManager::TrackMouse(DWORD flags, DWORD hoverTime) {
   tme.dwFlags = flags;
   tme.hwndTrack = window_;
   tme.dwHoverTime = hoverTime;
-  ::_TrackMouseEvent(&tme);
+  ::TrackMouseEvent(&tme);
 }
 
 void YdPaintManager::OnMouseMove(POINT pt, WPARAM wParam) {
@@ -368,8 +369,7 @@ bool YdPaintManager::OnMouseHover(POINT pt) {
   tool_info_.lpszText = &tooltip_text_[0];
   tool_info_.rect = c->GetPosition();
   if (tooltip_window_ == nullptr) {
-    INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES};
-    ::InitCommonControlsEx(&icc);
+    InitCommonControlsAtRunTime(ICC_WIN95_CLASSES);
     tooltip_window_ = ::CreateWindowExW(0, L"tooltips_class32", nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
                                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_,
                                         nullptr, instance, nullptr);

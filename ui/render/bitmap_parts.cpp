@@ -83,8 +83,8 @@ void PaintBitmapParts(HBITMAP bitmap, const RECT& paint, const RECT& source, HDC
     if (w <= 0 || h <= 0 || part.src_width <= 0 || part.src_height <= 0) continue;
     if (!Meets(part.dest, paint)) continue;
     if (blend) {
-      ::AlphaBlend(dc, part.dest.left, part.dest.top, w, h, memory.Get(), part.src_x, part.src_y,
-                   part.src_width, part.src_height, function);
+      ::GdiAlphaBlend(dc, part.dest.left, part.dest.top, w, h, memory.Get(), part.src_x, part.src_y,
+                      part.src_width, part.src_height, function);
     } else {
       ::StretchBlt(dc, part.dest.left, part.dest.top, w, h, memory.Get(), part.src_x, part.src_y,
                    part.src_width, part.src_height, SRCCOPY);

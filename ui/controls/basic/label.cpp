@@ -89,7 +89,7 @@ void YdLabel::DrawAntialiasText(HDC dc) {
     ::GdiFlush();
     FinishAntialiasTextPixels(bits, count, gdiColour);
     BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    ::AlphaBlend(dc, area.left, area.top, w, h, memory.Get(), 0, 0, w, h, blend);
+    ::GdiAlphaBlend(dc, area.left, area.top, w, h, memory.Get(), 0, 0, w, h, blend);
   }
 }
 

@@ -33,6 +33,11 @@ YdControl::~YdControl() {
   if (manager_ != nullptr) manager_->ReleaseControl(this);
 }
 
+void YdControl::SetManager(YdPaintManager* manager) {
+  if (manager_ != nullptr && manager_ != manager) manager_->ReleaseControl(this);
+  manager_ = manager;
+}
+
 bool YdControl::TestFlag(int bit) const { return bit >= 0 && bit < 4 && flags_.test(bit); }
 
 void YdControl::SetFlag(int bit, bool on) {

@@ -119,8 +119,9 @@ class YdControl {
   virtual bool IsEnabled() const { return enabled_; }
   virtual void SetEnabled(bool enabled);
   virtual YdPaintManager* GetManager() const { return manager_; }
-  // Containers pass the manager on to their children.
-  virtual void SetManager(YdPaintManager* manager) { manager_ = manager; }
+  // Containers pass the manager on to their children. A manager the
+  // control leaves drops its timers, animations and references of it.
+  virtual void SetManager(YdPaintManager* manager);
   // Applies the state font fallback lists of fonts the manager lacks.
   virtual void Initialize();
   virtual bool IsFloat() const { return float_; }

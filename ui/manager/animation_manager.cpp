@@ -33,7 +33,9 @@ YdAnimationManager::~YdAnimationManager() { Clear(); }
 
 bool YdAnimationManager::StartAnimation(int kind, YdControl* control, int intervalMs,
                                         const YdAnimationRecord& record) {
-  if (control == nullptr || control->GetManager() == nullptr || owner_ == nullptr) return false;
+  // Only the control's own manager keeps its records: that is the one its
+  // destruction tells.
+  if (control == nullptr || owner_ == nullptr || control->GetManager() != owner_) return false;
   const HWND window = owner_->GetWindow();
   if (window == nullptr || !::IsWindow(window)) return false;
   if (!IsAnimationKind(kind) || IsRunning(control, kind)) return false;
@@ -98,6 +100,15 @@ UINT_PTR YdAnimationManager::TimerOf(const YdControl* control, int kind) const {
     if (r->control == control) return r->timerId;
   }
   return 0;
+}
+
+bool YdAnimationManager::UsesTimer(UINT_PTR timerId) const {
+  for (const auto& entry : byKind_) {
+    for (const auto& r : entry.second) {
+      if (r->timerId == timerId) return true;
+    }
+  }
+  return false;
 }
 
 size_t YdAnimationManager::Count() const {

@@ -456,6 +456,12 @@ void YdContainer::LeaveAutoHideList() {
   if (manager_ == nullptr || !in_auto_hide_list_) return;
   manager_->RemoveTimerListener(this);
   in_auto_hide_list_ = false;
+  // The 30 ms tick was started for the list; the last one out stops it, so
+  // the window does not wake every 30 ms for nobody.
+  const HWND window = manager_->GetWindow();
+  if (manager_->TimerListenerCount() == 0 && window != nullptr && ::IsWindow(window)) {
+    ::KillTimer(window, kAutoHideTimerId);
+  }
 }
 
 void YdContainer::OnTimer(YdEvent& event) {
@@ -600,7 +606,11 @@ void YdContainer::ApplyAttribute(const std::wstring& key, const std::wstring& va
     scroll_cover_ = ParseBool(v);
   } else if (key == L"autohidescrollbar") {
     auto_hide_ = ParseBool(v);
-    if (auto_hide_) EnterAutoHideList();
+    if (auto_hide_) {
+      EnterAutoHideList();
+    } else {
+      LeaveAutoHideList();
+    }
   } else if (key == L"autominwidth") {
     auto_min_width_ = ParseBool(v);
   } else if (key == L"autominheight") {

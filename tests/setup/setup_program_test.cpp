@@ -377,16 +377,37 @@ class ScopedEnvironment {
     ::SetEnvironmentVariableW(name, value.c_str());
   }
   ~ScopedEnvironment() { ::SetEnvironmentVariableW(name_, had_ ? old_.c_str() : nullptr); }
-  static std::wstring Get(const wchar_t* name) {
-    wchar_t value[1024] = {};
-    const DWORD length = ::GetEnvironmentVariableW(name, value, 1024);
-    return length > 0 && length < 1024 ? std::wstring(value) : std::wstring();
-  }
 
  private:
   const wchar_t* name_;
   bool had_ = false;
   std::wstring old_;
+};
+
+// Wine's load order for one program: the named DLLs native first, so a copy
+// in the program's folder is taken before the system's (Windows' rule for a
+// DLL that is not a known one). Wine reads it from the registry when the
+// program starts; an environment variable set here would not reach it.
+class PreferNativeFor {
+ public:
+  PreferNativeFor(const wchar_t* program, const std::vector<std::wstring>& dlls)
+      : key_(std::wstring(L"Software\\Wine\\AppDefaults\\") + program) {
+    HKEY key = nullptr;
+    if (::RegCreateKeyExW(HKEY_CURRENT_USER, (key_ + L"\\DllOverrides").c_str(), 0, nullptr, 0, KEY_SET_VALUE,
+                          nullptr, &key, nullptr) != ERROR_SUCCESS) {
+      return;
+    }
+    const std::wstring order = L"native,builtin";
+    for (const std::wstring& dll : dlls) {
+      ::RegSetValueExW(key, dll.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(order.c_str()),
+                       static_cast<DWORD>((order.size() + 1) * sizeof(wchar_t)));
+    }
+    ::RegCloseKey(key);
+  }
+  ~PreferNativeFor() { ::RegDeleteTreeW(HKEY_CURRENT_USER, key_.c_str()); }
+
+ private:
+  std::wstring key_;
 };
 
 std::wstring TestProgramFolder() {
@@ -411,16 +432,12 @@ TEST(SetupProgramTest, DllsPlantedBesideTheSetupDoNotLoad) {
   ASSERT_TRUE(::CopyFileW(SetupPath().c_str(), setup.c_str(), FALSE));
   const std::wstring planted = TestProgramFolder() + L"\\yd_planted.dll";
   const std::vector<std::wstring> names{L"msimg32", L"comctl32", L"riched20", L"msftedit", L"uxtheme", L"dwmapi"};
-  std::wstring overrides = ScopedEnvironment::Get(L"WINEDLLOVERRIDES");
-  std::wstring list;
   for (const std::wstring& name : names) {
     ASSERT_TRUE(::CopyFileW(planted.c_str(), (folder + L"\\" + name + L".dll").c_str(), FALSE));
-    list += (list.empty() ? L"" : L",") + name;
   }
-  overrides += (overrides.empty() ? L"" : L";") + list + L"=n,b";
   const std::wstring loaded = TempDir(L"yd_planted_setup.txt");
   ::DeleteFileW(loaded.c_str());
-  ScopedEnvironment preferNative(L"WINEDLLOVERRIDES", overrides);
+  PreferNativeFor preferNative(L"ZephyraSetup.exe", names);
   ScopedEnvironment record(L"ZEPHYRA_PLANTED_LOG", loaded);
 
   // A planted copy that does load (taken by its full path) is recorded.

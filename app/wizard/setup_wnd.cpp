@@ -9,7 +9,7 @@
 
 #include "app/wizard/message_dlg.h"
 #include "app/worker/previous_install.h"
-#include "app/worker/ring_steps.h"
+#include "app/worker/ring_logic.h"
 #include "ui/control/control.h"
 #include "ui/control/control_state.h"
 #include "ui/manager/animation_record.h"

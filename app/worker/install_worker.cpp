@@ -4,7 +4,7 @@
 
 #include <system_error>
 
-#include "app/worker/ring_steps.h"
+#include "app/worker/ring_logic.h"
 #include "archive/debug_output.h"
 
 namespace ZEPHYRA_NAMESPACE {

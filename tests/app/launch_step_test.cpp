@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <map>
 
-#include "app/install/launch_plan.h"
+#include "app/install/launch_logic.h"
 #include "app/install/launch_step.h"
 #include "common/scoped_handle.h"
 #include "tests/app/install_test_support.h"

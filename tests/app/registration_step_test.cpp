@@ -8,7 +8,7 @@
 
 #include "app/install/autorun_task.h"
 #include "app/install/install_job.h"
-#include "app/install/registration_plan.h"
+#include "app/install/registration_logic.h"
 #include "app/install/registration_step.h"
 #include "common/scoped_com.h"
 #include "common/scoped_handle.h"

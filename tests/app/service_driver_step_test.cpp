@@ -9,7 +9,7 @@
 #include "app/install/cancel_signal.h"
 #include "app/install/child_process.h"
 #include "app/install/install_job.h"
-#include "app/install/service_driver_plan.h"
+#include "app/install/service_driver_logic.h"
 #include "app/install/service_driver_step.h"
 #include "app/startup/startup_checks.h"
 #include "tests/app/install_test_support.h"

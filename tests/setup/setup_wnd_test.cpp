@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "app/wizard/message_dlg.h"
-#include "app/worker/ring_steps.h"
+#include "app/worker/ring_logic.h"
 #include "app/wizard/setup_wnd.h"
 #include "tests/app/worker/worker_fakes.h"
 #include "tests/setup/test_skin.h"

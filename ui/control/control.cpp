@@ -4,8 +4,8 @@
 // control_paint.cpp.
 #include "ui/control/control.h"
 
-#include "ui/control/control_geometry.h"
-#include "ui/manager/animation_steps.h"
+#include "ui/control/control_logic.h"
+#include "ui/manager/animation_logic.h"
 #include "ui/values/attribute_values.h"
 #include "ui/render/image_descriptor.h"
 #include "ui/manager/paint_manager.h"

@@ -8,7 +8,7 @@
 #include <algorithm>
 
 #include "ui/control/control.h"
-#include "ui/control/control_geometry.h"
+#include "ui/control/control_logic.h"
 #include "ui/manager/deletion_plan.h"
 #include "ui/manager/tab_order.h"
 

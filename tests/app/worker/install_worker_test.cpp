@@ -9,7 +9,7 @@
 #include <thread>
 
 #include "app/worker/install_worker.h"
-#include "app/worker/ring_steps.h"
+#include "app/worker/ring_logic.h"
 #include "tests/app/worker/worker_fakes.h"
 
 namespace ZEPHYRA_NAMESPACE {

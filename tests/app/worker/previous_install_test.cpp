@@ -9,7 +9,7 @@
 #include <fstream>
 
 #include "app/worker/previous_install.h"
-#include "app/install/registration_plan.h"
+#include "app/install/registration_logic.h"
 #include "tests/app/install_test_support.h"
 
 namespace ZEPHYRA_NAMESPACE {

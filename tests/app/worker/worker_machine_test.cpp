@@ -15,8 +15,8 @@
 
 #include "app/worker/install_actions.h"
 #include "app/worker/install_worker.h"
-#include "app/install/registration_plan.h"
-#include "app/worker/ring_steps.h"
+#include "app/install/registration_logic.h"
+#include "app/worker/ring_logic.h"
 #include "app/worker/unpack_payload.h"
 #include "app/worker/unpaker_progress.h"
 #include "tests/app/install_test_support.h"

@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "tests/ui/manager/manager_fixture.h"
-#include "ui/manager/animation_steps.h"
+#include "ui/manager/animation_logic.h"
 
 namespace ZEPHYRA_NAMESPACE {
 namespace test {

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "ui/control/control.h"
-#include "ui/control/control_geometry.h"
+#include "ui/control/control_logic.h"
 #include "ui/manager/paint_manager.h"
 
 namespace ZEPHYRA_NAMESPACE {

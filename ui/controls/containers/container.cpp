@@ -4,10 +4,10 @@
 
 #include <algorithm>
 
-#include "ui/controls/containers/container_rules.h"
+#include "ui/controls/containers/container_logic.h"
 #include "ui/controls/containers/container_search.h"
-#include "ui/control/control_geometry.h"
-#include "ui/controls/containers/layout_linear.h"
+#include "ui/control/control_logic.h"
+#include "ui/controls/containers/layout_logic.h"
 #include "ui/controls/containers/scroll_range.h"
 #include "ui/controls/containers/scrollbar.h"
 #include "ui/values/attribute_values.h"

@@ -3,8 +3,8 @@
 // owns optional scroll bars and scrolls its content, paints its children
 // with clipping (topmost ones last), searches them for hit tests and
 // destroys them, at once or after the current message. The placement and
-// scrolling decisions are the pure functions of layout_linear.h,
-// scroll_range.h, container_rules.h and container_search.h; this class
+// scrolling decisions are the pure functions of layout_logic.h,
+// scroll_range.h, container_logic.h and container_search.h; this class
 // feeds them its children's values and applies what comes out.
 #pragma once
 

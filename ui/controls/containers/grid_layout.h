@@ -1,11 +1,11 @@
 // grid_layout.h -- YdGridLayout, a container that places its visible
 // children in cells of one size, row by row ("gridwidth", "gridheight",
-// "column", "row"); the cell arithmetic is LayoutGrid of layout_grid.h.
+// "column", "row"); the cell arithmetic is LayoutGrid of grid_layout_logic.h.
 #pragma once
 
 #include "common/yd_namespace.h"
 #include "ui/controls/containers/container.h"
-#include "ui/controls/containers/layout_grid.h"
+#include "ui/controls/containers/grid_layout_logic.h"
 
 namespace ZEPHYRA_NAMESPACE {
 

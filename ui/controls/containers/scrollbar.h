@@ -2,7 +2,7 @@
 // standing one): range, position and line size, two buttons and a thumb
 // with their own hot, pushed and captured states, stepping and paging with
 // repeat while held, thumb dragging, and painting by part and state. The
-// geometry is LayoutScrollbarParts of scrollbar_parts.h; the range and
+// geometry is LayoutScrollbarParts of scrollbar_logic.h; the range and
 // position setters follow SetBarRange / SetBarPosition of scroll_range.h.
 #pragma once
 
@@ -13,7 +13,7 @@
 #include "common/yd_namespace.h"
 #include "ui/control/control.h"
 #include "ui/controls/containers/layout_types.h"
-#include "ui/controls/containers/scrollbar_parts.h"
+#include "ui/controls/containers/scrollbar_logic.h"
 
 namespace ZEPHYRA_NAMESPACE {
 

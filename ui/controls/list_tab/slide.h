@@ -14,7 +14,7 @@
 
 #include "common/yd_namespace.h"
 #include "ui/control/control.h"
-#include "ui/controls/list_tab/slide_geometry.h"
+#include "ui/controls/list_tab/slide_logic.h"
 
 namespace ZEPHYRA_NAMESPACE {
 

@@ -4,7 +4,7 @@
 
 #include <cwchar>
 
-#include "ui/manager/animation_steps.h"
+#include "ui/manager/animation_logic.h"
 #include "ui/manager/event_types.h"
 #include "ui/manager/paint_manager.h"
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "ui/controls/popup/combo_parts.h"
-#include "ui/control/control_geometry.h"
+#include "ui/control/control_logic.h"
 #include "ui/controls/popup/combo_wnd.h"
 #include "ui/controls/popup/menu_navigation.h"
 #include "ui/manager/event_types.h"

@@ -34,7 +34,7 @@
 #include <vector>
 
 #include "common/yd_namespace.h"
-#include "ui/controls/popup/combo_box_layout.h"
+#include "ui/controls/popup/combo_box_logic.h"
 #include "ui/controls/containers/container.h"
 
 namespace ZEPHYRA_NAMESPACE {

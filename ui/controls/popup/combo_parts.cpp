@@ -5,7 +5,7 @@
 #include <cwchar>
 
 #include "ui/controls/popup/combo.h"
-#include "ui/control/control_geometry.h"
+#include "ui/control/control_logic.h"
 #include "ui/manager/paint_manager.h"
 
 namespace ZEPHYRA_NAMESPACE {

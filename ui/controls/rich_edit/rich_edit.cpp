@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "ui/control/control_geometry.h"
+#include "ui/control/control_logic.h"
 #include "ui/controls/containers/scrollbar.h"
 #include "ui/render/alpha_surface.h"
 #include "ui/values/attribute_values.h"

@@ -5,7 +5,7 @@
 #include "tests/ui/controls/popup/skin_window_fixture.h"
 #include "ui/controls/popup/advert.h"
 #include "ui/controls/popup/banner.h"
-#include "ui/manager/animation_steps.h"
+#include "ui/manager/animation_logic.h"
 
 namespace ZEPHYRA_NAMESPACE {
 namespace test {

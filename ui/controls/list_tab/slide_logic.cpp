@@ -1,6 +1,6 @@
-// slide_geometry.cpp -- thumb placement and pointer-to-value mapping of the
+// slide_logic.cpp -- thumb placement and pointer-to-value mapping of the
 // slider.
-#include "ui/controls/list_tab/slide_geometry.h"
+#include "ui/controls/list_tab/slide_logic.h"
 
 #include <algorithm>
 

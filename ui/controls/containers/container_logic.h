@@ -1,4 +1,4 @@
-// container_rules.h -- the smaller decisions of a container as pure
+// container_logic.h -- the smaller decisions of a container as pure
 // functions: where InsertChild and MoveChild put a child, the area its
 // children are painted in, which children it paints in which order and with
 // which clip, and the auto-hide scroll bar state on the 30 ms timer.

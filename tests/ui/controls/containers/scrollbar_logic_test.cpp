@@ -3,7 +3,7 @@
 // arithmetic and the repeat delay.
 #include <gtest/gtest.h>
 
-#include "ui/controls/containers/scrollbar_parts.h"
+#include "ui/controls/containers/scrollbar_logic.h"
 
 namespace ZEPHYRA_NAMESPACE {
 namespace {

@@ -1,4 +1,4 @@
-// launch_plan.h -- the programs the setup starts after the install steps:
+// launch_logic.h -- the programs the setup starts after the install steps:
 // the event reporter, pkrep.exe and the product, with their parameters and
 // show commands (portable, pure).
 #pragma once

@@ -1,4 +1,4 @@
-// layout_grid.h -- the grid layout as a pure function: visible children
+// grid_layout_logic.h -- the grid layout as a pure function: visible children
 // fill cells of one size row by row, ignoring their own size and padding.
 #pragma once
 

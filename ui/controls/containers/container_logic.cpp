@@ -1,5 +1,5 @@
-// container_rules.cpp -- child insertion index, paint plan and auto-hide.
-#include "ui/controls/containers/container_rules.h"
+// container_logic.cpp -- child insertion index, paint plan and auto-hide.
+#include "ui/controls/containers/container_logic.h"
 
 namespace ZEPHYRA_NAMESPACE {
 

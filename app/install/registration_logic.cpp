@@ -1,5 +1,5 @@
-// registration_plan.cpp -- the values and the task of the registration step.
-#include "app/install/registration_plan.h"
+// registration_logic.cpp -- the values and the task of the registration step.
+#include "app/install/registration_logic.h"
 
 #include "app/install/install_paths.h"
 

@@ -1,5 +1,5 @@
-// ring_steps.cpp -- image descriptors and texts of the progress page.
-#include "app/worker/ring_steps.h"
+// ring_logic.cpp -- image descriptors and texts of the progress page.
+#include "app/worker/ring_logic.h"
 
 namespace ZEPHYRA_NAMESPACE {
 

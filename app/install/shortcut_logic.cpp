@@ -1,5 +1,5 @@
-// shortcut_plan.cpp -- the product's shell links and their settings.
-#include "app/install/shortcut_plan.h"
+// shortcut_logic.cpp -- the product's shell links and their settings.
+#include "app/install/shortcut_logic.h"
 
 #include "app/install/install_paths.h"
 

@@ -1,6 +1,6 @@
-// layout_linear.cpp -- content rectangle, float placement, the overlay,
+// layout_logic.cpp -- content rectangle, float placement, the overlay,
 // horizontal and vertical layouts, and content measurement.
-#include "ui/controls/containers/layout_linear.h"
+#include "ui/controls/containers/layout_logic.h"
 
 #include <algorithm>
 

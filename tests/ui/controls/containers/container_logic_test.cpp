@@ -3,7 +3,7 @@
 // when the dirty rectangle misses the child area), auto-hide bars.
 #include <gtest/gtest.h>
 
-#include "ui/controls/containers/container_rules.h"
+#include "ui/controls/containers/container_logic.h"
 
 namespace ZEPHYRA_NAMESPACE {
 namespace {

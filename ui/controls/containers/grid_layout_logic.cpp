@@ -1,9 +1,9 @@
-// layout_grid.cpp -- grid cell size and placement.
-#include "ui/controls/containers/layout_grid.h"
+// grid_layout_logic.cpp -- grid cell size and placement.
+#include "ui/controls/containers/grid_layout_logic.h"
 
 #include <algorithm>
 
-#include "ui/controls/containers/layout_linear.h"
+#include "ui/controls/containers/layout_logic.h"
 
 namespace ZEPHYRA_NAMESPACE {
 

@@ -1,5 +1,5 @@
-// service_driver_plan.cpp -- command lines of the service and driver steps.
-#include "app/install/service_driver_plan.h"
+// service_driver_logic.cpp -- command lines of the service and driver steps.
+#include "app/install/service_driver_logic.h"
 
 #include "app/install/install_paths.h"
 

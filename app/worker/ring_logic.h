@@ -1,4 +1,4 @@
-// ring_steps.h -- what the progress page shows for each install step: the
+// ring_logic.h -- what the progress page shows for each install step: the
 // ring's image descriptor, the completion animation frames and texts.
 #pragma once
 

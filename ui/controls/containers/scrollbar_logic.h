@@ -1,4 +1,4 @@
-// scrollbar_parts.h -- the geometry of a scroll bar as pure functions: where
+// scrollbar_logic.h -- the geometry of a scroll bar as pure functions: where
 // its two buttons and its thumb go for a range and position, how far a
 // thumb drag moves the position, and from which timer tick a held button
 // repeats.

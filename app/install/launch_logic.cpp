@@ -1,5 +1,5 @@
-// launch_plan.cpp -- reporter, pkrep.exe and product starts.
-#include "app/install/launch_plan.h"
+// launch_logic.cpp -- reporter, pkrep.exe and product starts.
+#include "app/install/launch_logic.h"
 
 #include "app/install/install_paths.h"
 

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "ui/manager/animation_steps.h"
+#include "ui/manager/animation_logic.h"
 #include "ui/manager/timer_id_cycle.h"
 
 namespace ZEPHYRA_NAMESPACE {

@@ -1,6 +1,6 @@
-// combo_box_layout.cpp -- the drop box rectangle, its side of the combo and
+// combo_box_logic.cpp -- the drop box rectangle, its side of the combo and
 // the arrangement of the entries inside it.
-#include "ui/controls/popup/combo_box_layout.h"
+#include "ui/controls/popup/combo_box_logic.h"
 
 #include <algorithm>
 

@@ -1,5 +1,5 @@
-// scrollbar_parts.cpp -- scroll bar buttons, thumb and drag arithmetic.
-#include "ui/controls/containers/scrollbar_parts.h"
+// scrollbar_logic.cpp -- scroll bar buttons, thumb and drag arithmetic.
+#include "ui/controls/containers/scrollbar_logic.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,4 +1,4 @@
-// shortcut_plan.h -- the product's shell links: which ones, where, and the
+// shortcut_logic.h -- the product's shell links: which ones, where, and the
 // settings each link file gets (portable, pure).
 #pragma once
 

@@ -1,4 +1,4 @@
-// layout_linear.h -- the container layouts as pure functions: the content
+// layout_logic.h -- the container layouts as pure functions: the content
 // rectangle, float placement, the overlay, horizontal and vertical layouts
 // with their measuring and placing passes, and the content measurement used
 // for automatic minimum sizes. YdContainer::SetPosition feeds its children's

@@ -1,10 +1,10 @@
-// combo_box_layout_test.cpp -- the drop box rectangle (size keys, automatic
+// combo_box_logic_test.cpp -- the drop box rectangle (size keys, automatic
 // height, gaps, centring, clamping into the work area, flipping above the
 // combo), the column, grid and row arrangements with their spacer strips,
 // and paging with the "more" row.
 #include <gtest/gtest.h>
 
-#include "ui/controls/popup/combo_box_layout.h"
+#include "ui/controls/popup/combo_box_logic.h"
 
 namespace ZEPHYRA_NAMESPACE {
 namespace {

@@ -1,4 +1,4 @@
-// animation_steps.h -- the arithmetic of one tick of every control animation
+// animation_logic.h -- the arithmetic of one tick of every control animation
 // kind (0x2001 to 0x2009): which position, size, fade, frame, rotation or
 // text a control shows after tick t of a record with step limit T, and when
 // the record ends. The animation manager keeps the records and timers and

@@ -1,4 +1,4 @@
-// combo_box_layout.h -- portable decision of where a combo's drop box goes
+// combo_box_logic.h -- portable decision of where a combo's drop box goes
 // and how its entries are arranged in it: the box rectangle on the screen
 // (below the combo, or above it when it does not fit below or "direct" asks
 // for it), the entries as one column, a grid of "dropboxcolumn" columns or

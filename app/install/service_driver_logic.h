@@ -1,4 +1,4 @@
-// service_driver_plan.h -- the command lines of the core service step and the
+// service_driver_logic.h -- the command lines of the core service step and the
 // NAT driver step for a Windows version and processor width (portable, pure).
 #pragma once
 

@@ -2,10 +2,10 @@
 // driver command lines, link plans and paths, launch and report starts.
 #include <gtest/gtest.h>
 
-#include "app/install/launch_plan.h"
-#include "app/install/registration_plan.h"
-#include "app/install/service_driver_plan.h"
-#include "app/install/shortcut_plan.h"
+#include "app/install/launch_logic.h"
+#include "app/install/registration_logic.h"
+#include "app/install/service_driver_logic.h"
+#include "app/install/shortcut_logic.h"
 
 namespace ZEPHYRA_NAMESPACE {
 namespace {

@@ -1,5 +1,5 @@
-// animation_steps.cpp -- per-tick arithmetic of the control animation kinds.
-#include "ui/manager/animation_steps.h"
+// animation_logic.cpp -- per-tick arithmetic of the control animation kinds.
+#include "ui/manager/animation_logic.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-// registration_plan.h -- what the registration step writes: the uninstall
+// registration_logic.h -- what the registration step writes: the uninstall
 // record, the App Paths entry, the Run value and the autostart task, and
 // which autostart action a Windows version calls for (portable, pure).
 #pragma once

@@ -1,4 +1,4 @@
-// control_geometry.h -- geometry rules of the control base: how SetPosition
+// control_logic.h -- geometry rules of the control base: how SetPosition
 // normalises a rectangle, the hit-test rectangle shrunk by "cut", the text
 // area of rolling text, what the "pos" attribute sets, and the flags of the
 // tree search (FindMatching).

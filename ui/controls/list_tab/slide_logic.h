@@ -1,4 +1,4 @@
-// slide_geometry.h -- the slider's thumb placement and the value under the
+// slide_logic.h -- the slider's thumb placement and the value under the
 // pointer: pure functions the slider calls and its tests check directly.
 // A horizontal slider grows from left to right; a vertical one from the
 // bottom up. The thumb travels over the track (the position less the

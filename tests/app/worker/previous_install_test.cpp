@@ -10,7 +10,7 @@
 
 #include "app/worker/previous_install.h"
 #include "app/install/registration_logic.h"
-#include "tests/app/install_test_support.h"
+#include "tests/app/install/install_test_support.h"
 
 namespace ZEPHYRA_NAMESPACE {
 namespace {

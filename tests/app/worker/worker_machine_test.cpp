@@ -19,7 +19,7 @@
 #include "app/worker/ring_logic.h"
 #include "app/worker/unpack_payload.h"
 #include "app/worker/unpaker_progress.h"
-#include "tests/app/install_test_support.h"
+#include "tests/app/install/install_test_support.h"
 #include "tests/app/worker/worker_fakes.h"
 
 namespace ZEPHYRA_NAMESPACE {

@@ -11,7 +11,7 @@
 #include "app/install/launch_logic.h"
 #include "app/install/launch_step.h"
 #include "common/scoped_handle.h"
-#include "tests/app/install_test_support.h"
+#include "tests/app/install/install_test_support.h"
 
 namespace ZEPHYRA_NAMESPACE {
 namespace {

@@ -1,5 +1,5 @@
 // The wizard and the confirmation dialog on real windows under Wine, with a
-// stand-in skin (tests/setup/test_skin.h) and recorded install steps: the
+// stand-in skin (tests/app/wizard/test_skin.h) and recorded install steps: the
 // dialog's styles, results, size and place; the wizard's window, fold-out,
 // agreement option, close confirmation before and during the install (the
 // install thread holds while the dialog is open), the install from the
@@ -18,7 +18,7 @@
 #include "app/worker/ring_logic.h"
 #include "app/wizard/setup_wnd.h"
 #include "tests/app/worker/worker_fakes.h"
-#include "tests/setup/test_skin.h"
+#include "tests/app/wizard/test_skin.h"
 #include "tests/support/pump.h"
 #include "ui/render/resource_cache.h"
 

@@ -10,7 +10,7 @@
 #include "app/install/install_job.h"
 #include "app/install/shortcut_step.h"
 #include "common/scoped_com.h"
-#include "tests/app/install_test_support.h"
+#include "tests/app/install/install_test_support.h"
 
 namespace ZEPHYRA_NAMESPACE {
 namespace {

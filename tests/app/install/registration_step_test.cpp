@@ -12,7 +12,7 @@
 #include "app/install/registration_step.h"
 #include "common/scoped_com.h"
 #include "common/scoped_handle.h"
-#include "tests/app/install_test_support.h"
+#include "tests/app/install/install_test_support.h"
 
 namespace ZEPHYRA_NAMESPACE {
 namespace {

@@ -1,5 +1,5 @@
 // Helpers of the install-step tests under Wine.
-#include "tests/app/install_test_support.h"
+#include "tests/app/install/install_test_support.h"
 
 #include <objbase.h>
 #include <shlobj.h>

@@ -12,7 +12,7 @@
 #include "app/install/service_driver_logic.h"
 #include "app/install/service_driver_step.h"
 #include "app/startup/startup_checks.h"
-#include "tests/app/install_test_support.h"
+#include "tests/app/install/install_test_support.h"
 
 namespace ZEPHYRA_NAMESPACE {
 namespace {

@@ -6,11 +6,10 @@
 
 #include "archive/file_system.h"
 #include "common/scoped_handle.h"
+#include "common/utf.h"
 
 namespace ZEPHYRA_NAMESPACE {
 namespace {
-
-const wchar_t* Wide(const std::u16string& path) { return reinterpret_cast<const wchar_t*>(path.c_str()); }
 
 // Fills `out` from a FILETIME value; returns null (leave unchanged) for 0.
 const FILETIME* ToFileTime(YdFileTime time, FILETIME& out) {
@@ -56,31 +55,31 @@ class Win32OutputFile : public YdOutputFile {
 class Win32FileSystem : public YdFileSystem {
  public:
   YdPathKind Probe(const std::u16string& path) override {
-    const DWORD attributes = ::GetFileAttributesW(Wide(StripProbePath(path)));
+    const DWORD attributes = ::GetFileAttributesW(WideCStr(StripProbePath(path)));
     if (attributes == INVALID_FILE_ATTRIBUTES) return YdPathKind::kNone;
     return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? YdPathKind::kDirectory : YdPathKind::kFile;
   }
 
   bool MakeDirectory(const std::u16string& path, int* error) override {
-    if (::CreateDirectoryW(Wide(path), nullptr)) return true;
+    if (::CreateDirectoryW(WideCStr(path), nullptr)) return true;
     *error = static_cast<int>(::GetLastError());
     return false;
   }
 
   bool RemoveFile(const std::u16string& path, int* error) override {
     const std::u16string stripped = StripProbePath(path);
-    const DWORD attributes = ::GetFileAttributesW(Wide(stripped));
+    const DWORD attributes = ::GetFileAttributesW(WideCStr(stripped));
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
-      ::SetFileAttributesW(Wide(stripped), attributes & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY));
+      ::SetFileAttributesW(WideCStr(stripped), attributes & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY));
     }
-    if (::DeleteFileW(Wide(stripped))) return true;
+    if (::DeleteFileW(WideCStr(stripped))) return true;
     *error = static_cast<int>(::GetLastError());
     return false;
   }
 
   std::unique_ptr<YdOutputFile> CreateOutputFile(const std::u16string& path, uint32_t attributes,
                                                  int* error) override {
-    HANDLE handle = ::CreateFileW(Wide(path), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+    HANDLE handle = ::CreateFileW(WideCStr(path), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
                                   SettableAttributes(attributes) | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
       *error = static_cast<int>(::GetLastError());
@@ -92,8 +91,8 @@ class Win32FileSystem : public YdFileSystem {
 
   void SetDirectoryMetadata(const std::u16string& path, uint32_t attributes,
                             const YdEntryTimesValue& times) override {
-    ::SetFileAttributesW(Wide(path), SettableAttributes(attributes));
-    ScopedHandle directory(::CreateFileW(Wide(path), FILE_WRITE_ATTRIBUTES,
+    ::SetFileAttributesW(WideCStr(path), SettableAttributes(attributes));
+    ScopedHandle directory(::CreateFileW(WideCStr(path), FILE_WRITE_ATTRIBUTES,
                                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                          OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     if (directory.IsValid()) SetHandleTimes(directory.Get(), times);

@@ -8,6 +8,7 @@
 #include "ui/control/control.h"
 #include "ui/render/image_descriptor.h"
 #include "ui/manager/paint_manager.h"
+#include "common/utf.h"
 
 namespace ZEPHYRA_NAMESPACE {
 
@@ -24,8 +25,6 @@ std::wstring FormatRect(const YdRect& r) {
   std::swprintf(buffer, 64, L"%d,%d,%d,%d", r.left, r.top, r.right, r.bottom);
   return buffer;
 }
-
-std::wstring Wide(const std::u16string& s) { return std::wstring(s.begin(), s.end()); }
 
 }  // namespace
 
@@ -128,7 +127,7 @@ void YdAnimationManager::Apply(YdControl* control, const YdAnimationChange& chan
       control->SetOverlayValue(L"source", FormatRect(change.rect));
       break;
     case C::kNormalImage:
-      control->SetNormalImage(Wide(change.text));
+      control->SetNormalImage(ToWide(change.text));
       break;
     case C::kOverlayRollText:
       control->SetOverlayValue(L"rolltext", std::to_wstring(change.number));
@@ -137,10 +136,10 @@ void YdAnimationManager::Apply(YdControl* control, const YdAnimationChange& chan
       control->SetOverlayValue(L"rotate", FormatReal(change.rotation));
       break;
     case C::kText:
-      control->SetText(Wide(change.text));
+      control->SetText(ToWide(change.text));
       break;
     case C::kMoveResizeFade:
-      control->SetNormalImage(Wide(change.text));
+      control->SetNormalImage(ToWide(change.text));
       control->SetFixedWidth(change.size.cx);
       control->SetFixedHeight(change.size.cy);
       control->SetFixedXY({change.position.x, change.position.y});

@@ -47,6 +47,7 @@
 #include "ui/skin/skin_document.h"
 #include "ui/skin/skin_resource_win32.h"
 #include "ui/skin/xml_parse.h"
+#include "common/utf.h"
 
 namespace ZEPHYRA_NAMESPACE {
 namespace test {
@@ -55,7 +56,6 @@ namespace {
 namespace gl = gallery_layout;
 
 std::string Narrow(const std::u16string& s) { return std::string(s.begin(), s.end()); }
-std::wstring Wide(const std::u16string& s) { return std::wstring(s.begin(), s.end()); }
 
 // Kind codes of the family table, by element name, and a check that the
 // control is of the element's own class (several classes share kind 1 or 4).
@@ -205,7 +205,7 @@ TEST_F(GalleryWindowTest, EveryElementTheBuilderKnowsIsBuiltAsItsClass) {
   int checked = 0;
   Walk(*window, [&](const YdSkinElement& e) {
     const std::string element = Narrow(e.name);
-    const std::wstring name = Wide(e.AttributeOr(u"name"));
+    const std::wstring name = ToWide(e.AttributeOr(u"name"));
     SCOPED_TRACE(element + " " + Narrow(e.AttributeOr(u"name")));
     // Each page's tree is indexed once the window is built.
     YdControl* c = gallery_.GetPaintManager().ControlByName(name);
@@ -231,7 +231,7 @@ TEST_F(GalleryWindowTest, EveryElementTheBuilderKnowsIsBuiltAsItsClass) {
   Walk(*menuWindow, [&](const YdSkinElement& e) {
     const std::string element = Narrow(e.name);
     SCOPED_TRACE(element + " " + Narrow(e.AttributeOr(u"name")));
-    YdControl* c = FindInMenu(menu, Wide(e.AttributeOr(u"name")));
+    YdControl* c = FindInMenu(menu, ToWide(e.AttributeOr(u"name")));
     ASSERT_NE(c, nullptr);
     const auto found = FamilyTable().find(element);
     ASSERT_NE(found, FamilyTable().end());

@@ -18,8 +18,6 @@ namespace ZEPHYRA_NAMESPACE {
 
 namespace {
 
-std::u16string_view U16(const std::wstring& s) { return AsUtf16(s); }
-
 YdRect Meet(const YdRect& a, const YdRect& b) {
   YdRect r{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
            std::min(a.bottom, b.bottom)};
@@ -581,7 +579,7 @@ void YdContainer::Initialize() {
 }
 
 void YdContainer::ApplyAttribute(const std::wstring& key, const std::wstring& value) {
-  const std::u16string_view v = U16(value);
+  const std::u16string_view v = AsUtf16(value);
   if (key == L"inset") {
     SetInset(ToRECT(ParseRect(v)));
   } else if (key == L"layouttype") {

@@ -2,7 +2,6 @@
 // wheel stepping, and opening and closing its drop box window.
 #include "ui/controls/popup/combo.h"
 
-#include <cwchar>
 #include <cwctype>
 #include <vector>
 
@@ -13,38 +12,25 @@
 #include "ui/manager/event_types.h"
 #include "ui/manager/paint_manager.h"
 #include "ui/manager/ui_messages.h"
+#include "ui/values/attribute_values.h"
 
 namespace ZEPHYRA_NAMESPACE {
 
 namespace {
 
-bool IsTrue(const std::wstring& v) { return v == L"true"; }
+// The value syntaxes of the shared parsers, in the Win32 types the combo keeps.
+bool IsTrue(const std::wstring& v) { return ParseBool(AsUtf16(v)); }
 
-int ToInt(const std::wstring& v) { return static_cast<int>(std::wcstol(v.c_str(), nullptr, 10)); }
+int ToInt(const std::wstring& v) { return ParseInt(AsUtf16(v)); }
 
-// "cx,cy" (blanks allowed); missing parts stay 0.
 SIZE ToSize(const std::wstring& v) {
-  SIZE s{0, 0};
-  const wchar_t* p = v.c_str();
-  wchar_t* end = nullptr;
-  s.cx = static_cast<LONG>(std::wcstol(p, &end, 10));
-  while (*end == L' ' || *end == L',') ++end;
-  s.cy = static_cast<LONG>(std::wcstol(end, nullptr, 10));
-  return s;
+  const YdPoint p = ParsePair(AsUtf16(v));
+  return {p.x, p.y};
 }
 
 RECT ToRect(const std::wstring& v) {
-  RECT r{0, 0, 0, 0};
-  LONG* parts[] = {&r.left, &r.top, &r.right, &r.bottom};
-  const wchar_t* p = v.c_str();
-  for (LONG* part : parts) {
-    wchar_t* end = nullptr;
-    *part = static_cast<LONG>(std::wcstol(p, &end, 10));
-    if (end == p) break;
-    p = end;
-    while (*p == L' ' || *p == L',') ++p;
-  }
-  return r;
+  const YdRect r = ParseRect(AsUtf16(v));
+  return {r.left, r.top, r.right, r.bottom};
 }
 
 }  // namespace

@@ -18,7 +18,6 @@ using test::ManagerTest;
 using test::OffscreenPixel;
 using test::PaintNow;
 using test::PointParam;
-using test::PumpFor;
 
 constexpr uint32_t kPartFrame = 0x85E4FFu;
 

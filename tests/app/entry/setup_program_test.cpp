@@ -6,6 +6,7 @@
 // named by ZEPHYRA_PAYLOAD_LOG (name, current directory, command line).
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <tlhelp32.h>
 
 #include <fstream>
 #include <sstream>
@@ -16,6 +17,8 @@
 #include "app/entry/setup_entry.h"
 #include "app/wizard/setup_wnd_logic.h"
 #include "app/startup/startup_checks.h"
+#include "common/scoped_handle.h"
+#include "tests/support/pump.h"
 
 namespace ZEPHYRA_NAMESPACE {
 namespace {
@@ -145,6 +148,24 @@ class SetupProcess {
   bool started_ = false;
 };
 
+// Whether a process with one of `names` runs.
+bool AnyProcessNamed(const std::vector<std::wstring>& names) {
+  ScopedHandle snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+  if (!snapshot) return false;
+  PROCESSENTRY32W entry{};
+  entry.dwSize = sizeof(entry);
+  for (BOOL more = ::Process32FirstW(snapshot.Get(), &entry); more; more = ::Process32NextW(snapshot.Get(), &entry)) {
+    for (const std::wstring& name : names) {
+      if (name == entry.szExeFile) return true;
+    }
+  }
+  return false;
+}
+
+// The stand-ins under the payload's program names.
+const std::vector<std::wstring> kStandIns = {L"ydcoresrv.exe", L"snetcfg64.exe", L"pkrep.exe",
+                                             L"ydn_reporter_routine.exe", L"Zephyra.exe"};
+
 // A click at client point (x, y), as the mouse would send it.
 void Click(HWND hwnd, int x, int y) {
   const LPARAM at = MAKELPARAM(x, y);
@@ -266,11 +287,11 @@ TEST(SetupProgramTest, FoldOutToggleResizesTheWizardAndBack) {
   ASSERT_NE(wizard, nullptr);
   ::Sleep(500);
   Click(wizard, 486, 266);  // toggle 105, 13 x 13 at 480,260
-  ::Sleep(500);
+  WaitUntil([&] { return WindowSize(wizard).cy != 280; }, 5000);
   EXPECT_EQ(WindowSize(wizard).cx, 500);
   EXPECT_EQ(WindowSize(wizard).cy, 350);
   Click(wizard, 486, 266);
-  ::Sleep(500);
+  WaitUntil([&] { return WindowSize(wizard).cy != 350; }, 5000);
   EXPECT_EQ(WindowSize(wizard).cy, 280);
   ::PostMessageW(wizard, WM_CLOSE, 0, 0);
   const HWND dialog = setup.FindWindowOf(L"YdMessageDlg");
@@ -325,7 +346,8 @@ TEST(SetupProgramTest, ClosingDuringTheInstallYesEndsWithoutLaunching) {
   ASSERT_NE(wizard, nullptr);
   ::Sleep(500);
   Click(wizard, 250, 233);
-  ::Sleep(800);
+  // The close request comes while the setup waits for the service program.
+  ASSERT_TRUE(WaitUntil([] { return AnyProcessNamed({L"ydcoresrv.exe"}); }, 30000));
   ::PostMessageW(wizard, WM_CLOSE, 0, 0);
   const HWND dialog = setup.FindWindowOf(L"YdMessageDlg");
   ASSERT_NE(dialog, nullptr);
@@ -336,7 +358,8 @@ TEST(SetupProgramTest, ClosingDuringTheInstallYesEndsWithoutLaunching) {
   // The wait for the service program ends at once: the setup does not sit
   // out the stand-in's 6 s (a wide margin for a busy machine).
   EXPECT_LT(::GetTickCount() - clicked, 4500u);
-  ::Sleep(6500);  // a stand-in that was started has written its line by now
+  // A stand-in that was started has written its line once it has ended.
+  EXPECT_TRUE(WaitUntil([] { return !AnyProcessNamed(kStandIns); }, 15000));
   for (const LogLine& l : ReadLog(log)) {
     EXPECT_NE(l.program, "Zephyra.exe");
     EXPECT_NE(l.program, "pkrep.exe");
@@ -354,7 +377,8 @@ TEST(SetupProgramTest, ClosingDuringTheInstallNoCarriesOn) {
   ASSERT_NE(wizard, nullptr);
   ::Sleep(500);
   Click(wizard, 250, 233);
-  ::Sleep(800);
+  // The close request comes while the setup waits for the service program.
+  ASSERT_TRUE(WaitUntil([] { return AnyProcessNamed({L"ydcoresrv.exe"}); }, 30000));
   ::PostMessageW(wizard, WM_CLOSE, 0, 0);
   const HWND dialog = setup.FindWindowOf(L"YdMessageDlg");
   ASSERT_NE(dialog, nullptr);

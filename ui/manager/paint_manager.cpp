@@ -9,7 +9,7 @@
 
 #include "ui/control/control.h"
 #include "ui/control/control_logic.h"
-#include "ui/manager/deletion_plan.h"
+#include "ui/manager/deletion_logic.h"
 #include "ui/manager/tab_order.h"
 
 namespace ZEPHYRA_NAMESPACE {

@@ -1,4 +1,4 @@
-// deletion_plan.h -- which controls of the paint manager's deletion queue
+// deletion_logic.h -- which controls of the paint manager's deletion queue
 // are freed when it is emptied: each one once, however often it was queued,
 // and none that is part of the live tree again (taken out, queued, then put
 // back before the queue was emptied).

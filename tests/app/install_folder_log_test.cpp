@@ -79,7 +79,8 @@ TEST(InstallLog, LinesHeaderAndRotation) {
 
   // Appending for real: a run over the limit is rotated out at the next Begin.
   const std::filesystem::path path = std::filesystem::temp_directory_path() / "yd_install_log_test.log";
-  std::filesystem::remove(path);
+  std::error_code ignored;
+  std::filesystem::remove(path, ignored);
   YdInstallLog log;
   log.Write("before the run: dropped");
   ASSERT_TRUE(log.Begin(path, facts, 400));
@@ -88,16 +89,18 @@ TEST(InstallLog, LinesHeaderAndRotation) {
   log.Write("second run");
   log.End();
   log.Write("after the end: dropped");
-  std::ifstream in(path, std::ios::binary);
   std::stringstream text;
-  text << in.rdbuf();
+  {
+    std::ifstream in(path, std::ios::binary);
+    text << in.rdbuf();
+  }
   const std::string all = text.str();
   EXPECT_LE(all.size(), 400u);
   EXPECT_EQ(all.rfind("=== ", 0), 0u);
   EXPECT_EQ(all.find("event 0"), std::string::npos);
   EXPECT_NE(all.find(" ms second run\r\n"), std::string::npos);
   EXPECT_EQ(all.find("dropped"), std::string::npos);
-  std::filesystem::remove(path);
+  std::filesystem::remove(path, ignored);
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 // file_system_win32.cpp -- the file-system backend of the setup: files are
 // created with the sequential-scan hint, times are set through the open
 // handle, directories are opened with backup semantics for their times and
-// the read-only attribute is cleared before a file is deleted.
+// the read-only attribute is cleared before a file is deleted; renames stay
+// on their volume and a delayed delete goes through MoveFileEx.
 #include <windows.h>
 
 #include "archive/file_system.h"
@@ -96,6 +97,37 @@ class Win32FileSystem : public YdFileSystem {
                                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                          OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     if (directory.IsValid()) SetHandleTimes(directory.Get(), times);
+  }
+
+  // No copy across volumes: a backup must stay a rename.
+  bool RenamePath(const std::u16string& from, const std::u16string& to, int* error) override {
+    if (::MoveFileExW(Wide(from), Wide(to), 0)) return true;
+    *error = static_cast<int>(::GetLastError());
+    return false;
+  }
+
+  bool RemoveEmptyDirectory(const std::u16string& path, int* error) override {
+    if (::RemoveDirectoryW(Wide(StripProbePath(path)))) return true;
+    *error = static_cast<int>(::GetLastError());
+    return false;
+  }
+
+  bool DeleteAtRestart(const std::u16string& path) override {
+    return ::MoveFileExW(Wide(path), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT) != FALSE;
+  }
+
+  bool FreeBytes(const std::u16string& path, uint64_t* bytes) override {
+    ULARGE_INTEGER available{};
+    if (!::GetDiskFreeSpaceExW(Wide(WithTrailingBackslash(path)), &available, nullptr, nullptr)) return false;
+    *bytes = available.QuadPart;
+    return true;
+  }
+
+ private:
+  static std::u16string WithTrailingBackslash(const std::u16string& path) {
+    std::u16string out = StripProbePath(path);
+    if (out.empty() || out.back() != u'\\') out.push_back(u'\\');
+    return out;
   }
 };
 

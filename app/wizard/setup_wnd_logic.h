@@ -147,8 +147,10 @@ enum SetupExitCode : int {
   kExitExtractionFailed = 2,    // the payload could not be written
   kExitNoPreviousInstall = 3,   // unattended mode found no previous installation
   kExitWindowFailed = 4,        // the wizard's window could not be created (no skin)
+  kExitBadInstallFolder = 5,    // unattended: the previous installation's folder breaks a folder rule
 };
 // The process exit code for how the wizard ended.
-int ExitCodeFor(InstallOutcome outcome, bool noPreviousInstall, bool windowCreated);
+int ExitCodeFor(InstallOutcome outcome, bool noPreviousInstall, bool windowCreated,
+                bool badUnattendedFolder = false);
 
 }  // namespace ZEPHYRA_NAMESPACE

@@ -2,13 +2,17 @@
 // the real skin and the stand-in payload. Unattended over a previous
 // installation (and without one), an interactive install driven by posted
 // mouse clicks, the close confirmation on the welcome page, and a second
-// setup while one runs. The stand-ins append one line per start to the file
-// named by ZEPHYRA_PAYLOAD_LOG (name, current directory, command line).
+// setup while one runs; an unattended update rolled back over a held file, a
+// previous folder that breaks a rule, and the install log's lines. The
+// stand-ins append one line per start to the file named by
+// ZEPHYRA_PAYLOAD_LOG (name, current directory, command line).
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <tlhelp32.h>
 
 #include <fstream>
+#include <iterator>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -45,6 +49,16 @@ std::wstring TempDir(const std::wstring& name) {
 }
 
 bool Exists(const std::wstring& path) { return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+std::string Narrow(const std::wstring& s) { return std::string(s.begin(), s.end()); }  // ASCII paths only
+
+// The newest run of the setup's install log (from its last header line).
+std::string LastLogRun() {
+  std::ifstream in(TempDir(L"ZephyraSetup.log").c_str(), std::ios::binary);
+  const std::string all((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const size_t at = all.rfind("=== ");
+  return at == std::string::npos ? std::string() : all.substr(at);
+}
 
 struct LogLine {
   std::string program;
@@ -230,6 +244,109 @@ TEST(SetupProgramTest, UnattendedInstallsOverThePreviousInstallation) {
   EXPECT_NE(pkrep->command.find("AutoUpdInstall"), std::string::npos);
   EXPECT_NE(reporter->command.find("a=AutoUpdInstall"), std::string::npos);
   ASSERT_NE(Find(lines, "Zephyra.exe"), nullptr);
+  // The install log's run: header, folder, steps, child runs, exit code.
+  const std::string run = LastLogRun();
+  EXPECT_NE(run.find(" mode 0x10 (Unattended) Windows "), std::string::npos) << run;
+  EXPECT_NE(run.find(" ms install folder " + Narrow(dir) + " (the previous installation's): ok\r\n"),
+            std::string::npos) << run;
+  EXPECT_NE(run.find(" ms step unpack: done after "), std::string::npos);
+  EXPECT_NE(run.find(" ms run: \"" + Narrow(dir) + "\\ydcoresrv.exe\" -i\r\n"), std::string::npos);
+  EXPECT_NE(run.find(" ms   exit code 0 after "), std::string::npos);
+  EXPECT_NE(run.find(" ms exit code 0\r\n"), std::string::npos);
+  DeleteUninstallRecords();
+}
+
+// A previous installation made by the setup itself, then each file given
+// other bytes and a time of its own: a restore is told from a rewrite.
+struct FileState {
+  std::string bytes;
+  uint64_t written = 0;
+  DWORD attributes = 0;
+  bool operator==(const FileState& o) const {
+    return bytes == o.bytes && written == o.written && attributes == o.attributes;
+  }
+};
+
+std::map<std::wstring, FileState> TopFiles(const std::wstring& dir) {
+  std::map<std::wstring, FileState> files;
+  WIN32_FIND_DATAW found;
+  HANDLE search = ::FindFirstFileW((dir + L"\\*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return files;
+  do {
+    const std::wstring name = found.cFileName;
+    if (name == L"." || name == L"..") continue;
+    FileState state;
+    state.attributes = found.dwFileAttributes;
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+      std::ifstream in((dir + L"\\" + name).c_str(), std::ios::binary);
+      state.bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+      state.written = (uint64_t{found.ftLastWriteTime.dwHighDateTime} << 32) | found.ftLastWriteTime.dwLowDateTime;
+    }
+    files[name] = state;
+  } while (::FindNextFileW(search, &found));
+  ::FindClose(search);
+  return files;
+}
+
+TEST(SetupProgramTest, UnattendedUpdateWithAFileHeldOpenRestoresAndRestartsThePreviousProduct) {
+  DeleteUninstallRecords();
+  const std::wstring dir = TempDir(L"yd_e2e_rollback");
+  ::CreateDirectoryW(dir.c_str(), nullptr);
+  WriteUninstallRecord(dir + L"\\uninst.exe");
+  {
+    SetupProcess first(EncodeModeArgument("16"), TempDir(L"yd_e2e_rollback_first.log"));
+    ASSERT_EQ(first.Wait(60000), kExitOk);
+  }
+  ::Sleep(500);  // the stand-ins the first run started have ended
+  FILETIME old{0x12345678, 0x01C0FFEE};
+  for (const auto& [name, state] : TopFiles(dir)) {
+    if (state.attributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+    const std::wstring path = dir + L"\\" + name;
+    std::ofstream(path.c_str(), std::ios::binary | std::ios::app) << "previous";
+    HANDLE file = ::CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ::SetFileTime(file, nullptr, nullptr, &old);
+    ::CloseHandle(file);
+    ++old.dwLowDateTime;
+  }
+  const auto before = TopFiles(dir);
+  const std::wstring log = TempDir(L"yd_e2e_rollback.log");
+  ::DeleteFileW(log.c_str());
+  // Held without delete sharing: it cannot be moved aside.
+  const std::wstring held_path = dir + L"\\uninst.exe";
+  HANDLE held = ::CreateFileW(held_path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  SetupProcess setup(EncodeModeArgument("16"), log);
+  ASSERT_TRUE(setup.Started());
+  const int code = setup.Wait(60000);
+  ::CloseHandle(held);
+  EXPECT_EQ(code, kExitExtractionFailed);
+  EXPECT_TRUE(TopFiles(dir) == before);  // byte, time and attribute; no backup folder
+  // The previous product runs again; nothing reported, no other step ran.
+  const std::vector<LogLine> lines = ReadLogOf(log, 1);
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_EQ(lines[0].program, "Zephyra.exe");
+  EXPECT_NE(lines[0].command.find("\" -setup"), std::string::npos);
+  const std::string run = LastLogRun();
+  EXPECT_NE(run.find("file error 0x10000004 " + Narrow(held_path)), std::string::npos) << run;
+  EXPECT_NE(run.find("extraction failed: rolling back"), std::string::npos);
+  EXPECT_NE(run.find("the previous installation was restored"), std::string::npos);
+  EXPECT_EQ(run.find("step core service"), std::string::npos);
+  EXPECT_NE(run.find(" ms exit code 2\r\n"), std::string::npos);
+  DeleteUninstallRecords();
+}
+
+TEST(SetupProgramTest, UnattendedWithADriveRootRecordWritesAndStartsNothing) {
+  DeleteUninstallRecords();
+  WriteUninstallRecord(L"C:\\uninst.exe");  // its folder is the drive-relative "C:"
+  const std::wstring log = TempDir(L"yd_e2e_root.log");
+  ::DeleteFileW(log.c_str());
+  SetupProcess setup(EncodeModeArgument("16"), log);
+  ASSERT_TRUE(setup.Started());
+  EXPECT_EQ(setup.Wait(20000), kExitBadInstallFolder);
+  EXPECT_TRUE(ReadLog(log).empty());
+  EXPECT_FALSE(Exists(L"C:\\Zephyra.exe"));
+  EXPECT_NE(LastLogRun().find(" ms install folder C: (the previous installation's): a drive root\r\n"),
+            std::string::npos);
   DeleteUninstallRecords();
 }
 

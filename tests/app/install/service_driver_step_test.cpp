@@ -164,5 +164,22 @@ TEST(ChildWait, CancelDuringTheFirstDriverCommandSkipsTheSecond) {
   EXPECT_TRUE(log.Lines().empty());
 }
 
+TEST(ServiceStep, AWaitEndedByTheCancelIsNoSuccess) {
+  const fs::path dir = InstallDirWithPayload(L"service-cancelled");
+  PayloadLog log(L"service-cancelled");
+  ScopedEnv sleep(L"ZEPHYRA_PAYLOAD_SLEEP_MS", L"60000");
+  YdCancelSignal cancel;
+  InstallJob job;
+  job.install_dir = dir.wstring();
+  job.cancel = &cancel;
+  std::thread canceller([&cancel] {
+    ::Sleep(300);
+    cancel.Set();
+  });
+  EXPECT_FALSE(InstallCoreService(job));
+  canceller.join();
+  EXPECT_EQ(KillProcessesNamed({L"ydcoresrv.exe"}), 1);
+}
+
 }  // namespace
 }  // namespace ZEPHYRA_NAMESPACE

@@ -5,15 +5,19 @@
 // install thread holds while the dialog is open), the install from the
 // button to the closed window with the ring images in order and the
 // completion animation answering the gate, and the unattended runs with and
-// without a previous installation.
+// without a previous installation; the install folder's rules, the quit id,
+// a failure during the confirmation and posts after the window is gone.
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <algorithm>
+#include <atomic>
 #include <functional>
+#include <iterator>
 #include <string>
 #include <vector>
 
+#include "app/install/install_folder_check.h"
 #include "app/wizard/message_dlg.h"
 #include "app/worker/ring_logic.h"
 #include "app/wizard/setup_wnd.h"
@@ -101,6 +105,11 @@ class SetupWindowTest : public ::testing::Test {
     YdControl* control = wnd.GetPaintManager().ControlById(id);
     ASSERT_NE(control, nullptr) << id;
     wnd.GetPaintManager().RaiseNotify(control, kNotifyClick);
+  }
+  // The field as the shown wizard fills it at its initialisation, which a
+  // hidden test window does not get.
+  static void TypeFolder(YdWindowImplBase& wnd, const wchar_t* folder) {
+    wnd.GetPaintManager().ControlById(kLocationEditId)->SetText(folder);
   }
   static bool Visible(YdWindowImplBase& wnd, int id) {
     YdControl* control = wnd.GetPaintManager().ControlById(id);
@@ -326,7 +335,7 @@ TEST_F(SetupWindowTest, InstallButtonRunsTheInstallToTheClosedWindow) {
   YdSetupWnd wnd(L"C:\\WiFi", 0, &actions);
   const HWND hwnd = wnd.GetHWND();
   // The user typed a directory and cleared the desktop shortcut.
-  wnd.GetPaintManager().ControlById(kLocationEditId)->SetText(L"D:\\Typed Place");
+  wnd.GetPaintManager().ControlById(kLocationEditId)->SetText(L"C:\\Typed Place");
   YdControl* desktop = wnd.GetPaintManager().ControlById(kDesktopOptionId);
   desktop->SetStateBits(desktop->GetStateBits() & ~kStateSelected);
   RaiseClick(wnd, kFoldToggleId);  // the progress page comes at the minimum size
@@ -334,7 +343,7 @@ TEST_F(SetupWindowTest, InstallButtonRunsTheInstallToTheClosedWindow) {
   EXPECT_FALSE(Visible(wnd, kWelcomePageId));
   EXPECT_TRUE(Visible(wnd, kProgressPageId));
   EXPECT_EQ(WindowSize(hwnd).cy, 280);
-  EXPECT_EQ(wnd.InstallDir(), L"D:\\Typed Place");
+  EXPECT_EQ(wnd.InstallDir(), L"C:\\Typed Place");
   ASSERT_TRUE(WaitGone(hwnd));
   EXPECT_EQ(g_quit_code, 0);
   ASSERT_NE(wnd.Worker(), nullptr);
@@ -347,7 +356,7 @@ TEST_F(SetupWindowTest, InstallButtonRunsTheInstallToTheClosedWindow) {
             (std::vector<std::string>{"unpack", "service", "driver", "registration", "shortcuts", "report",
                                       "launch"}));
   const InstallJob& job = wnd.Worker()->Job();
-  EXPECT_EQ(job.install_dir, L"D:\\Typed Place");
+  EXPECT_EQ(job.install_dir, L"C:\\Typed Place");
   EXPECT_FALSE(job.desktop_shortcut);
   EXPECT_TRUE(job.autostart);
 
@@ -380,6 +389,7 @@ TEST_F(SetupWindowTest, FailedExtractionExplainsItselfAndEndsWithItsCode) {
   });
   self = &wnd;
   const HWND hwnd = wnd.GetHWND();
+  TypeFolder(wnd, L"C:\\WiFi");
   RaiseClick(wnd, kInstallButtonId);
   ASSERT_TRUE(WaitGone(hwnd));
   EXPECT_EQ(dialogs, 1);
@@ -388,7 +398,7 @@ TEST_F(SetupWindowTest, FailedExtractionExplainsItselfAndEndsWithItsCode) {
   EXPECT_EQ(caption, kInstallFailedText);
   EXPECT_EQ(wnd.Worker()->Outcome(), InstallOutcome::kExtractionFailed);
   EXPECT_EQ(wnd.ExitCode(), kExitExtractionFailed);
-  EXPECT_EQ(Without(journal.Events(), "ring:"), std::vector<std::string>{"unpack"});
+  EXPECT_EQ(Without(journal.Events(), "ring:"), (std::vector<std::string>{"unpack", "after-failed"}));
   EXPECT_EQ(wnd.ConfirmationsAsked(), 0);  // closed without asking
   EXPECT_EQ(g_quit_code, 0);
 }
@@ -415,6 +425,7 @@ TEST_F(SetupWindowTest, ClosingDuringTheInstallHoldsTheThreadAndNoResumes) {
     return kDialogDeclined;
   });
   const HWND hwnd = wnd.GetHWND();
+  TypeFolder(wnd, L"C:\\WiFi");
   RaiseClick(wnd, kInstallButtonId);
   ASSERT_TRUE(run.journal.WaitFor("service"));
   EXPECT_EQ(wnd.State(), InstallState::kRunning);
@@ -435,6 +446,7 @@ TEST_F(SetupWindowTest, ClosingDuringTheInstallAndYesEndsWithoutLaunching) {
     return kDialogConfirmed;
   });
   const HWND hwnd = wnd.GetHWND();
+  TypeFolder(wnd, L"C:\\WiFi");
   RaiseClick(wnd, kInstallButtonId);
   ASSERT_TRUE(run.journal.WaitFor("service"));
   ::PostMessageW(hwnd, WM_CLOSE, 0, 0);
@@ -505,6 +517,162 @@ TEST_F(SetupWindowTest, UnattendedInstallsOverThePreviousDirectoryWithoutAWindow
   DeleteUninstallRecords();
   ::RemoveDirectoryW(dir.c_str());
   EXPECT_EQ(g_quit_code, 0);
+}
+
+// ---- The install folder's rules, quit, and the install thread's posts ----
+
+TEST_F(SetupWindowTest, FolderThatBreaksARuleKeepsTheWelcomePageWithAOneButtonMessage) {
+  Journal journal;
+  RecordingActions actions(&journal);
+  std::vector<std::wstring> texts;
+  int with_decline = 0;
+  YdSetupWnd wnd(L"C:\\WiFi", 0, &actions, [&](YdMessageDlg& dlg) {
+    texts.push_back(dlg.GetPaintManager().ControlById(kDlgTextId)->GetText());
+    if (dlg.GetPaintManager().ControlById(kDlgDeclineId)->IsVisible()) ++with_decline;
+    return kDialogConfirmed;
+  });
+  const HWND hwnd = wnd.GetHWND();
+  YdControl* edit = wnd.GetPaintManager().ControlById(kLocationEditId);
+  const struct {
+    std::wstring folder;
+    FolderProblem problem;
+  } bad[] = {
+      {L"", FolderProblem::kEmpty},
+      {L"WiFi", FolderProblem::kNotAbsolute},
+      {L"C:\\", FolderProblem::kDriveRoot},
+      {L"C:\\Wi*Fi", FolderProblem::kForbiddenCharacter},
+      {L"C:\\WiFi.", FolderProblem::kBadNameEnd},
+      {L"C:\\aux\\WiFi", FolderProblem::kDeviceName},
+      {L"C:\\" + std::wstring(260, L'x'), FolderProblem::kTooLong},
+      {L"Q:\\WiFi", FolderProblem::kNoSuchDrive},
+  };
+  for (const auto& c : bad) {
+    edit->SetText(c.folder);
+    RaiseClick(wnd, kInstallButtonId);
+    EXPECT_EQ(wnd.InstallFolderProblem(), c.problem);
+    ASSERT_FALSE(texts.empty());
+    EXPECT_EQ(texts.back(), FolderProblemMessage(c.problem));
+    EXPECT_TRUE(Visible(wnd, kWelcomePageId));
+    EXPECT_FALSE(Visible(wnd, kProgressPageId));
+    EXPECT_EQ(wnd.Worker(), nullptr);
+  }
+  EXPECT_EQ(texts.size(), std::size(bad));
+  EXPECT_EQ(with_decline, 0);
+  EXPECT_TRUE(journal.Events().empty());
+  // A good folder then installs as usual.
+  edit->SetText(L"C:\\Program Files (x86)\\WiFi\\");
+  RaiseClick(wnd, kInstallButtonId);
+  ASSERT_NE(wnd.Worker(), nullptr);
+  ASSERT_TRUE(WaitGone(hwnd));
+  EXPECT_EQ(wnd.ExitCode(), kExitOk);
+  EXPECT_TRUE(Contains(journal.Events(), "launch"));
+}
+
+TEST_F(SetupWindowTest, UnattendedWithABadPreviousFolderEndsWithItsCodeAndStartsNothing) {
+  DeleteUninstallRecords();
+  HKEY key = nullptr;
+  ASSERT_EQ(::RegCreateKeyExW(HKEY_LOCAL_MACHINE, kUninstallKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                              &key, nullptr),
+            ERROR_SUCCESS);
+  const std::wstring value = L"C:\\uninst.exe";  // its folder is the drive-relative "C:"
+  ::RegSetValueExW(key, L"UninstallString", 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                   static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+  ::RegCloseKey(key);
+  Journal journal;
+  RecordingActions actions(&journal);
+  YdSetupWnd wnd(L"C:\\WiFi", 0x10, &actions);
+  ASSERT_TRUE(WaitGone(wnd.GetHWND()));
+  EXPECT_EQ(wnd.InstallFolderProblem(), FolderProblem::kDriveRoot);
+  EXPECT_EQ(wnd.Worker(), nullptr);
+  EXPECT_EQ(wnd.ConfirmationsAsked(), 0);
+  EXPECT_EQ(wnd.ExitCode(), kExitBadInstallFolder);
+  EXPECT_TRUE(journal.Events().empty());
+  DeleteUninstallRecords();
+}
+
+TEST_F(SetupWindowTest, QuitDuringTheInstallCancelsIt) {
+  BlockedService run;
+  YdSetupWnd wnd(L"C:\\WiFi", 0, &run.actions);
+  TypeFolder(wnd, L"C:\\WiFi");
+  RaiseClick(wnd, kInstallButtonId);
+  ASSERT_TRUE(run.journal.WaitFor("service"));
+  YdControl quit;  // no control of the skin bears id 120
+  quit.SetId(kQuitButtonId);
+  YdNotifyMsg click;
+  click.type = kNotifyClick;
+  click.sender = &quit;
+  wnd.Notify(click);
+  run.in_service_release.Release();
+  ASSERT_TRUE(wnd.Worker()->WaitDone(std::chrono::milliseconds(6000)));
+  EXPECT_EQ(wnd.Worker()->Outcome(), InstallOutcome::kCancelled);
+  EXPECT_FALSE(Contains(run.journal.Events(), "report"));
+  EXPECT_FALSE(Contains(run.journal.Events(), "launch"));
+  EXPECT_EQ(TakeQuit(), 0);
+}
+
+TEST_F(SetupWindowTest, FailureThatComesDuringTheConfirmationIsExplainedAfterIt) {
+  Journal journal;
+  RecordingActions actions(&journal);
+  Latch unpacking;
+  actions.unpack_body = [&](YdUnpakerProgress&) { unpacking.Wait(); };
+  actions.unpack_result = false;
+  int depth = 0;
+  int deepest = 0;
+  std::vector<std::wstring> texts;
+  HWND hwnd = nullptr;
+  YdSetupWnd wnd(L"C:\\WiFi", 0, &actions, [&](YdMessageDlg& dlg) {
+    deepest = std::max(deepest, ++depth);
+    texts.push_back(dlg.GetPaintManager().ControlById(kDlgTextId)->GetText());
+    if (texts.size() == 1) {
+      // The thread passed its last check point just before the close
+      // request: its failure arrives while the question is open.
+      ::PostMessageW(hwnd, kInstallFailedMessage, 0, 0);
+      PumpFor(300);
+    }
+    --depth;
+    return kDialogDeclined;
+  });
+  hwnd = wnd.GetHWND();
+  TypeFolder(wnd, L"C:\\WiFi");
+  RaiseClick(wnd, kInstallButtonId);
+  ASSERT_TRUE(journal.WaitFor("unpack"));
+  ::PostMessageW(hwnd, WM_CLOSE, 0, 0);
+  const bool gone = WaitGone(hwnd);
+  unpacking.Release();
+  ASSERT_TRUE(gone);
+  EXPECT_EQ(deepest, 1);  // never a dialog inside the confirmation
+  ASSERT_EQ(texts.size(), 2u);
+  EXPECT_EQ(texts[0], kConfirmText);
+  EXPECT_EQ(texts[1], kInstallFailedExplanation);
+}
+
+TEST_F(SetupWindowTest, NothingIsPostedForTheWindowOnceItIsGone) {
+  Journal journal;
+  RecordingActions actions(&journal);
+  Latch go;
+  actions.unpack_body = [&](YdUnpakerProgress&) {
+    MSG msg;
+    ::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE);  // the install thread gets a queue
+    go.Wait();
+  };
+  std::atomic<bool> stray{false};
+  // After ring step 10 was posted: a post meant for the window but given a
+  // cleared handle lands in the posting thread's own queue.
+  actions.hook_step = "driver";
+  actions.hook = [&] {
+    MSG msg;
+    stray = ::PeekMessageW(&msg, nullptr, kInstallStepMessage, kInstallStepMessage, PM_REMOVE) != FALSE;
+  };
+  YdSetupWnd wnd(L"C:\\WiFi", 0, &actions);
+  const HWND hwnd = wnd.GetHWND();
+  TypeFolder(wnd, L"C:\\WiFi");
+  RaiseClick(wnd, kInstallButtonId);
+  ASSERT_TRUE(journal.WaitFor("unpack"));
+  ::DestroyWindow(hwnd);
+  go.Release();
+  ASSERT_TRUE(wnd.Worker()->WaitDone(std::chrono::milliseconds(10000)));
+  EXPECT_TRUE(Contains(journal.Events(), "driver"));
+  EXPECT_FALSE(stray.load());
 }
 
 }  // namespace

@@ -110,7 +110,7 @@ TEST(InstallWorker, FailedExtractionStopsEverythingAndSaysSo) {
   Rig rig;
   rig.actions.unpack_result = false;
   rig.RunToEnd(Inputs(0));
-  EXPECT_EQ(rig.journal.Events(), (Events{"unpack", "failed"}));
+  EXPECT_EQ(rig.journal.Events(), (Events{"unpack", "after-failed", "failed"}));
   EXPECT_EQ(rig.worker.Outcome(), InstallOutcome::kExtractionFailed);
   // Finished, so the window closes without asking.
   EXPECT_EQ(rig.worker.State(), InstallState::kFinished);

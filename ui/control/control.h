@@ -196,6 +196,10 @@ class YdControl {
   // A container above this control was shown or hidden. Controls that keep
   // a native window on their rectangle show or hide it by IsShownInTree.
   virtual void OnAncestorVisibilityChanged() {}
+  // The attribute vocabulary of the object's class: the class's own table,
+  // chained to its base classes' tables (ApplyAttribute's search order).
+  // A class with keys of its own answers its AttributeTable().
+  virtual const YdAttributeTable& Attributes() const { return ControlAttributeTable(); }
 
   // ---- Non-virtual helpers ----
   // key="value" pairs separated by one blank, each through ApplyAttribute.

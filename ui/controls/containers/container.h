@@ -103,6 +103,9 @@ class YdContainer : public YdControl {
   void SetManager(YdPaintManager* manager) override;
   void Initialize() override;
   void ApplyAttribute(const std::wstring& key, const std::wstring& value) override;
+  const YdAttributeTable& Attributes() const override { return AttributeTable(); }
+  // The container's own keys; its base is the control base's table.
+  static const YdAttributeTable& AttributeTable();
 
   bool IsScrollCover() const { return scroll_cover_; }
   bool IsAutoHideScrollBars() const { return auto_hide_; }

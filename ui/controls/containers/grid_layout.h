@@ -12,6 +12,9 @@ namespace ZEPHYRA_NAMESPACE {
 class YdGridLayout : public YdContainer {
  public:
   void ApplyAttribute(const std::wstring& key, const std::wstring& value) override;
+  const YdAttributeTable& Attributes() const override { return AttributeTable(); }
+  // The grid's own keys; its base is the container's table.
+  static const YdAttributeTable& AttributeTable();
   SIZE MeasureContent(SIZE) override { return {fixed_width_, fixed_height_}; }
   const YdGridSpec& Grid() const { return grid_; }
 

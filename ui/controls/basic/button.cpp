@@ -62,7 +62,7 @@ void YdButton::SetSplitImage(YdSplitImage which, const std::wstring& descriptor)
 }
 
 void YdButton::ApplyAttribute(const std::wstring& key, const std::wstring& value) {
-  const YdAttributeEntry* entry = FindOwnAttribute(AttributeTable(), key);
+  const YdAttributeEntry* entry = FindOwnAttribute(AttributeTable(), AsUtf16(key));
   if (entry == nullptr) {
     YdLabel::ApplyAttribute(key, value);
     return;

@@ -46,7 +46,7 @@ YdControl* YdOption::QueryKind(int kind) {
 }
 
 void YdOption::ApplyAttribute(const std::wstring& key, const std::wstring& value) {
-  const YdAttributeEntry* entry = FindOwnAttribute(AttributeTable(), key);
+  const YdAttributeEntry* entry = FindOwnAttribute(AttributeTable(), AsUtf16(key));
   if (entry == nullptr) {
     YdButton::ApplyAttribute(key, value);
     return;

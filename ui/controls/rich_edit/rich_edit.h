@@ -42,6 +42,9 @@ class YdRichEdit : public YdContainer, public IWindowMessageFilter {
   int GetKind() const override { return kKindRichEdit; }
   YdControl* QueryKind(int kind) override;
   void ApplyAttribute(const std::wstring& key, const std::wstring& value) override;
+  const YdAttributeTable& Attributes() const override { return AttributeTable(); }
+  // The rich edit's own keys; its base is the container's table.
+  static const YdAttributeTable& AttributeTable();
   // Creates the host and the text services (replaces the base entirely).
   void Initialize() override;
   std::wstring GetText() const override;

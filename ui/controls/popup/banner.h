@@ -35,6 +35,9 @@ class YdBanner : public YdContainer {
   int GetKind() const override { return kKindBanner; }
   YdControl* QueryKind(int kind) override;
   void ApplyAttribute(const std::wstring& key, const std::wstring& value) override;
+  const YdAttributeTable& Attributes() const override { return AttributeTable(); }
+  // The banner's own key; its base is the container's table.
+  static const YdAttributeTable& AttributeTable();
   void Initialize() override;
   void OnTimer(YdEvent& event) override;
   void SetManager(YdPaintManager* manager) override;

@@ -51,6 +51,9 @@ class YdCombo : public YdContainer {
   int GetKind() const override { return kKindCombo; }
   YdControl* QueryKind(int kind) override;
   void ApplyAttribute(const std::wstring& key, const std::wstring& value) override;
+  const YdAttributeTable& Attributes() const override { return AttributeTable(); }
+  // The combo's own keys; its base is the container's table.
+  static const YdAttributeTable& AttributeTable();
   bool Activate(YdEvent& event) override;
   void OnKeyDown(YdEvent& event) override;
   void OnMouseWheel(YdEvent& event) override;

@@ -94,6 +94,9 @@ class YdList : public YdVerticalLayout {
   int GetKind() const override { return kKindList; }
   YdControl* QueryKind(int kind) override;
   void ApplyAttribute(const std::wstring& key, const std::wstring& value) override;
+  const YdAttributeTable& Attributes() const override { return AttributeTable(); }
+  // The list's own keys; its base is the vertical layout's table.
+  static const YdAttributeTable& AttributeTable();
   bool AddChild(YdControl* control) override;
   bool InsertChild(YdControl* control, int index) override;
   bool RemoveChild(YdControl* control) override;

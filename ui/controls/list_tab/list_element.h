@@ -31,6 +31,9 @@ class YdListElement : public YdOption {
   int GetKind() const override { return kKindListElement; }
   YdControl* QueryKind(int kind) override;
   void ApplyAttribute(const std::wstring& key, const std::wstring& value) override;
+  const YdAttributeTable& Attributes() const override { return AttributeTable(); }
+  // The row's own keys; its base is the option's table.
+  static const YdAttributeTable& AttributeTable();
   bool Activate(YdEvent& event) override;
   void SetSelected(bool selected) override;
   void OnKeyDown(YdEvent& event) override;

@@ -39,6 +39,9 @@ class YdTabItem : public YdOption {
   int GetKind() const override { return kKindTabItem; }
   YdControl* QueryKind(int kind) override;
   void ApplyAttribute(const std::wstring& key, const std::wstring& value) override;
+  const YdAttributeTable& Attributes() const override { return AttributeTable(); }
+  // The tab's own keys; its base is the option's table.
+  static const YdAttributeTable& AttributeTable();
   void SetSelected(bool selected) override;
   void Initialize() override;
   void SetManager(YdPaintManager* manager) override;

@@ -13,6 +13,7 @@
 
 #include "common/yd_namespace.h"
 #include "ui/control/control_attributes.h"
+#include "ui/control/control_kinds.h"
 #include "ui/control/control_state.h"
 #include "ui/render/geometry.h"
 #include "ui/manager/ui_messages.h"
@@ -24,9 +25,6 @@ class YdControl;
 
 // Predicate of a tree search: returns the control to stop at, or null.
 using YdFindProc = YdControl* (*)(YdControl* control, void* data);
-
-// Kind codes answered by GetKind / QueryKind.
-constexpr int kKindControl = 1;
 
 class YdControl {
  public:

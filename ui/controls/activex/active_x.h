@@ -26,8 +26,6 @@
 
 namespace ZEPHYRA_NAMESPACE {
 
-constexpr int kKindActiveX = 15;
-
 class YdActiveXCtrl;
 class YdActiveXWnd;
 

@@ -246,7 +246,9 @@ void YdContainer::OnAncestorVisibilityChanged() {
 void YdContainer::SetVisibleWithChildren(bool visible) {
   SetVisible(visible);
   for (YdControl* child : children_) {
-    if (child->QueryKind(23) != nullptr || child->QueryKind(15) != nullptr) child->SetVisible(visible);
+    if (child->QueryKind(kKindPicExtendCtrl) != nullptr || child->QueryKind(kKindActiveX) != nullptr) {
+      child->SetVisible(visible);
+    }
   }
 }
 

@@ -21,7 +21,6 @@ namespace ZEPHYRA_NAMESPACE {
 
 class YdScrollbar;
 
-constexpr int kKindContainer = 4;
 // The manager's window timer that drives auto-hide scroll bars.
 constexpr UINT kAutoHideTimerId = 258;
 constexpr UINT kAutoHideTimerMs = 30;

@@ -19,7 +19,6 @@ namespace ZEPHYRA_NAMESPACE {
 
 class YdContainer;
 
-constexpr int kKindScrollbar = 11;
 // The bar's own 50 ms repeat timer (local id).
 constexpr int kScrollbarTimerId = 256;
 

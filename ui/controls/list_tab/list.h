@@ -28,8 +28,6 @@
 
 namespace ZEPHYRA_NAMESPACE {
 
-constexpr int kKindList = 25;
-
 // Notifications of the list, raised with the row as sender (types the
 // control base leaves unused):
 // - kNotifyListExpand: wParam 1 when the row was expanded, 0 collapsed;

@@ -20,8 +20,6 @@
 
 namespace ZEPHYRA_NAMESPACE {
 
-constexpr int kKindListElement = 26;
-
 class YdList;
 
 class YdListElement : public YdOption {

@@ -18,8 +18,6 @@
 
 namespace ZEPHYRA_NAMESPACE {
 
-constexpr int kKindSlide = 12;
-
 class YdSlide : public YdControl {
  public:
   YdSlide() = default;

@@ -19,7 +19,6 @@
 
 namespace ZEPHYRA_NAMESPACE {
 
-constexpr int kKindTabCtrl = 13;
 // Raised by a tab item that swapped places by dragging: wParam its index
 // before, lParam its index after.
 constexpr int kNotifyTabSwap = 28;

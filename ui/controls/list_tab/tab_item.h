@@ -30,8 +30,6 @@
 
 namespace ZEPHYRA_NAMESPACE {
 
-constexpr int kKindTabItem = 14;
-
 class YdTabItem : public YdOption {
  public:
   YdTabItem() = default;

@@ -20,7 +20,6 @@
 
 namespace ZEPHYRA_NAMESPACE {
 
-constexpr int kKindBanner = 28;
 constexpr int kBannerTimerId = 10;
 constexpr UINT kBannerDefaultIntervalMs = 3000;
 

@@ -41,8 +41,6 @@ namespace ZEPHYRA_NAMESPACE {
 
 class YdComboWnd;
 
-constexpr int kKindCombo = 16;
-
 class YdCombo : public YdContainer {
  public:
   YdCombo();

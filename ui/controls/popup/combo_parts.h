@@ -18,9 +18,6 @@ namespace ZEPHYRA_NAMESPACE {
 
 class YdCombo;
 
-constexpr int kKindComboElement = 17;
-constexpr int kKindComboSpace = 18;
-
 class YdComboElement : public YdOption {
  public:
   int GetKind() const override { return kKindComboElement; }

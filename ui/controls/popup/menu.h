@@ -23,8 +23,6 @@ namespace ZEPHYRA_NAMESPACE {
 
 class YdMenuWnd;
 
-constexpr int kKindMenu = 2;
-constexpr int kKindMenuElement = 3;
 // Height of an entry that sets none.
 constexpr int kMenuDefaultItemHeight = 24;
 constexpr int kMenuDefaultWidth = 150;

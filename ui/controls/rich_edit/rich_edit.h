@@ -23,8 +23,6 @@
 
 namespace ZEPHYRA_NAMESPACE {
 
-constexpr int kKindRichEdit = 10;
-
 // Notifications of the rich edit.
 enum YdRichEditNotify : int {
   kNotifyReturn = 15, kNotifyCtrlReturn = 16, kNotifyKeyUp = 19, kNotifyKeyDown = 20,

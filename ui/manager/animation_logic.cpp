@@ -3,6 +3,8 @@
 
 #include <cmath>
 
+#include "ui/manager/event_types.h"
+
 namespace ZEPHYRA_NAMESPACE {
 
 namespace {
@@ -47,13 +49,13 @@ int DefaultAnimationInterval(int kind) {
 int CommandNotifyForKind(int kind) {
   switch (kind) {
     case kAnimationMove:
-      return 26;
+      return kNotifyMoveEnd;
     case kAnimationSourceCycle:
-      return 27;
+      return kNotifySourceCycleEnd;
     case kAnimationFrameSequence:
-      return 34;
+      return kNotifyFrameSequenceEnd;
     case kAnimationMoveResizeFade:
-      return 33;
+      return kNotifyMoveResizeFadeEnd;
     default:
       return 0;
   }

@@ -44,9 +44,6 @@ int DefaultAnimationInterval(int kind);
 // 0x2001, 27 for 0x2002, 34 for 0x2003, 33 for 0x2008; 0 (nothing) otherwise.
 int CommandNotifyForKind(int kind);
 
-// Notification raised on every step of kinds 0x2002, 0x2003 and 0x2009.
-constexpr int kCustomNotifyType = 35;
-
 // The rotation list that starting 0x2005 installs (a shake).
 const std::vector<double>& ShakeRotations();
 

@@ -19,10 +19,6 @@
 
 namespace ZEPHYRA_NAMESPACE {
 
-// Raised by a tab item that swapped places by dragging: wParam its index
-// before, lParam its index after.
-constexpr int kNotifyTabSwap = 28;
-
 class YdTabItem;
 
 class YdTabCtrl : public YdContainer {

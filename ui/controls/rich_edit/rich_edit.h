@@ -23,12 +23,6 @@
 
 namespace ZEPHYRA_NAMESPACE {
 
-// Notifications of the rich edit.
-enum YdRichEditNotify : int {
-  kNotifyReturn = 15, kNotifyCtrlReturn = 16, kNotifyKeyUp = 19, kNotifyKeyDown = 20,
-  kNotifyTextChanged = 21, kNotifyMaxText = 22,
-};
-
 class YdScrollbar;
 
 class YdRichEdit : public YdContainer, public IWindowMessageFilter {

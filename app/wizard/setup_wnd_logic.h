@@ -33,10 +33,10 @@ enum WizardControlId : int {
   kAltInstallId = 112,      // no control of the skin bears it
   kBackToOneClickId = 113,  // no control of the skin bears it
   kProgressPageId = 114,
-  kCaptionId = 116,
+  kProgressCaptionId = 116,  // the caption above the ring
   kQuitButtonId = 120,      // no control of the skin bears it
   kOverlayId = 121,
-  kRingId = 123,
+  kProgressRingId = 123,     // the ring of the progress page
 };
 
 // Control ids of the skin window "ydMessageDlg".

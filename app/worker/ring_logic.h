@@ -9,8 +9,6 @@
 
 namespace ZEPHYRA_NAMESPACE {
 
-constexpr int kProgressRingId = 123;     // the ring control of the progress page
-constexpr int kProgressCaptionId = 116;  // the caption above it
 constexpr unsigned kFirstRingStep = 1;
 constexpr unsigned kLastRingStep = 13;
 // The step the install thread passes when all steps are done.

@@ -88,7 +88,7 @@ class TestSkinBuilder : public ISkinBuilder {
     for (int id : {103, 110, 111}) root->Add(MakeControl(id, true, true));
     for (int id : {107, 114, 121, 124}) root->Add(MakeControl(id, false));
     ring = new RecordingRing();
-    ring->SetId(kRingId);
+    ring->SetId(kProgressRingId);
     root->Add(ring);
     return root;
   }

@@ -7,6 +7,7 @@
 
 #include "app/install/install_log.h"
 #include "app/worker/install_actions.h"
+#include "app/wizard/exit_codes.h"
 #include "app/wizard/message_dlg.h"
 #include "app/startup/mode_argument.h"
 #include "app/wizard/setup_skin.h"

@@ -10,6 +10,7 @@
 
 #include "app/worker/install_worker.h"
 #include "app/startup/mode_flags.h"
+#include "app/wizard/exit_codes.h"
 #include "app/worker/step_switches.h"
 #include "common/yd_namespace.h"
 #include "ui/manager/event_types.h"
@@ -141,15 +142,7 @@ constexpr int kSingleButtonPaddingLeft = 127;
 // 0 when the sender is none of its buttons.
 int DialogResultForClick(int senderId);
 
-// Exit codes of the setup process.
-enum SetupExitCode : int {
-  kExitOk = 0,                  // installed, or closed by the user, or another setup runs
-  kExitExtractionFailed = 2,    // the payload could not be written
-  kExitNoPreviousInstall = 3,   // unattended mode found no previous installation
-  kExitWindowFailed = 4,        // the wizard's window could not be created (no skin)
-  kExitBadInstallFolder = 5,    // unattended: the previous installation's folder breaks a folder rule
-};
-// The process exit code for how the wizard ended.
+// The process exit code (exit_codes.h) for how the wizard ended.
 int ExitCodeFor(InstallOutcome outcome, bool noPreviousInstall, bool windowCreated,
                 bool badUnattendedFolder = false);
 

@@ -101,24 +101,24 @@ class Win32FileSystem : public YdFileSystem {
 
   // No copy across volumes: a backup must stay a rename.
   bool RenamePath(const std::u16string& from, const std::u16string& to, int* error) override {
-    if (::MoveFileExW(Wide(from), Wide(to), 0)) return true;
+    if (::MoveFileExW(WideCStr(from), WideCStr(to), 0)) return true;
     *error = static_cast<int>(::GetLastError());
     return false;
   }
 
   bool RemoveEmptyDirectory(const std::u16string& path, int* error) override {
-    if (::RemoveDirectoryW(Wide(StripProbePath(path)))) return true;
+    if (::RemoveDirectoryW(WideCStr(StripProbePath(path)))) return true;
     *error = static_cast<int>(::GetLastError());
     return false;
   }
 
   bool DeleteAtRestart(const std::u16string& path) override {
-    return ::MoveFileExW(Wide(path), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT) != FALSE;
+    return ::MoveFileExW(WideCStr(path), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT) != FALSE;
   }
 
   bool FreeBytes(const std::u16string& path, uint64_t* bytes) override {
     ULARGE_INTEGER available{};
-    if (!::GetDiskFreeSpaceExW(Wide(WithTrailingBackslash(path)), &available, nullptr, nullptr)) return false;
+    if (!::GetDiskFreeSpaceExW(WideCStr(WithTrailingBackslash(path)), &available, nullptr, nullptr)) return false;
     *bytes = available.QuadPart;
     return true;
   }

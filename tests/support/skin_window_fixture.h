@@ -123,7 +123,8 @@ class SkinWindowTest : public ::testing::Test {
   std::vector<Noted> notes_;
   RecordingListener listener_{&notes_, 1};
 
- private:
+  // Hands unknown elements to CustomControl; also for trees a test builds
+  // itself (a menu).
   class Callback : public IBuilderCallback {
    public:
     explicit Callback(SkinWindowTest* owner) : owner_(owner) {}

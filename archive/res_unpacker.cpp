@@ -137,6 +137,7 @@ bool YdResUnpacker::Unpack(const std::u16string& target) {
     ReportFileError(kErrTargetOrWrite, target, kYdErrorAlreadyExists);
     return false;
   }
+  if (journal_ != nullptr) journal_->SetTarget(target);
   if (kind == YdPathKind::kNone && !CreateDirectoryPath(target)) {
     ReportFileError(kErrTargetOrWrite, target, last_error_);  // extraction goes on; files will report
   }
@@ -186,7 +187,11 @@ bool YdResUnpacker::ExtractDirectory(YdTocNode& node) {
     if (!ExtractEntry(*child, node.full_path)) return false;
   }
   if (IsCancelFlagSet()) return false;
-  file_system_->SetDirectoryMetadata(node.full_path, node.attributes, TimesOf(node));
+  // A staged update leaves the folders it found as they were, so that a
+  // rollback has nothing of theirs to undo.
+  if (kind == YdPathKind::kNone || journal_ == nullptr) {
+    file_system_->SetDirectoryMetadata(node.full_path, node.attributes, TimesOf(node));
+  }
   FinishEntry(node);
   return true;
 }
@@ -199,7 +204,9 @@ bool YdResUnpacker::ExtractFile(YdTocNode& node) {
 
   if (file_system_->Probe(node.full_path) == YdPathKind::kFile) {
     int error = 0;
-    if (!file_system_->RemoveFile(node.full_path, &error)) {
+    const bool cleared = journal_ != nullptr ? journal_->MoveAside(node.full_path, &error)
+                                             : file_system_->RemoveFile(node.full_path, &error);
+    if (!cleared) {
       if (ShouldSkipError(error, node.full_path)) {
         ReportProgress(node, node.stored_size);
         return true;
@@ -221,6 +228,7 @@ bool YdResUnpacker::ExtractFile(YdTocNode& node) {
     }
     return ReportFileError(kErrCreateFile, node.full_path, error);
   }
+  if (journal_ != nullptr) journal_->WroteFile(node.full_path);
 
   // An empty entry's offset is not checked against the archive size at
   // open, so it is only added to the base when bytes are to be read.
@@ -281,20 +289,28 @@ bool YdResUnpacker::CreateDirectoryPath(const std::u16string& path) {
     if (!IsSeparator(path[i])) continue;
     const std::u16string prefix = path.substr(0, i);
     int ignored = 0;
-    if (file_system_->Probe(prefix) == YdPathKind::kNone) file_system_->MakeDirectory(prefix, &ignored);
+    if (file_system_->Probe(prefix) == YdPathKind::kNone && file_system_->MakeDirectory(prefix, &ignored) &&
+        journal_ != nullptr) {
+      journal_->CreatedFolder(prefix);
+    }
   }
   const YdPathKind kind = file_system_->Probe(path);
   if (kind == YdPathKind::kNone) {
     int error = 0;
     if (!file_system_->MakeDirectory(path, &error)) {
-      last_error_ = error;
+      last_error_ = error != 0 ? error : kYdErrorPathNotFound;
       return false;
     }
+    if (journal_ != nullptr) journal_->CreatedFolder(path);
   } else if (kind == YdPathKind::kFile) {
     last_error_ = kYdErrorAlreadyExists;
     return false;
   }
-  return file_system_->Probe(path) == YdPathKind::kDirectory;
+  if (file_system_->Probe(path) == YdPathKind::kDirectory) return true;
+  // Created, yet not there: never a failure without its error, or it would
+  // pass as "no error" and the folder would count as done.
+  last_error_ = kYdErrorPathNotFound;
+  return false;
 }
 
 bool YdResUnpacker::ShouldSkipError(int system_error, const std::u16string&) {

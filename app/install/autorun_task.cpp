@@ -4,7 +4,7 @@
 #include <objbase.h>
 #include <taskschd.h>
 
-#include "app/install/registration_plan.h"
+#include "app/install/registration_logic.h"
 #include "common/scoped_com.h"
 
 namespace ZEPHYRA_NAMESPACE {

@@ -7,7 +7,7 @@
 
 #include "app/install/autorun_task.h"
 #include "app/install/install_paths.h"
-#include "app/install/registration_plan.h"
+#include "app/install/registration_logic.h"
 #include "app/install/windows_platform.h"
 #include "common/scoped_handle.h"
 

@@ -11,7 +11,12 @@ namespace ZEPHYRA_NAMESPACE {
 
 bool InstallCoreService(const InstallJob& job) {
   const ChildRun run = RunAndWait(CoreServiceCommandLine(job.install_dir), job.cancel);
-  if (run == ChildRun::kSkipped) return false;  // the setup is being cancelled
+  // The setup is being cancelled: the service may not be installed.
+  if (run == ChildRun::kSkipped) return false;
+  if (run == ChildRun::kCancelled) {
+    ::OutputDebugStringW(L"Cancelled install service");
+    return false;
+  }
   if (run == ChildRun::kNotStarted) {
     ::OutputDebugStringW(L"Error install service");
     return false;

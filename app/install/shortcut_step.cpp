@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/install/install_paths.h"
-#include "app/install/shortcut_plan.h"
+#include "app/install/shortcut_logic.h"
 #include "common/scoped_com.h"
 
 namespace ZEPHYRA_NAMESPACE {

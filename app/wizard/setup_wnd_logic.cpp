@@ -86,9 +86,10 @@ int DialogResultForClick(int senderId) {
   }
 }
 
-int ExitCodeFor(InstallOutcome outcome, bool noPreviousInstall, bool windowCreated) {
+int ExitCodeFor(InstallOutcome outcome, bool noPreviousInstall, bool windowCreated, bool badUnattendedFolder) {
   if (!windowCreated) return kExitWindowFailed;
   if (noPreviousInstall) return kExitNoPreviousInstall;
+  if (badUnattendedFolder) return kExitBadInstallFolder;
   if (outcome == InstallOutcome::kExtractionFailed) return kExitExtractionFailed;
   return kExitOk;
 }

@@ -10,6 +10,7 @@
 
 #include "app/worker/install_worker.h"
 #include "app/startup/mode_flags.h"
+#include "app/wizard/exit_codes.h"
 #include "app/worker/step_switches.h"
 #include "common/yd_namespace.h"
 #include "ui/manager/event_types.h"
@@ -33,10 +34,10 @@ enum WizardControlId : int {
   kAltInstallId = 112,      // no control of the skin bears it
   kBackToOneClickId = 113,  // no control of the skin bears it
   kProgressPageId = 114,
-  kCaptionId = 116,
+  kProgressCaptionId = 116,  // the caption above the ring
   kQuitButtonId = 120,      // no control of the skin bears it
   kOverlayId = 121,
-  kRingId = 123,
+  kProgressRingId = 123,     // the ring of the progress page
 };
 
 // Control ids of the skin window "ydMessageDlg".
@@ -141,14 +142,8 @@ constexpr int kSingleButtonPaddingLeft = 127;
 // 0 when the sender is none of its buttons.
 int DialogResultForClick(int senderId);
 
-// Exit codes of the setup process.
-enum SetupExitCode : int {
-  kExitOk = 0,                  // installed, or closed by the user, or another setup runs
-  kExitExtractionFailed = 2,    // the payload could not be written
-  kExitNoPreviousInstall = 3,   // unattended mode found no previous installation
-  kExitWindowFailed = 4,        // the wizard's window could not be created (no skin)
-};
-// The process exit code for how the wizard ended.
-int ExitCodeFor(InstallOutcome outcome, bool noPreviousInstall, bool windowCreated);
+// The process exit code (exit_codes.h) for how the wizard ended.
+int ExitCodeFor(InstallOutcome outcome, bool noPreviousInstall, bool windowCreated,
+                bool badUnattendedFolder = false);
 
 }  // namespace ZEPHYRA_NAMESPACE

@@ -4,7 +4,7 @@
 
 #include <system_error>
 
-#include "app/worker/ring_steps.h"
+#include "app/worker/ring_logic.h"
 #include "archive/debug_output.h"
 
 namespace ZEPHYRA_NAMESPACE {
@@ -107,6 +107,7 @@ void YdInstallWorker::ThreadMain(InstallInputs inputs) {
   const InstallOutcome steps = RunInstallSteps(job_, inputs.switches);
   if (steps == InstallOutcome::kExtractionFailed) {
     WriteDebugMessage(u"Extract payload failed");
+    actions_->AfterFailedExtraction(job_);
     state_.store(InstallState::kFinished);
     ui_.ShowInstallFailed();
     Finish(steps);

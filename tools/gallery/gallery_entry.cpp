@@ -6,6 +6,7 @@
 #include "common/scoped_com.h"
 #include "tools/gallery/gallery_skin.h"
 #include "tools/gallery/gallery_wnd.h"
+#include "ui/manager/common_controls.h"
 #include "ui/manager/paint_manager.h"
 #include "ui/render/resource_cache.h"
 
@@ -14,8 +15,7 @@ namespace ZEPHYRA_NAMESPACE {
 int RunGallery(HINSTANCE instance) {
   // The ActiveX hosts need OLE on this (the UI) thread.
   ScopedOleInitialize ole;
-  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
-  ::InitCommonControlsEx(&controls);
+  InitCommonControlsAtRunTime(ICC_STANDARD_CLASSES);
   GetResourceCache().SetResourceModule(instance);
   if (!InstallGallerySkin()) return kGalleryExitNoSkin;
   YdGalleryWnd gallery;

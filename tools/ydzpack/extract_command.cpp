@@ -23,7 +23,7 @@ std::string SystemErrorText(int error) {
   const DWORD length = ::FormatMessageW(
       FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
       static_cast<DWORD>(error), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-  std::u16string wide = length != 0 ? std::u16string(reinterpret_cast<const char16_t*>(text), length) : u"";
+  std::u16string wide = length != 0 ? ToUtf16(std::wstring_view(text, length)) : u"";
   if (text != nullptr) ::LocalFree(text);
   while (!wide.empty() && (wide.back() == u'\n' || wide.back() == u'\r' || wide.back() == u'.')) wide.pop_back();
   return Utf16ToUtf8(wide);

@@ -4,24 +4,17 @@
 // control_paint.cpp.
 #include "ui/control/control.h"
 
-#include "ui/control/control_geometry.h"
-#include "ui/manager/animation_steps.h"
+#include "ui/control/control_logic.h"
+#include "ui/manager/animation_logic.h"
 #include "ui/values/attribute_values.h"
 #include "ui/render/image_descriptor.h"
 #include "ui/manager/paint_manager.h"
 #include "ui/text/text_render.h"
+#include "common/utf.h"
 
 namespace ZEPHYRA_NAMESPACE {
 
 namespace {
-
-std::u16string_view U16(const std::wstring& s) {
-  return {reinterpret_cast<const char16_t*>(s.data()), s.size()};
-}
-
-std::wstring Wide(const std::u16string& s) {
-  return std::wstring(reinterpret_cast<const wchar_t*>(s.data()), s.size());
-}
 
 constexpr int kRollTextIntervalMs = 35;
 
@@ -31,6 +24,11 @@ YdControl::YdControl() { text_colour_.normal = 0xFF000000u; }
 
 YdControl::~YdControl() {
   if (manager_ != nullptr) manager_->ReleaseControl(this);
+}
+
+void YdControl::SetManager(YdPaintManager* manager) {
+  if (manager_ != nullptr && manager_ != manager) manager_->ReleaseControl(this);
+  manager_ = manager;
 }
 
 bool YdControl::TestFlag(int bit) const { return bit >= 0 && bit < 4 && flags_.test(bit); }
@@ -468,19 +466,19 @@ void YdControl::SetOverlayValue(const std::wstring& key, const std::wstring& val
   if (end == std::wstring::npos) overlay_ += L'\'';
 }
 
-int YdControl::GetRollOffset() const { return ParseInt(U16(GetOverlayValue(L"rolltext"))); }
+int YdControl::GetRollOffset() const { return ParseInt(AsUtf16(GetOverlayValue(L"rolltext"))); }
 
 void YdControl::ApplyAttributeString(const std::wstring& list) {
-  for (const auto& pair : ParseAttributeList(U16(list))) ApplyAttribute(Wide(pair.first), Wide(pair.second));
+  for (const auto& pair : ParseAttributeList(AsUtf16(list))) ApplyAttribute(ToWide(pair.first), ToWide(pair.second));
 }
 
 void YdControl::ApplyAttribute(const std::wstring& key, const std::wstring& value) {
-  const YdAttributeEntry* entry = FindAttribute(ControlAttributeTable(), U16(key));
+  const YdAttributeEntry* entry = FindAttribute(ControlAttributeTable(), AsUtf16(key));
   if (entry == nullptr) return;
-  const YdAttributeValue v = ParseAttributeValue(entry->syntax, U16(value));
+  const YdAttributeValue v = ParseAttributeValue(entry->syntax, AsUtf16(value));
   const YdVisualState state = entry->state;
   switch (static_cast<YdControlAttr>(entry->id)) {
-    case YdControlAttr::kAlign: ApplyAlignWords(text_style_, U16(value)); break;
+    case YdControlAttr::kAlign: ApplyAlignWords(text_style_, AsUtf16(value)); break;
     case YdControlAttr::kEndEllipsis:
       text_style_.format = v.flag ? (text_style_.format | kTextEndEllipsis) : (text_style_.format & ~kTextEndEllipsis);
       break;
@@ -489,15 +487,15 @@ void YdControl::ApplyAttribute(const std::wstring& key, const std::wstring& valu
           v.flag ? (text_style_.format | kTextPathEllipsis) : (text_style_.format & ~kTextPathEllipsis);
       break;
     case YdControlAttr::kTextColour: text_colour_.Get(state) = v.colour; break;
-    case YdControlAttr::kFont: font_.Get(state) = Wide(v.text); break;
+    case YdControlAttr::kFont: font_.Get(state) = ToWide(v.text); break;
     case YdControlAttr::kRowHeight: row_height_ = v.number; break;
     case YdControlAttr::kTextPadding: text_padding_.Get(state) = v.rect; break;
-    case YdControlAttr::kStatusImage: status_image_.Get(state) = Wide(v.text); break;
+    case YdControlAttr::kStatusImage: status_image_.Get(state) = ToWide(v.text); break;
     case YdControlAttr::kBkNormalImage:
-      bk_image_.normal = Wide(v.text);
+      bk_image_.normal = ToWide(v.text);
       Invalidate();
       break;
-    case YdControlAttr::kBkImage: bk_image_.Get(state) = Wide(v.text); break;
+    case YdControlAttr::kBkImage: bk_image_.Get(state) = ToWide(v.text); break;
     case YdControlAttr::kPos: {
       const YdPosAttribute p = PosAttribute(v.rect);
       SetFixedXY({p.fixedXY.x, p.fixedXY.y});
@@ -533,9 +531,9 @@ void YdControl::ApplyAttribute(const std::wstring& key, const std::wstring& valu
     case YdControlAttr::kBorderSize: border_size_ = v.number; break;
     case YdControlAttr::kWidth: SetFixedWidth(v.number); break;
     case YdControlAttr::kHeight: SetFixedHeight(v.number); break;
-    case YdControlAttr::kName: SetName(Wide(v.text)); break;
-    case YdControlAttr::kText: SetText(Wide(v.text)); break;
-    case YdControlAttr::kToolTip: SetToolTip(Wide(v.text)); break;
+    case YdControlAttr::kName: SetName(ToWide(v.text)); break;
+    case YdControlAttr::kText: SetText(ToWide(v.text)); break;
+    case YdControlAttr::kToolTip: SetToolTip(ToWide(v.text)); break;
     case YdControlAttr::kCustomToolTip: custom_tooltip_ = v.flag; break;
     case YdControlAttr::kEnabled: SetEnabled(v.flag); break;
     case YdControlAttr::kVisible: SetVisible(v.flag); break;
@@ -547,7 +545,7 @@ void YdControl::ApplyAttribute(const std::wstring& key, const std::wstring& valu
       round_w_ = v.pair.x;
       round_h_ = v.pair.y;
       break;
-    case YdControlAttr::kUserData: SetUserData(Wide(v.text)); break;
+    case YdControlAttr::kUserData: SetUserData(ToWide(v.text)); break;
     case YdControlAttr::kTag: SetTag(v.number); break;
     case YdControlAttr::kShortcut: SetShortcut(static_cast<wchar_t>(v.colour)); break;
     case YdControlAttr::kMinWidth: SetMinWidth(v.number); break;
@@ -569,7 +567,7 @@ void YdControl::ApplyAttribute(const std::wstring& key, const std::wstring& valu
     case YdControlAttr::kAutoExpand: SetAutoExpand(v.flag); break;
     case YdControlAttr::kTextShadow: SetTextShadow(v.flag); break;
     case YdControlAttr::kTextAutoTipPadding: SetTextAutoTipPadding(v.number); break;
-    case YdControlAttr::kFontStandbyAttrib: font_fallback_.Get(state) = Wide(v.text); break;
+    case YdControlAttr::kFontStandbyAttrib: font_fallback_.Get(state) = ToWide(v.text); break;
     case YdControlAttr::kInheritToolTip: SetInheritToolTip(v.flag); break;
     case YdControlAttr::kToolTipMaxWidth: SetToolTipMaxWidth(v.number); break;
     case YdControlAttr::kReduce: reduce_ = v.flag; break;

@@ -13,6 +13,7 @@
 
 #include "common/yd_namespace.h"
 #include "ui/control/control_attributes.h"
+#include "ui/control/control_kinds.h"
 #include "ui/control/control_state.h"
 #include "ui/render/geometry.h"
 #include "ui/manager/ui_messages.h"
@@ -24,9 +25,6 @@ class YdControl;
 
 // Predicate of a tree search: returns the control to stop at, or null.
 using YdFindProc = YdControl* (*)(YdControl* control, void* data);
-
-// Kind codes answered by GetKind / QueryKind.
-constexpr int kKindControl = 1;
 
 class YdControl {
  public:
@@ -119,8 +117,9 @@ class YdControl {
   virtual bool IsEnabled() const { return enabled_; }
   virtual void SetEnabled(bool enabled);
   virtual YdPaintManager* GetManager() const { return manager_; }
-  // Containers pass the manager on to their children.
-  virtual void SetManager(YdPaintManager* manager) { manager_ = manager; }
+  // Containers pass the manager on to their children. A manager the
+  // control leaves drops its timers, animations and references of it.
+  virtual void SetManager(YdPaintManager* manager);
   // Applies the state font fallback lists of fonts the manager lacks.
   virtual void Initialize();
   virtual bool IsFloat() const { return float_; }
@@ -195,6 +194,10 @@ class YdControl {
   // A container above this control was shown or hidden. Controls that keep
   // a native window on their rectangle show or hide it by IsShownInTree.
   virtual void OnAncestorVisibilityChanged() {}
+  // The attribute vocabulary of the object's class: the class's own table,
+  // chained to its base classes' tables (ApplyAttribute's search order).
+  // A class with keys of its own answers its AttributeTable().
+  virtual const YdAttributeTable& Attributes() const { return ControlAttributeTable(); }
 
   // ---- Non-virtual helpers ----
   // key="value" pairs separated by one blank, each through ApplyAttribute.

@@ -183,9 +183,14 @@ const YdAttributeTable& ControlAttributeTable() {
 
 const YdAttributeEntry* FindAttribute(const YdAttributeTable& table, std::u16string_view key) {
   for (const YdAttributeTable* t = &table; t != nullptr; t = t->base) {
-    for (size_t i = 0; i < t->count; ++i) {
-      if (KeyEquals(key, t->entries[i].key)) return &t->entries[i];
-    }
+    if (const YdAttributeEntry* entry = FindOwnAttribute(*t, key)) return entry;
+  }
+  return nullptr;
+}
+
+const YdAttributeEntry* FindOwnAttribute(const YdAttributeTable& table, std::u16string_view key) {
+  for (size_t i = 0; i < table.count; ++i) {
+    if (KeyEquals(key, table.entries[i].key)) return &table.entries[i];
   }
   return nullptr;
 }

@@ -2,8 +2,14 @@
 // table: each key names a setter (an id), the syntax of its value and, for
 // state-dependent properties, the state it sets. ApplyAttribute looks the key
 // up (exact, case-sensitive; the first entry wins), parses the value with
-// ParseAttributeValue and switches on the id. Subclasses keep their own
-// table and chain to their base's table. Also here: the word lists of
+// ParseAttributeValue and switches on the id. Every control class with keys
+// of its own keeps its own table, chained to its base class's table: its
+// ApplyAttribute looks a key up in its own entries (FindOwnAttribute) and
+// passes any other key to its base class's ApplyAttribute, so the search
+// order is the chain's. Where a class reads a value its own way (a reading
+// the shared parsers do not offer), its case reads the text as it stands
+// and the entry's syntax still says what form the value takes. Also here:
+// the word lists of
 // "align", "flags", "notify", "dispatch" and "format", and what the notify
 // and forward masks mean.
 #pragma once
@@ -62,6 +68,12 @@ struct YdAttributeEntry {
   YdVisualState state;
 };
 
+template <typename Id>
+constexpr YdAttributeEntry AttributeEntry(const char* key, Id id, YdValueSyntax syntax,
+                                          YdVisualState state = YdVisualState::kNormal) {
+  return {key, static_cast<int>(id), syntax, state};
+}
+
 struct YdAttributeTable {
   const YdAttributeEntry* entries;
   size_t count;
@@ -74,6 +86,9 @@ const YdAttributeTable& ControlAttributeTable();
 // The entry for `key` in `table` or, failing that, its base tables; null for
 // a key no table knows (the attribute is ignored).
 const YdAttributeEntry* FindAttribute(const YdAttributeTable& table, std::u16string_view key);
+
+// The entry for `key` in `table`'s own entries only (not its base tables).
+const YdAttributeEntry* FindOwnAttribute(const YdAttributeTable& table, std::u16string_view key);
 
 // A parsed value; which member holds it depends on the syntax: text for the
 // string kinds, colour for colours and kChar, number for kInt, rect for

@@ -6,7 +6,7 @@
 #include "common/scoped_gdi.h"
 #include "ui/control/control.h"
 #include "ui/control/text_effects.h"
-#include "ui/manager/animation_steps.h"
+#include "ui/manager/animation_logic.h"
 #include "ui/render/bitmap_parts.h"
 #include "ui/render/image_painter.h"
 #include "ui/text/markup_text.h"

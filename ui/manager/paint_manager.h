@@ -62,7 +62,8 @@ class YdPaintManager : public IYdFontSource {
   HDC GetPaintDC() const { return window_dc_; }
 
   // Makes `root` the root (owned from now on). The old root is queued for
-  // deletion; names and ids of the new tree are indexed. Returns true.
+  // deletion (unless it is `root` again); names and ids of the new tree are
+  // indexed. Returns true.
   bool AttachRoot(YdControl* root);
   YdControl* GetRoot() const { return root_; }
   // Lookups go through the index; a miss searches the tree once and keeps
@@ -80,7 +81,10 @@ class YdPaintManager : public IYdFontSource {
   // reference the manager holds to it are dropped.
   void ReleaseControl(YdControl* control);
   // Hands `control` (owned from now on) to the deletion queue; the caller
-  // posts kDeletionQueueMessage. PostDeletion does both.
+  // posts kDeletionQueueMessage. PostDeletion does both. The manager lets go
+  // of the control and its children at once (as ReleaseControl does); when
+  // the queue is emptied each queued control is deleted once, and one that
+  // is back in the tree by then is kept.
   void QueueForDeletion(YdControl* control);
   void PostDeletion(YdControl* control);
   size_t DeletionQueueSize();
@@ -114,16 +118,20 @@ class YdPaintManager : public IYdFontSource {
   HWND GetActiveToolTip() const { return active_tooltip_; }
 
   // ---- Timers ----
+  // A timer of a control that belongs to another manager is refused
+  // (false), as is one when every id of the cycle is held.
   bool StartControlTimer(YdControl* control, int localId, UINT intervalMs);
   bool StopControlTimer(YdControl* control, int localId);
   void StopAllTimers();
-  // Next window timer id of the 0..254 cycle, started on the window; -1 when
-  // SetTimer fails.
+  // Next window timer id of the 0..254 cycle that no control timer or
+  // animation of the window holds, started on the window; -1 when none is
+  // free or SetTimer fails.
   int AllocateRawTimer(UINT intervalMs);
   const YdControlTimerTable<YdControl>& ControlTimers() const { return timers_; }
-  // Controls that receive every WM_TIMER as a timer event.
+  // Controls of this manager that receive every WM_TIMER as a timer event.
   void AddTimerListener(YdControl* control);
   void RemoveTimerListener(YdControl* control);
+  size_t TimerListenerCount() const { return timer_listeners_.size(); }
   YdAnimationManager& Animations() { return animations_; }
 
   // ---- Default attribute lists and groups ----
@@ -234,6 +242,15 @@ class YdPaintManager : public IYdFontSource {
   void DropOffscreen();
   void DrawLayeredCaret();
   void EmptyDeletionQueue();
+  // Whether `control` is part of the attached tree.
+  bool InTree(YdControl* control) const;
+  // Lets the capture this manager took go once no pressed control is left
+  // (and no drag holds it).
+  void ReleaseIdleCapture();
+  // Ends the presses without activating anything: the pushed control gets
+  // its button-up and the captured one its context menu at a point outside
+  // every control.
+  void CancelPresses();
   void ApplyWindowRegion();
   bool OnPaint();
   void OnMouseMove(POINT pt, WPARAM wParam);

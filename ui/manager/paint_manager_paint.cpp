@@ -190,6 +190,10 @@ void YdPaintManager::DrawLayeredCaret() {
 }
 
 void YdPaintManager::CreateCaretShape(int width, int height, HBITMAP bitmap) {
+  // The new caret starts hidden: the blink of a shown one stops with it.
+  if (caret_ != nullptr && caret_->shown && layered_ && window_ != nullptr) {
+    ::KillTimer(window_, kCaretBlinkTimerId);
+  }
   caret_ = std::make_unique<YdCaretRecord>();
   caret_->width = width;
   caret_->height = height;
@@ -245,7 +249,8 @@ void YdPaintManager::DestroyCaretShape() {
 
 void YdPaintManager::OnCaretTimer() {
   ::KillTimer(window_, kCaretBlinkTimerId);
-  if (caret_ == nullptr) return;
+  // Only a shown caret blinks on.
+  if (caret_ == nullptr || !caret_->shown) return;
   caret_->phaseOn = !caret_->phaseOn;
   RepaintAll();
   ::SetTimer(window_, kCaretBlinkTimerId, 500, nullptr);

@@ -25,11 +25,11 @@ void ApplyPair(const std::wstring& key, const std::wstring& value, ImageDescript
   if (key == L"file" || key == L"res") {
     d->name = value;
   } else if (key == L"restype") {
-    d->res_type = value;
+    d->resType = value;
   } else if (key == L"round") {
-    d->round_x = d->round_y = ParseDescriptorNumber(value);
+    d->roundX = d->roundY = ParseDescriptorNumber(value);
   } else if (key == L"iconsize") {
-    d->icon_size = ParseDescriptorNumber(value);
+    d->iconSize = ParseDescriptorNumber(value);
   } else if (key == L"dest") {
     d->dest = ParseDescriptorRect(value);
   } else if (key == L"source") {
@@ -45,7 +45,7 @@ void ApplyPair(const std::wstring& key, const std::wstring& value, ImageDescript
   } else if (key == L"hole") {
     d->hole = IsExactlyTrue(value);
   } else if (key == L"alphaClose") {
-    d->alpha_close = IsExactlyTrue(value);
+    d->alphaClose = IsExactlyTrue(value);
   } else if (key == L"encrypt") {
     d->encrypt = IsExactlyTrue(value);
   } else if (key == L"icon") {
@@ -55,11 +55,11 @@ void ApplyPair(const std::wstring& key, const std::wstring& value, ImageDescript
   } else if (key == L"rotate") {
     d->rotate = ParseReal(value);
   } else if (key == L"rgnimage") {
-    d->region_image = value;
+    d->regionImage = value;
   } else if (key == L"rgnrestype") {
-    d->region_res_type = value;
+    d->regionResType = value;
   } else if (key == L"rgnmask") {
-    d->region_colour = ParseDescriptorColour(value);
+    d->regionColour = ParseDescriptorColour(value);
   } else if (key == L"gray") {
     d->gray = IsExactlyTrue(value);
   }

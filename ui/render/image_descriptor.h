@@ -14,22 +14,22 @@ namespace ZEPHYRA_NAMESPACE {
 
 struct ImageDescriptor {
   std::wstring name;      // file path, or resource id when restype is set
-  std::wstring res_type;  // resource type name; empty for files
+  std::wstring resType;  // resource type name; empty for files
   RECT dest{};
   RECT source{};
   RECT corner{};  // left, top, right, bottom border widths
-  int round_x = 0;
-  int round_y = 0;
-  int icon_size = 0;
+  int roundX = 0;
+  int roundY = 0;
+  int iconSize = 0;
   uint32_t mask = 0;
   uint8_t fade = 255;
   double rotate = 0.0;
-  std::wstring region_image;
-  std::wstring region_res_type;
-  uint32_t region_colour = 0;
+  std::wstring regionImage;
+  std::wstring regionResType;
+  uint32_t regionColour = 0;
   bool right = false;
   bool hole = false;
-  bool alpha_close = false;
+  bool alphaClose = false;
   bool encrypt = false;
   bool icon = false;
   bool reverse = false;

@@ -122,7 +122,7 @@ YdSkinLoadStatus YdSkinDocument::Load(std::string_view bytes, unsigned ansiCodeP
 bool ReadSkinFile(const std::u16string& path, std::string* bytes) {
   using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
 #ifdef _WIN32
-  File f(_wfopen(reinterpret_cast<const wchar_t*>(path.c_str()), L"rb"), &std::fclose);
+  File f(_wfopen(WideCStr(path), L"rb"), &std::fclose);
 #else
   File f(std::fopen(Utf16ToUtf8(path).c_str(), "rb"), &std::fclose);
 #endif

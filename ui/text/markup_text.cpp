@@ -28,8 +28,8 @@ std::wstring Trim(const std::wstring& s) {
 struct FontState {
   HFONT font = nullptr;
   bool bold = false, underline = false, italic = false;
-  int line_height = 0;  // height + external leading
-  int max_char_width = 0;
+  int lineHeight = 0;  // height + external leading
+  int maxCharWidth = 0;
 };
 
 // Drawing context of one DrawMarkupText call.
@@ -54,8 +54,8 @@ class MarkupLayout {
       ::GetTextMetricsW(dc_, &tm);
       cached = metrics_.emplace(state.font, tm).first;
     }
-    state.line_height = cached->second.tmHeight + cached->second.tmExternalLeading;
-    state.max_char_width = std::max<int>(1, cached->second.tmMaxCharWidth);
+    state.lineHeight = cached->second.tmHeight + cached->second.tmExternalLeading;
+    state.maxCharWidth = std::max<int>(1, cached->second.tmMaxCharWidth);
     return state;
   }
 
@@ -84,7 +84,7 @@ class MarkupLayout {
     ::SelectObject(dc_, walk->font.font);
     auto draw_run = [&](const wchar_t* s, int count, int width) {
       if (draw && count > 0) {
-        const int y = top + line_height - walk->font.line_height;
+        const int y = top + line_height - walk->font.lineHeight;
         ::SetTextColor(dc_, walk->colour);
         ::SetBkMode(dc_, walk->selected ? OPAQUE : TRANSPARENT);
         ::TextOutW(dc_, x, y, s, count);
@@ -141,7 +141,7 @@ class MarkupLayout {
       int count = static_cast<int>(run_end - walk->pos);
       int width = 0;
       bool fits = true;
-      if (x + count * walk->font.max_char_width >= right) {
+      if (x + count * walk->font.maxCharWidth >= right) {
         width = Width(s, count);
         fits = x + width <= right;
       } else {
@@ -206,7 +206,7 @@ class MarkupLayout {
         } else if ((token.letter == L'b' && !base_.bold) || (token.letter == L'u' && !base_.underline) ||
                    token.letter == L'f') {
           walk->font = Font(token.argument);
-          *height = std::max(*height, walk->font.line_height);
+          *height = std::max(*height, walk->font.lineHeight);
         }
         ::SelectObject(dc_, walk->font.font);
         break;
@@ -227,7 +227,7 @@ class MarkupLayout {
       case L'p':
         if (!empty) return false;
         if (!close) {
-          *height = std::max(*height, ParseDescriptorNumber(token.argument) + walk->font.line_height);
+          *height = std::max(*height, ParseDescriptorNumber(token.argument) + walk->font.lineHeight);
         }
         break;
       case L'n':
@@ -312,7 +312,7 @@ void DrawMarkupDirect(HDC dc, IYdFontSource* manager, RECT* rect, const std::wst
   layout.SetBase(walk.font, walk.colour);
 
   int top = rect->top;
-  int height = walk.font.line_height;
+  int height = walk.font.lineHeight;
   int widest = rect->left;
   int last_bottom = top;
   while (walk.pos < text.size()) {
@@ -333,7 +333,7 @@ void DrawMarkupDirect(HDC dc, IYdFontSource* manager, RECT* rect, const std::wst
     last_bottom = top + measured.height;
     top += measured.height;
     if (top > rect->bottom || (format & DT_SINGLELINE)) break;
-    height = walk.font.line_height;
+    height = walk.font.lineHeight;
   }
   ::SelectObject(dc, old_font);
   ::SetBkMode(dc, old_mode);

@@ -9,7 +9,7 @@
 #include <thread>
 
 #include "app/worker/install_worker.h"
-#include "app/worker/ring_steps.h"
+#include "app/worker/ring_logic.h"
 #include "tests/app/worker/worker_fakes.h"
 
 namespace ZEPHYRA_NAMESPACE {
@@ -110,7 +110,7 @@ TEST(InstallWorker, FailedExtractionStopsEverythingAndSaysSo) {
   Rig rig;
   rig.actions.unpack_result = false;
   rig.RunToEnd(Inputs(0));
-  EXPECT_EQ(rig.journal.Events(), (Events{"unpack", "failed"}));
+  EXPECT_EQ(rig.journal.Events(), (Events{"unpack", "after-failed", "failed"}));
   EXPECT_EQ(rig.worker.Outcome(), InstallOutcome::kExtractionFailed);
   // Finished, so the window closes without asking.
   EXPECT_EQ(rig.worker.State(), InstallState::kFinished);

@@ -9,8 +9,8 @@
 #include <fstream>
 
 #include "app/worker/previous_install.h"
-#include "app/install/registration_plan.h"
-#include "tests/app/install_test_support.h"
+#include "app/install/registration_logic.h"
+#include "tests/app/install/install_test_support.h"
 
 namespace ZEPHYRA_NAMESPACE {
 namespace {

@@ -84,6 +84,7 @@ class RecordingActions : public IInstallActions {
   void ReportInstall(const InstallJob& job) override { Record("report", job); }
   void ReportAutoUpdateInstall(const InstallJob& job) override { Record("report-autoupdate", job); }
   void LaunchProduct(const InstallJob& job) override { Record("launch", job); }
+  void AfterFailedExtraction(const InstallJob& job) override { Record("after-failed", job); }
   void Cancel() override { cancel_calls.fetch_add(1); }
 
   std::function<void(YdUnpakerProgress&)> unpack_body;

@@ -1,25 +1,29 @@
 // The install worker for real under Wine: this test executable carries the
 // stand-in payload as resource ZIP 110, so the unpack step extracts it into
 // a temporary directory and the later steps run the extracted stand-ins,
-// which log how they were started.
+// which log how they were started. Updates over a previous installation are
+// staged: a file held open rolls them back exactly.
 #include <gtest/gtest.h>
 #include <shlobj.h>
 #include <windows.h>
 
 #include <algorithm>
 #include <atomic>
+#include <map>
 #include <chrono>
 #include <fstream>
 #include <iterator>
 #include <thread>
 
+#include "app/install/install_log.h"
 #include "app/worker/install_actions.h"
 #include "app/worker/install_worker.h"
-#include "app/install/registration_plan.h"
-#include "app/worker/ring_steps.h"
+#include "app/install/registration_logic.h"
+#include "app/worker/ring_logic.h"
 #include "app/worker/unpack_payload.h"
 #include "app/worker/unpaker_progress.h"
-#include "tests/app/install_test_support.h"
+#include "tests/app/install/install_test_support.h"
+#include "common/scoped_handle.h"
 #include "tests/app/worker/worker_fakes.h"
 
 namespace ZEPHYRA_NAMESPACE {
@@ -317,6 +321,112 @@ TEST(MachineInstall, CancelWhileTheExtractionIsHeldStopsEverything) {
   EXPECT_EQ(rig.journal.Events(), before);  // nothing shown after the cancel
   std::this_thread::sleep_for(500ms);
   EXPECT_TRUE(log.Lines().empty());  // no service, no report, no launch
+  EXPECT_FALSE(fs::exists(dir));     // a first install leaves nothing behind
+}
+
+// ---- Staged replacement over a previous installation ----
+
+// What a restore must give back of a file: bytes, attributes and times.
+struct FileState {
+  std::string bytes;
+  DWORD attributes = 0;
+  uint64_t created = 0, written = 0;
+  bool operator==(const FileState& o) const {
+    return bytes == o.bytes && attributes == o.attributes && created == o.created && written == o.written;
+  }
+};
+
+uint64_t Ticks(const FILETIME& t) { return (uint64_t{t.dwHighDateTime} << 32) | t.dwLowDateTime; }
+
+std::map<std::wstring, FileState> Snapshot(const fs::path& dir) {
+  std::map<std::wstring, FileState> files;
+  for (const auto& entry : fs::recursive_directory_iterator(dir)) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    ::GetFileAttributesExW(entry.path().c_str(), GetFileExInfoStandard, &data);
+    FileState state;
+    state.attributes = data.dwFileAttributes;
+    // A folder's write time follows every change inside it; only files
+    // keep theirs.
+    if (entry.is_regular_file()) {
+      state.bytes = FileBytes(entry.path());
+      state.created = Ticks(data.ftCreationTime);
+      state.written = Ticks(data.ftLastWriteTime);
+    }
+    files[fs::relative(entry.path(), dir).wstring()] = state;
+  }
+  return files;
+}
+
+// The payload unpacked once, then every file given other bytes and a time
+// of its own, and one made read-only and hidden, so that a restored file is
+// told from a rewritten one.
+std::map<std::wstring, FileState> PreviousInstallation(const fs::path& dir) {
+  YdUnpakerProgress progress(nullptr);
+  InstallJob job;
+  job.install_dir = dir.wstring();
+  EXPECT_TRUE(UnpackPayload(job, progress));
+  FILETIME old{0x12345678, 0x01C0FFEE};
+  for (const auto& entry : fs::recursive_directory_iterator(dir)) {
+    if (!entry.is_regular_file()) continue;
+    std::ofstream(entry.path(), std::ios::binary | std::ios::app) << "previous";
+    ScopedHandle file(
+        ::CreateFileW(entry.path().c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    ::SetFileTime(file.Get(), &old, &old, &old);
+    ++old.dwLowDateTime;
+  }
+  ::SetFileAttributesW((dir / L"Zephyra_WFP.url").c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
+  return Snapshot(dir);
+}
+
+std::string LogFileText(const fs::path& path) { return FileBytes(path); }
+
+TEST(StagedUpdate, AFileHeldWithoutDeleteSharingRollsTheUpdateBackExactly) {
+  const fs::path dir = FreshDir(L"staged-held") / L"WiFi";
+  const auto before = PreviousInstallation(dir);
+  const fs::path log = FreshDir(L"staged-held-log") / kInstallLogName;
+  ASSERT_TRUE(InstallLog().Begin(log, LogRunFacts{}));
+  // Another program holds it open without delete sharing: it cannot be
+  // moved aside. Files before it in the archive were already replaced.
+  const fs::path held_path = dir / L"uninst.exe";
+  ScopedHandle held(::CreateFileW(held_path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0,
+                                  nullptr));
+  ASSERT_TRUE(held.IsValid());
+  YdUnpakerProgress progress(nullptr);
+  InstallJob job;
+  job.install_dir = dir.wstring();
+  UnpackSummary summary;
+  EXPECT_FALSE(UnpackPayload(job, progress, &summary));
+  InstallLog().End();
+  held.Close();
+  EXPECT_TRUE(summary.restored_previous);
+  EXPECT_FALSE(summary.short_of_space);
+  EXPECT_TRUE(Snapshot(dir) == before);  // byte, time and attribute; no backup folder left
+  const std::string text = LogFileText(log);
+  EXPECT_NE(text.find("file error 0x10000004 " + LogText(held_path.wstring())), std::string::npos) << text;
+  EXPECT_NE(text.find("restored previous file " + LogText((dir / L"Zephyra.exe").wstring())), std::string::npos);
+  EXPECT_NE(text.find("the previous installation was restored"), std::string::npos);
+}
+
+TEST(StagedUpdate, AFileInUseWithDeleteSharingIsReplaced) {
+  const fs::path dir = FreshDir(L"staged-shared") / L"WiFi";
+  PreviousInstallation(dir);
+  // As a running program's file is held: it can be renamed.
+  ScopedHandle held(::CreateFileW((dir / L"Zephyra.exe").c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE,
+                                  nullptr, OPEN_EXISTING, 0, nullptr));
+  ASSERT_TRUE(held.IsValid());
+  YdUnpakerProgress progress(nullptr);
+  InstallJob job;
+  job.install_dir = dir.wstring();
+  EXPECT_TRUE(UnpackPayload(job, progress));
+  held.Close();
+  ExpectPayloadIn(dir);
+  // The backup goes now, or at the next restart while it is in use.
+  for (const auto& entry : fs::directory_iterator(dir)) {
+    if (entry.path().filename().wstring().rfind(L"~zephyra-backup", 0) != 0) continue;
+    for (const auto& backup : fs::directory_iterator(entry.path())) {
+      EXPECT_EQ(FileBytes(backup.path()).substr(FileBytes(backup.path()).size() - 8), "previous");
+    }
+  }
 }
 
 }  // namespace

@@ -61,6 +61,9 @@ TEST(ControlVocabulary, SubclassTablesChainToTheBase) {
   EXPECT_EQ(FindAttribute(sub, u"text")->id, 1000);  // the subclass's key wins
   EXPECT_EQ(IdOf(FindAttribute(sub, u"tooltip")), YdControlAttr::kToolTip);
   EXPECT_EQ(FindAttribute(sub, u"nosuchkey"), nullptr);
+  // A class looks in its own entries only and passes other keys to its base.
+  EXPECT_EQ(FindOwnAttribute(sub, u"group")->id, 1001);
+  EXPECT_EQ(FindOwnAttribute(sub, u"tooltip"), nullptr);
 }
 
 TEST(ControlValues, ParsedPerSyntax) {

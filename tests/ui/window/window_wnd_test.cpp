@@ -155,6 +155,25 @@ TEST(WindowWnd, ADestroyedObjectLeavesItsWindowUnbound) {
   EXPECT_TRUE(::DestroyWindow(editHwnd));
 }
 
+// A window destroyed by one of its own handlers keeps its object until the
+// handler has returned: an object that deletes itself in OnFinalDestroy is
+// not used afterwards by the code still running.
+TEST(WindowWnd, DestroyedFromItsOwnHandlerFinishesAfterTheHandler) {
+  RecordingWnd wnd;
+  const HWND hwnd = CreatePopup(wnd);
+  ASSERT_NE(hwnd, nullptr);
+  size_t finishedInHandler = 99;
+  wnd.on_probe = [&] {
+    ::DestroyWindow(hwnd);
+    finishedInHandler = wnd.final_destroyed.size();
+  };
+  ::SendMessageW(hwnd, kProbe, 0, 0);
+  EXPECT_EQ(finishedInHandler, 0u);
+  ASSERT_EQ(wnd.final_destroyed.size(), 1u);
+  EXPECT_EQ(wnd.final_destroyed[0], hwnd);
+  EXPECT_EQ(wnd.GetHWND(), nullptr);
+}
+
 TEST(WindowWnd, SuperclassOfAnUnknownClassFailsCreate) {
   RecordingWnd wnd(L"YdTestNoBase", L"NoSuchBaseClassAnywhere");
   EXPECT_EQ(wnd.Create(nullptr, L"", WS_POPUP, 0, 0, 0, 10, 10), nullptr);

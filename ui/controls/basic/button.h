@@ -50,6 +50,7 @@ class YdButton : public YdLabel {
   // down while pushed).
   RECT ExtendTextArea() const;
 
+  const YdAttributeTable& Attributes() const override { return AttributeTable(); }
   static const YdAttributeTable& AttributeTable();
 
  private:

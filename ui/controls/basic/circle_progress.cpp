@@ -7,8 +7,31 @@
 
 namespace ZEPHYRA_NAMESPACE {
 
+namespace {
+
+enum class CircleProgressAttr : int { kCircleColour };
+
+// Unlike other tables' keys, this key also matches as a part of a longer key.
+constexpr YdAttributeEntry kCircleProgressEntries[] = {
+    AttributeEntry("circlecolor", CircleProgressAttr::kCircleColour, YdValueSyntax::kColour),
+};
+
+}  // namespace
+
+const YdAttributeTable& YdCircleProgress::AttributeTable() {
+  static const YdAttributeTable table{kCircleProgressEntries, sizeof(kCircleProgressEntries) / sizeof(kCircleProgressEntries[0]),
+                                      &ControlAttributeTable()};
+  return table;
+}
+
 void YdCircleProgress::ApplyAttribute(const std::wstring& key, const std::wstring& value) {
-  if (key.find(L"circlecolor") != std::wstring::npos) SetCircleColor(ParseColour(AsUtf16(value), false));
+  for (const YdAttributeEntry& entry : kCircleProgressEntries) {
+    if (!ContainsWord(AsUtf16(key), entry.key)) continue;
+    const YdAttributeValue v = ParseAttributeValue(entry.syntax, AsUtf16(value));
+    switch (static_cast<CircleProgressAttr>(entry.id)) {
+      case CircleProgressAttr::kCircleColour: SetCircleColor(v.colour); break;
+    }
+  }
   YdControl::ApplyAttribute(key, value);
 }
 

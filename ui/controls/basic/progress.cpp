@@ -38,8 +38,7 @@ YdControl* YdProgress::QueryKind(int kind) {
 }
 
 void YdProgress::ApplyAttribute(const std::wstring& key, const std::wstring& value) {
-  const YdAttributeTable own{kProgressEntries, sizeof(kProgressEntries) / sizeof(kProgressEntries[0]), nullptr};
-  const YdAttributeEntry* entry = FindAttribute(own, AsUtf16(key));
+  const YdAttributeEntry* entry = FindOwnAttribute(AttributeTable(), AsUtf16(key));
   if (entry == nullptr) {
     YdControl::ApplyAttribute(key, value);
     return;

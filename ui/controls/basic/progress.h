@@ -39,6 +39,7 @@ class YdProgress : public YdControl {
   // is drawn.
   std::wstring FillModifier() const;
 
+  const YdAttributeTable& Attributes() const override { return AttributeTable(); }
   static const YdAttributeTable& AttributeTable();
 
  private:

@@ -4,10 +4,10 @@
 
 #include <algorithm>
 
-#include "ui/controls/containers/container_rules.h"
+#include "ui/controls/containers/container_logic.h"
 #include "ui/controls/containers/container_search.h"
-#include "ui/control/control_geometry.h"
-#include "ui/controls/containers/layout_linear.h"
+#include "ui/control/control_logic.h"
+#include "ui/controls/containers/layout_logic.h"
 #include "ui/controls/containers/scroll_range.h"
 #include "ui/controls/containers/scrollbar.h"
 #include "ui/values/attribute_values.h"
@@ -18,7 +18,26 @@ namespace ZEPHYRA_NAMESPACE {
 
 namespace {
 
-std::u16string_view U16(const std::wstring& s) { return AsUtf16(s); }
+enum class ContainerAttr : int {
+  kInset, kLayoutType, kVertical, kVScrollBar, kHScrollBar, kVScrollBarStyle, kHScrollBarStyle, kAutoDestroy,
+  kChildPadding, kScrollCover, kAutoHideScrollBar, kAutoMinWidth, kAutoMinHeight,
+};
+
+constexpr YdAttributeEntry kContainerEntries[] = {
+    AttributeEntry("inset", ContainerAttr::kInset, YdValueSyntax::kRect),
+    AttributeEntry("layouttype", ContainerAttr::kLayoutType, YdValueSyntax::kInt),
+    AttributeEntry("vertical", ContainerAttr::kVertical, YdValueSyntax::kBool),
+    AttributeEntry("vscrollbar", ContainerAttr::kVScrollBar, YdValueSyntax::kBool),
+    AttributeEntry("hscrollbar", ContainerAttr::kHScrollBar, YdValueSyntax::kBool),
+    AttributeEntry("vscrollbarstyle", ContainerAttr::kVScrollBarStyle, YdValueSyntax::kAttributeList),
+    AttributeEntry("hscrollbarstyle", ContainerAttr::kHScrollBarStyle, YdValueSyntax::kAttributeList),
+    AttributeEntry("autodestroy", ContainerAttr::kAutoDestroy, YdValueSyntax::kBool),
+    AttributeEntry("childpadding", ContainerAttr::kChildPadding, YdValueSyntax::kInt),
+    AttributeEntry("scrollcover", ContainerAttr::kScrollCover, YdValueSyntax::kBool),
+    AttributeEntry("autohidescrollbar", ContainerAttr::kAutoHideScrollBar, YdValueSyntax::kBool),
+    AttributeEntry("autominwidth", ContainerAttr::kAutoMinWidth, YdValueSyntax::kBool),
+    AttributeEntry("autominheight", ContainerAttr::kAutoMinHeight, YdValueSyntax::kBool),
+};
 
 YdRect Meet(const YdRect& a, const YdRect& b) {
   YdRect r{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
@@ -227,7 +246,9 @@ void YdContainer::OnAncestorVisibilityChanged() {
 void YdContainer::SetVisibleWithChildren(bool visible) {
   SetVisible(visible);
   for (YdControl* child : children_) {
-    if (child->QueryKind(23) != nullptr || child->QueryKind(15) != nullptr) child->SetVisible(visible);
+    if (child->QueryKind(kKindPicExtendCtrl) != nullptr || child->QueryKind(kKindActiveX) != nullptr) {
+      child->SetVisible(visible);
+    }
   }
 }
 
@@ -456,6 +477,12 @@ void YdContainer::LeaveAutoHideList() {
   if (manager_ == nullptr || !in_auto_hide_list_) return;
   manager_->RemoveTimerListener(this);
   in_auto_hide_list_ = false;
+  // The 30 ms tick was started for the list; the last one out stops it, so
+  // the window does not wake every 30 ms for nobody.
+  const HWND window = manager_->GetWindow();
+  if (manager_->TimerListenerCount() == 0 && window != nullptr && ::IsWindow(window)) {
+    ::KillTimer(window, kAutoHideTimerId);
+  }
 }
 
 void YdContainer::OnTimer(YdEvent& event) {
@@ -574,39 +601,48 @@ void YdContainer::Initialize() {
   YdControl::Initialize();
 }
 
+const YdAttributeTable& YdContainer::AttributeTable() {
+  static const YdAttributeTable table{kContainerEntries, sizeof(kContainerEntries) / sizeof(kContainerEntries[0]),
+                                      &ControlAttributeTable()};
+  return table;
+}
+
 void YdContainer::ApplyAttribute(const std::wstring& key, const std::wstring& value) {
-  const std::u16string_view v = U16(value);
-  if (key == L"inset") {
-    SetInset(ToRECT(ParseRect(v)));
-  } else if (key == L"layouttype") {
-    SetLayoutKind(ParseInt(v));
-  } else if (key == L"vertical") {
-    if (value == L"true") SetLayoutKind(2);
-  } else if (key == L"vscrollbar") {
-    EnableScrollBars(ParseBool(v), hbar_ != nullptr);
-  } else if (key == L"hscrollbar") {
-    EnableScrollBars(vbar_ != nullptr, ParseBool(v));
-  } else if (key == L"vscrollbarstyle") {
-    vbar_style_ = value;
-    EnableScrollBars(true, hbar_ != nullptr);
-  } else if (key == L"hscrollbarstyle") {
-    hbar_style_ = value;
-    EnableScrollBars(vbar_ != nullptr, true);
-  } else if (key == L"autodestroy") {
-    SetAutoDestroy(ParseBool(v));
-  } else if (key == L"childpadding") {
-    SetChildPadding(ParseInt(v));
-  } else if (key == L"scrollcover") {
-    scroll_cover_ = ParseBool(v);
-  } else if (key == L"autohidescrollbar") {
-    auto_hide_ = ParseBool(v);
-    if (auto_hide_) EnterAutoHideList();
-  } else if (key == L"autominwidth") {
-    auto_min_width_ = ParseBool(v);
-  } else if (key == L"autominheight") {
-    auto_min_height_ = ParseBool(v);
-  } else {
+  const YdAttributeEntry* entry = FindOwnAttribute(AttributeTable(), AsUtf16(key));
+  if (entry == nullptr) {
     YdControl::ApplyAttribute(key, value);
+    return;
+  }
+  const YdAttributeValue v = ParseAttributeValue(entry->syntax, AsUtf16(value));
+  switch (static_cast<ContainerAttr>(entry->id)) {
+    case ContainerAttr::kInset: SetInset(ToRECT(v.rect)); break;
+    case ContainerAttr::kLayoutType: SetLayoutKind(v.number); break;
+    case ContainerAttr::kVertical:
+      if (v.flag) SetLayoutKind(2);
+      break;
+    case ContainerAttr::kVScrollBar: EnableScrollBars(v.flag, hbar_ != nullptr); break;
+    case ContainerAttr::kHScrollBar: EnableScrollBars(vbar_ != nullptr, v.flag); break;
+    case ContainerAttr::kVScrollBarStyle:
+      vbar_style_ = value;
+      EnableScrollBars(true, hbar_ != nullptr);
+      break;
+    case ContainerAttr::kHScrollBarStyle:
+      hbar_style_ = value;
+      EnableScrollBars(vbar_ != nullptr, true);
+      break;
+    case ContainerAttr::kAutoDestroy: SetAutoDestroy(v.flag); break;
+    case ContainerAttr::kChildPadding: SetChildPadding(v.number); break;
+    case ContainerAttr::kScrollCover: scroll_cover_ = v.flag; break;
+    case ContainerAttr::kAutoHideScrollBar:
+      auto_hide_ = v.flag;
+      if (auto_hide_) {
+        EnterAutoHideList();
+      } else {
+        LeaveAutoHideList();
+      }
+      break;
+    case ContainerAttr::kAutoMinWidth: auto_min_width_ = v.flag; break;
+    case ContainerAttr::kAutoMinHeight: auto_min_height_ = v.flag; break;
   }
 }
 

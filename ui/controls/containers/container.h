@@ -3,8 +3,8 @@
 // owns optional scroll bars and scrolls its content, paints its children
 // with clipping (topmost ones last), searches them for hit tests and
 // destroys them, at once or after the current message. The placement and
-// scrolling decisions are the pure functions of layout_linear.h,
-// scroll_range.h, container_rules.h and container_search.h; this class
+// scrolling decisions are the pure functions of layout_logic.h,
+// scroll_range.h, container_logic.h and container_search.h; this class
 // feeds them its children's values and applies what comes out.
 #pragma once
 
@@ -21,7 +21,6 @@ namespace ZEPHYRA_NAMESPACE {
 
 class YdScrollbar;
 
-constexpr int kKindContainer = 4;
 // The manager's window timer that drives auto-hide scroll bars.
 constexpr UINT kAutoHideTimerId = 258;
 constexpr UINT kAutoHideTimerMs = 30;
@@ -103,6 +102,9 @@ class YdContainer : public YdControl {
   void SetManager(YdPaintManager* manager) override;
   void Initialize() override;
   void ApplyAttribute(const std::wstring& key, const std::wstring& value) override;
+  const YdAttributeTable& Attributes() const override { return AttributeTable(); }
+  // The container's own keys; its base is the control base's table.
+  static const YdAttributeTable& AttributeTable();
 
   bool IsScrollCover() const { return scroll_cover_; }
   bool IsAutoHideScrollBars() const { return auto_hide_; }

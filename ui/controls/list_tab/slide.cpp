@@ -37,8 +37,6 @@ constexpr YdAttributeEntry kSlideEntries[] = {
     {"leftbkdisabledimage", static_cast<int>(SlideAttr::kLeftDisabled), kD, YdVisualState::kDisabled},
 };
 
-const YdAttributeTable kSlideTable{kSlideEntries, sizeof(kSlideEntries) / sizeof(kSlideEntries[0]), nullptr};
-
 std::wstring Dest(const RECT& r) {
   wchar_t buffer[64];
   std::swprintf(buffer, 64, L"dest='%ld,%ld,%ld,%ld'", static_cast<long>(r.left), static_cast<long>(r.top),
@@ -50,13 +48,19 @@ bool Inside(const RECT& r, POINT pt) { return pt.x >= r.left && pt.x < r.right &
 
 }  // namespace
 
+const YdAttributeTable& YdSlide::AttributeTable() {
+  static const YdAttributeTable table{kSlideEntries, sizeof(kSlideEntries) / sizeof(kSlideEntries[0]),
+                                      &ControlAttributeTable()};
+  return table;
+}
+
 YdControl* YdSlide::QueryKind(int kind) {
   if (kind == kKindSlide) return this;
   return YdControl::QueryKind(kind);
 }
 
 void YdSlide::ApplyAttribute(const std::wstring& key, const std::wstring& value) {
-  const YdAttributeEntry* entry = FindAttribute(kSlideTable, AsUtf16(key));
+  const YdAttributeEntry* entry = FindOwnAttribute(AttributeTable(), AsUtf16(key));
   if (entry == nullptr) {
     YdControl::ApplyAttribute(key, value);
     return;

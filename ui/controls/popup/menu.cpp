@@ -8,8 +8,26 @@
 #include "ui/controls/popup/menu_wnd.h"
 #include "ui/manager/event_types.h"
 #include "ui/manager/paint_manager.h"
+#include "ui/values/attribute_values.h"
 
 namespace ZEPHYRA_NAMESPACE {
+
+namespace {
+
+enum class MenuElementAttr : int {
+  kSubmenuScrollBarAttributes, kSubmenuAttributes, kSubmenuMaxHeight, kSubmenuElementAttributes,
+};
+
+constexpr YdAttributeEntry kMenuElementEntries[] = {
+    AttributeEntry("submenudefaultvscrollbarattribute", MenuElementAttr::kSubmenuScrollBarAttributes,
+                   YdValueSyntax::kAttributeList),
+    AttributeEntry("submenuattribute", MenuElementAttr::kSubmenuAttributes, YdValueSyntax::kAttributeList),
+    AttributeEntry("submenumaxheight", MenuElementAttr::kSubmenuMaxHeight, YdValueSyntax::kInt),
+    AttributeEntry("submenuelementattribute", MenuElementAttr::kSubmenuElementAttributes,
+                   YdValueSyntax::kAttributeList),
+};
+
+}  // namespace
 
 YdControl* YdMenu::QueryKind(int kind) {
   if (kind == kKindMenu) return this;
@@ -43,17 +61,25 @@ YdControl* YdMenuElement::QueryKind(int kind) {
   return YdOption::QueryKind(kind);
 }
 
+const YdAttributeTable& YdMenuElement::AttributeTable() {
+  static const YdAttributeTable table{kMenuElementEntries, sizeof(kMenuElementEntries) / sizeof(kMenuElementEntries[0]),
+                                      &YdOption::AttributeTable()};
+  return table;
+}
+
 void YdMenuElement::ApplyAttribute(const std::wstring& key, const std::wstring& value) {
-  if (key == L"submenudefaultvscrollbarattribute") {
-    vbar_attrs_ = value;
-  } else if (key == L"submenuattribute") {
-    submenu_attrs_ = value;
-  } else if (key == L"submenumaxheight") {
-    max_height_ = static_cast<int>(std::wcstol(value.c_str(), nullptr, 10));
-  } else if (key == L"submenuelementattribute") {
-    element_attrs_ = value;
-  } else {
+  const YdAttributeEntry* entry = FindOwnAttribute(AttributeTable(), AsUtf16(key));
+  if (entry == nullptr) {
     YdOption::ApplyAttribute(key, value);
+    return;
+  }
+  switch (static_cast<MenuElementAttr>(entry->id)) {
+    case MenuElementAttr::kSubmenuScrollBarAttributes: vbar_attrs_ = value; break;
+    case MenuElementAttr::kSubmenuAttributes: submenu_attrs_ = value; break;
+    case MenuElementAttr::kSubmenuMaxHeight:
+      max_height_ = static_cast<int>(std::wcstol(value.c_str(), nullptr, 10));
+      break;
+    case MenuElementAttr::kSubmenuElementAttributes: element_attrs_ = value; break;
   }
 }
 

@@ -23,14 +23,6 @@
 
 namespace ZEPHYRA_NAMESPACE {
 
-constexpr int kKindRichEdit = 10;
-
-// Notifications of the rich edit.
-enum YdRichEditNotify : int {
-  kNotifyReturn = 15, kNotifyCtrlReturn = 16, kNotifyKeyUp = 19, kNotifyKeyDown = 20,
-  kNotifyTextChanged = 21, kNotifyMaxText = 22,
-};
-
 class YdScrollbar;
 
 class YdRichEdit : public YdContainer, public IWindowMessageFilter {
@@ -42,6 +34,9 @@ class YdRichEdit : public YdContainer, public IWindowMessageFilter {
   int GetKind() const override { return kKindRichEdit; }
   YdControl* QueryKind(int kind) override;
   void ApplyAttribute(const std::wstring& key, const std::wstring& value) override;
+  const YdAttributeTable& Attributes() const override { return AttributeTable(); }
+  // The rich edit's own keys; its base is the container's table.
+  static const YdAttributeTable& AttributeTable();
   // Creates the host and the text services (replaces the base entirely).
   void Initialize() override;
   std::wstring GetText() const override;

@@ -4,7 +4,7 @@
 // alpha surface on layered windows), and the state image order.
 #include "ui/controls/rich_edit/rich_edit.h"
 
-#include "ui/controls/containers/layout_linear.h"
+#include "ui/controls/containers/layout_logic.h"
 #include "ui/controls/containers/scrollbar.h"
 #include "ui/render/alpha_surface.h"
 #include "ui/manager/paint_manager.h"

@@ -9,7 +9,7 @@
 #include "ui/controls/containers/grid_layout.h"
 #include "ui/controls/containers/linear_layouts.h"
 #include "ui/controls/containers/scrollbar.h"
-#include "ui/control/control_geometry.h"
+#include "ui/control/control_logic.h"
 
 namespace ZEPHYRA_NAMESPACE {
 namespace {

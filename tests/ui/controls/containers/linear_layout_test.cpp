@@ -3,7 +3,7 @@
 // limits, float kinds and content measurement.
 #include <gtest/gtest.h>
 
-#include "ui/controls/containers/layout_linear.h"
+#include "ui/controls/containers/layout_logic.h"
 
 namespace ZEPHYRA_NAMESPACE {
 namespace {

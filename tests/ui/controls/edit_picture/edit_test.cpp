@@ -21,10 +21,10 @@ constexpr wchar_t kSkin[] = LR"(<?xml version="1.0" encoding="utf-8"?>
   </VerticalLayout>
 </Window>)";
 
-class EditTest : public M3Test {
+class EditTest : public EditPictureTest {
  protected:
   void SetUp() override {
-    M3Test::SetUp();
+    EditPictureTest::SetUp();
     ASSERT_NE(Build(kSkin), nullptr);
     user_ = ByName<YdEdit>(L"user", kKindEdit);
     ASSERT_NE(user_, nullptr);

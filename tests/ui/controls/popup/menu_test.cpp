@@ -24,7 +24,7 @@ const wchar_t kMenuSkin[] = LR"(<?xml version="1.0" encoding="utf-8"?>
   </Menu>
 </Window>)";
 
-class MenuTest : public SkinWindowTest {
+class MenuTest : public PopupSkinTest {
  protected:
   void SetUp() override {
     RegisterPopupControls();
@@ -40,14 +40,14 @@ class MenuTest : public SkinWindowTest {
     if (window_menu_ != nullptr) window_menu_->CloseNow();
     else delete menu_;
     PumpMessages();
-    SkinWindowTest::TearDown();
+    PopupSkinTest::TearDown();
   }
   YdMenuElement* Entry(int index) const { return static_cast<YdMenuElement*>(menu_->ChildAt(index)); }
 
   YdPaintManager scratch_;
   YdMenu* menu_ = nullptr;
   YdMenuWnd* window_menu_ = nullptr;
-  NoteLog chosen_;
+  RecordingListener chosen_;
 };
 
 TEST_F(MenuTest, KindsKeysAndNestedEntriesFormTheSubmenu) {

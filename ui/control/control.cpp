@@ -27,7 +27,7 @@ YdControl::~YdControl() {
 }
 
 void YdControl::SetManager(YdPaintManager* manager) {
-  if (manager_ != nullptr && manager_ != manager) manager_->ReleaseControl(this);
+  if (manager_ != nullptr && manager_ != manager) manager_->ReleaseActivity(this);
   manager_ = manager;
 }
 

@@ -118,7 +118,7 @@ class YdControl {
   virtual void SetEnabled(bool enabled);
   virtual YdPaintManager* GetManager() const { return manager_; }
   // Containers pass the manager on to their children. A manager the
-  // control leaves drops its timers, animations and references of it.
+  // control leaves drops its timers, animations and input state of it.
   virtual void SetManager(YdPaintManager* manager);
   // Applies the state font fallback lists of fonts the manager lacks.
   virtual void Initialize();

@@ -192,18 +192,7 @@ YdControl* YdPaintManager::ControlOfWindow(HWND hwnd) const {
 
 void YdPaintManager::ReleaseControl(YdControl* control) {
   if (control == nullptr) return;
-  StopControlTimer(control, kAllControlTimers);
-  animations_.RemoveControl(control);
-  if (key_down_ == control) key_down_ = nullptr;
-  if (hover_ == control) hover_ = nullptr;
-  if (hover_tracked_ == control) hover_tracked_ = nullptr;
-  if (pushed_ == control) pushed_ = nullptr;
-  if (captured_ == control) captured_ = nullptr;
-  if (focus_ == control) focus_ = nullptr;
-  // A capture taken for the control's press goes with it.
-  ReleaseIdleCapture();
-  // A destroyed control must not be reached by a later tick or group walk.
-  RemoveTimerListener(control);
+  ReleaseActivity(control);
   for (auto& group : groups_) {
     auto& v = group.second;
     v.erase(std::remove(v.begin(), v.end(), control), v.end());
@@ -214,6 +203,22 @@ void YdPaintManager::ReleaseControl(YdControl* control) {
   for (auto it = id_index_.begin(); it != id_index_.end();) {
     it = it->second == control ? id_index_.erase(it) : std::next(it);
   }
+}
+
+void YdPaintManager::ReleaseActivity(YdControl* control) {
+  if (control == nullptr) return;
+  StopControlTimer(control, kAllControlTimers);
+  animations_.RemoveControl(control);
+  if (key_down_ == control) key_down_ = nullptr;
+  if (hover_ == control) hover_ = nullptr;
+  if (hover_tracked_ == control) hover_tracked_ = nullptr;
+  if (pushed_ == control) pushed_ = nullptr;
+  if (captured_ == control) captured_ = nullptr;
+  if (focus_ == control) focus_ = nullptr;
+  // A capture taken for the control's press goes with it.
+  ReleaseIdleCapture();
+  // A control gone from here must not be reached by a later tick.
+  RemoveTimerListener(control);
 }
 
 void YdPaintManager::QueueForDeletion(YdControl* control) {

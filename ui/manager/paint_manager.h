@@ -80,6 +80,10 @@ class YdPaintManager : public IYdFontSource {
   // A control that is being destroyed: its timers, animations and every
   // reference the manager holds to it are dropped.
   void ReleaseControl(YdControl* control);
+  // A control leaving for another window: its timers, animations, timer
+  // listening and input state go; its name, id and groups stay (a control
+  // lent to a drop box comes back under them).
+  void ReleaseActivity(YdControl* control);
   // Hands `control` (owned from now on) to the deletion queue; the caller
   // posts kDeletionQueueMessage. PostDeletion does both. The manager lets go
   // of the control and its children at once (as ReleaseControl does); when

@@ -20,7 +20,7 @@ fs::path TestExeDir() {
   return fs::path(self).parent_path();
 }
 
-fs::path PayloadFolder() { return (TestExeDir() / L".." / L".." / L"payload" / L"files").lexically_normal(); }
+fs::path PayloadFolder() { return (TestExeDir() / L".." / L".." / L".." / L"payload" / L"files").lexically_normal(); }
 
 fs::path FreshDir(const std::wstring& name) {
   const fs::path dir = fs::temp_directory_path() / L"zephyra steps" / name;

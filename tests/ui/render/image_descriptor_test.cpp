@@ -152,8 +152,8 @@ TEST(ImageDescriptorNumbers, RotationIsAFiniteAngleAndPlacementSaturates) {
     EXPECT_EQ(ReadDescriptorValue(text, DescriptorKey::kRotate).real, 0.0) << angle;
   }
   // Destinations at the int range's ends stay there instead of wrapping.
-  const ImageDescriptor far = ParseImageDescriptor(L"file='a.png' dest='2147483647,0,2147483647,-2147483647'");
-  const RECT at = ComputeImageDestination(far, RECT{100, 100, 300, 300});
+  const ImageDescriptor distant = ParseImageDescriptor(L"file='a.png' dest='2147483647,0,2147483647,-2147483647'");
+  const RECT at = ComputeImageDestination(distant, RECT{100, 100, 300, 300});
   EXPECT_EQ(at.left, 2147483647);
   EXPECT_EQ(at.right, 2147483647);
   EXPECT_EQ(at.bottom, 100 - 2147483647);

@@ -8,7 +8,7 @@
 BUILDS := host host-asan win64 win32
 TESTED := host host-asan win64
 JOBS   ?= $(shell nproc)
-# Seconds per archive fuzz target in `make test` and `make fuzz`.
+# Seconds per fuzz target (archive and skin) in `make test` and `make fuzz`.
 FUZZ_SECONDS ?= 30
 
 .PHONY: all bootstrap configure build test run clean fuzz bench
@@ -37,7 +37,7 @@ test: build
 run: build
 	@if [ -n "$(GALLERY)" ]; then scripts/run-gallery; else scripts/run-setup $(ARGS); fi
 
-# The archive's libFuzzer targets for FUZZ_SECONDS each (clang build in build/fuzz).
+# The libFuzzer targets (archive and skin) for FUZZ_SECONDS each (clang build in build/fuzz).
 fuzz: bootstrap
 	@fuzz/run.sh $(FUZZ_SECONDS)
 

@@ -266,6 +266,9 @@ bool YdSetupWnd::StartInstall() {
   if (!mode_.unattended) {
     ResizeTo(GetPaintManager().GetMinInfo());
     SetVisible(kWelcomePageId, false);
+    // The fold-out toggle floats over the pages; the pane it opens went
+    // with the welcome page.
+    SetVisible(kFoldToggleId, false);
     SetVisible(kProgressPageId, true);
     GetPaintManager().NeedLayout();
     ::InvalidateRect(GetHWND(), nullptr, FALSE);

@@ -295,6 +295,18 @@ void YdPaintManager::RaiseNotify(YdControl* sender, int type, WPARAM wParam, LPA
   RaiseNotify(msg);
 }
 
+void YdPaintManager::CaptureMouse() {
+  if (window_ == nullptr) return;
+  ::SetCapture(window_);
+  mouse_captured_ = true;
+}
+
+void YdPaintManager::ReleaseMouse() {
+  if (!mouse_captured_) return;
+  mouse_captured_ = false;
+  if (::GetCapture() == window_) ::ReleaseCapture();
+}
+
 bool YdPaintManager::AddMessageFilter(IWindowMessageFilter* filter) {
   if (filter != nullptr && std::find(filters_.begin(), filters_.end(), filter) == filters_.end()) {
     filters_.push_back(filter);

@@ -113,6 +113,10 @@ class YdPaintManager : public IYdFontSource {
   YdControl* GetCapturedControl() const { return captured_; }
   POINT GetLastMousePos() const { return last_mouse_; }
   bool IsMouseCaptured() const { return mouse_captured_; }
+  // The window's mouse capture taken and given back for a control that
+  // holds the mouse itself (the rich edit's text services), with the flag.
+  void CaptureMouse();
+  void ReleaseMouse();
   // Set by a control around a drag-and-drop operation: while set, a left
   // button up keeps the mouse capture. Clearing it after the button went up
   // during the drag lets the capture go.

@@ -1,9 +1,12 @@
 // image_descriptor.h -- the image descriptor grammar: key='value' pairs
 // separated by single spaces that name, place and style a skin image.
-// Parsing and placement are pure functions.
+// Parsing and placement are pure functions, portable: host builds (tests,
+// fuzzing) see a rectangle of Win32's shape with 32-bit sides.
 #pragma once
 
+#ifdef _WIN32
 #include <windows.h>
+#endif
 
 #include <cstdint>
 #include <string>
@@ -11,6 +14,12 @@
 #include "common/yd_namespace.h"
 
 namespace ZEPHYRA_NAMESPACE {
+
+#ifndef _WIN32
+struct RECT {
+  int left, top, right, bottom;
+};
+#endif
 
 struct ImageDescriptor {
   std::wstring name;      // file path, or resource id when restype is set

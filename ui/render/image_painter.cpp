@@ -21,8 +21,9 @@ YdDecodedImage* LoadIconImage(const ImageDescriptor& d) {
   HINSTANCE module = GetResourceModule();
   ScopedIcon icon;
   if (!d.resType.empty()) {
-    icon.Set(static_cast<HICON>(::LoadImageW(module, MAKEINTRESOURCEW(ParseDescriptorNumber(d.name)), IMAGE_ICON,
-                                             d.iconSize, d.iconSize, 0)));
+    const int id = ParseDescriptorNumber(d.name);
+    if (id < 0 || id > 0xFFFF) return nullptr;  // no resource has such an id
+    icon.Set(static_cast<HICON>(::LoadImageW(module, MAKEINTRESOURCEW(id), IMAGE_ICON, d.iconSize, d.iconSize, 0)));
   } else {
     icon.Set(static_cast<HICON>(
         ::LoadImageW(module, d.name.c_str(), IMAGE_ICON, d.iconSize, d.iconSize, LR_LOADFROMFILE)));

@@ -64,8 +64,14 @@ bool YdXmlParse::Load(const std::wstring& source, int sourceKind, const std::wst
       status_ = document_.LoadFile(std::u16string(AsUtf16(source)));
       break;
     case kXmlSourceResource: {
-      const wchar_t* name = AllDigits(source) ? MAKEINTRESOURCEW(std::wcstol(source.c_str(), nullptr, 10))
-                                              : source.c_str();
+      // A decimal id names a resource only up to 65535; a larger one would
+      // name another resource through its low 16 bits, so it names none.
+      const bool byId = AllDigits(source);
+      if (byId && (source.size() > 5 || std::wcstol(source.c_str(), nullptr, 10) > 0xFFFF)) {
+        status_ = YdSkinLoadStatus::kUnreadable;
+        return false;
+      }
+      const wchar_t* name = byId ? MAKEINTRESOURCEW(std::wcstol(source.c_str(), nullptr, 10)) : source.c_str();
       const std::optional<std::string> bytes = ReadSkinResource(GetResourceModule(), name, resourceType.c_str());
       if (!bytes) {
         status_ = YdSkinLoadStatus::kUnreadable;
@@ -220,6 +226,9 @@ YdControl* YdXmlParse::BuildChildren(const YdSkinElement& node, YdControl* paren
     }
     for (const YdSkinAttribute& a : element.attributes) control->ApplyAttribute(ToWide(a.name), ToWide(a.value));
     if (first == nullptr) first = control;
+    // At the top level only the first control is returned and owned by
+    // anyone: the elements after it are not built.
+    if (parent == nullptr) break;
   }
   return first;
 }

@@ -16,14 +16,7 @@ namespace ZEPHYRA_NAMESPACE {
 namespace {
 
 bool IsTagStart(wchar_t c) { return c == L'<' || c == L'{'; }
-bool IsTagEnd(wchar_t c) { return c == L'>' || c == L'}'; }
 bool IsAsciiLetter(wchar_t c) { return (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z'); }
-
-std::wstring Trim(const std::wstring& s) {
-  const size_t first = s.find_first_not_of(L' ');
-  if (first == std::wstring::npos) return std::wstring();
-  return s.substr(first, s.find_last_not_of(L' ') - first + 1);
-}
 
 struct FontState {
   HFONT font = nullptr;
@@ -219,15 +212,15 @@ class MarkupLayout {
         }
         break;
       case L'x':
-        if (!close) *x += ParseDescriptorNumber(token.argument);
+        if (!close) *x = AddMarkupExtent(*x, ParseDescriptorNumber(token.argument));
         break;
       case L'y':
-        if (!close) *height = ParseDescriptorNumber(token.argument);
+        if (!close) *height = AddMarkupExtent(0, ParseDescriptorNumber(token.argument));
         break;
       case L'p':
         if (!empty) return false;
         if (!close) {
-          *height = std::max(*height, ParseDescriptorNumber(token.argument) + walk->font.lineHeight);
+          *height = std::max(*height, AddMarkupExtent(ParseDescriptorNumber(token.argument), walk->font.lineHeight));
         }
         break;
       case L'n':
@@ -347,46 +340,6 @@ void DrawMarkupDirect(HDC dc, IYdFontSource* manager, RECT* rect, const std::wst
 }
 
 }  // namespace
-
-MarkupToken ReadMarkupToken(const std::wstring& text, size_t pos) {
-  MarkupToken token;
-  const size_t n = text.size();
-  if (pos >= n || !IsTagStart(text[pos])) return token;
-  // Three-character escapes.
-  if (pos + 2 < n) {
-    const wchar_t a = text[pos], b = text[pos + 1], c = text[pos + 2];
-    if (a == L'<' && (b == L'{' || b == L'}') && c == L'>') {
-      token.kind = MarkupToken::kEscape;
-      token.literal = b;
-      token.length = 3;
-      return token;
-    }
-    if (a == L'{' && (b == L'<' || b == L'>') && c == L'}') {
-      token.kind = MarkupToken::kEscape;
-      token.literal = b;
-      token.length = 3;
-      return token;
-    }
-  }
-  if (pos + 3 < n && text[pos + 1] == L'/' && text[pos + 2] >= L'a' && text[pos + 2] <= L'z' &&
-      IsTagEnd(text[pos + 3])) {
-    token.kind = MarkupToken::kCloseTag;
-    token.letter = text[pos + 2];
-    token.length = 4;
-    return token;
-  }
-  if (pos + 2 < n && text[pos + 1] >= L'a' && text[pos + 1] <= L'z' &&
-      (text[pos + 2] == L' ' || IsTagEnd(text[pos + 2]))) {
-    size_t end = pos + 2;
-    while (end < n && !IsTagEnd(text[end])) ++end;
-    if (end >= n) return token;  // never closed: plain text
-    token.kind = MarkupToken::kOpenTag;
-    token.letter = text[pos + 1];
-    token.argument = Trim(text.substr(pos + 2, end - pos - 2));
-    token.length = end - pos + 1;
-  }
-  return token;
-}
 
 void DrawMarkupText(HDC dc, IYdFontSource* manager, RECT* rect, const std::wstring& text, uint32_t colour,
                     const std::wstring& font, UINT format, bool alpha) {

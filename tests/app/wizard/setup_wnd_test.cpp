@@ -341,6 +341,7 @@ TEST_F(SetupWindowTest, InstallButtonRunsTheInstallToTheClosedWindow) {
   RaiseClick(wnd, kFoldToggleId);  // the progress page comes at the minimum size
   RaiseClick(wnd, kInstallButtonId);
   EXPECT_FALSE(Visible(wnd, kWelcomePageId));
+  EXPECT_FALSE(Visible(wnd, kFoldToggleId));
   EXPECT_TRUE(Visible(wnd, kProgressPageId));
   EXPECT_EQ(WindowSize(hwnd).cy, 280);
   EXPECT_EQ(wnd.InstallDir(), L"C:\\Typed Place");

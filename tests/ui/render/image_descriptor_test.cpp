@@ -144,5 +144,22 @@ TEST(ReadDescriptorValueTest, TypedValues) {
   EXPECT_FALSE(ReadDescriptorValue(d, DescriptorKey::kCorner).found);
 }
 
+TEST(ImageDescriptorNumbers, RotationIsAFiniteAngleAndPlacementSaturates) {
+  // nan and the infinities are no angle: the image is drawn unturned.
+  for (const wchar_t* angle : {L"nan", L"inf", L"-infinity", L"1e999"}) {
+    const std::wstring text = std::wstring(L"file='a.png' rotate='") + angle + L"'";
+    EXPECT_EQ(ParseImageDescriptor(text).rotate, 0.0) << angle;
+    EXPECT_EQ(ReadDescriptorValue(text, DescriptorKey::kRotate).real, 0.0) << angle;
+  }
+  // Destinations at the int range's ends stay there instead of wrapping.
+  const ImageDescriptor distant = ParseImageDescriptor(L"file='a.png' dest='2147483647,0,2147483647,-2147483647'");
+  const RECT at = ComputeImageDestination(distant, RECT{100, 100, 300, 300});
+  EXPECT_EQ(at.left, 2147483647);
+  EXPECT_EQ(at.right, 2147483647);
+  EXPECT_EQ(at.bottom, 100 - 2147483647);
+  ImageDescriptor right = ParseImageDescriptor(L"file='a.png' right='true' dest='0,0,-2147483647,10'");
+  EXPECT_EQ(ComputeImageDestination(right, RECT{100, 100, 300, 300}).left, 2147483647);
+}
+
 }  // namespace
 }  // namespace ZEPHYRA_NAMESPACE

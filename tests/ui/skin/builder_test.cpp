@@ -392,5 +392,19 @@ TEST(SkinBuilder, InstalledBuilderBuildsAWindowFromItsSkin) {
   ::DestroyWindow(hwnd);
 }
 
+TEST(XmlParse, ResourceIdsBeyondSixteenBitsNameNoSkin) {
+  // 65638 is not 102: an id no resource can have loads nothing instead of
+  // the skin whose id its low 16 bits make.
+  YdXmlParse real;
+  std::unique_ptr<YdControl> built(real.BuildWindow("ydWifiSetupWnd", nullptr, L"102", kXmlSourceResource, L"XML",
+                                                    nullptr));
+  ASSERT_NE(built, nullptr);
+  for (const wchar_t* id : {L"65638", L"4295032934"}) {
+    YdXmlParse wide;
+    EXPECT_EQ(wide.BuildWindow("ydWifiSetupWnd", nullptr, id, kXmlSourceResource, L"XML", nullptr), nullptr) << id;
+    EXPECT_EQ(wide.LoadStatus(), YdSkinLoadStatus::kUnreadable);
+  }
+}
+
 }  // namespace
 }  // namespace ZEPHYRA_NAMESPACE

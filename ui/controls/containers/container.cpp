@@ -101,8 +101,25 @@ void YdContainer::Attach(YdControl* control) {
 
 void YdContainer::DestroyChild(YdControl* control) { delete control; }
 
-bool YdContainer::AddChild(YdControl* control) {
+bool YdContainer::CanAdopt(YdControl* control) const {
   if (control == nullptr) return false;
+  // Not this container nor one above it: the tree would hold a loop.
+  for (const YdControl* c = this; c != nullptr; c = c->GetParent()) {
+    if (c == control) return false;
+  }
+  // Not a child that a container still holds (this one included), and not
+  // a manager's root: each owner would delete it. Children lent out of a
+  // container's list (the combo's entries, a menu entry's submenu) are free.
+  if (YdControl* parent = control->GetParent()) {
+    auto* holder = static_cast<YdContainer*>(parent->QueryKind(kKindContainer));
+    if (holder != nullptr && holder->IndexOfChild(control) >= 0) return false;
+  }
+  const YdPaintManager* manager = control->GetManager();
+  return manager == nullptr || manager->GetRoot() != control;
+}
+
+bool YdContainer::AddChild(YdControl* control) {
+  if (!CanAdopt(control)) return false;
   Attach(control);
   children_.push_back(control);
   NeedUpdate();
@@ -110,7 +127,7 @@ bool YdContainer::AddChild(YdControl* control) {
 }
 
 bool YdContainer::InsertChild(YdControl* control, int index) {
-  if (control == nullptr) return false;
+  if (!CanAdopt(control)) return false;
   Attach(control);
   children_.insert(children_.begin() + static_cast<long>(ChildInsertionIndex(index, children_.size())), control);
   NeedUpdate();
@@ -120,6 +137,8 @@ bool YdContainer::InsertChild(YdControl* control, int index) {
 bool YdContainer::ReplaceChildAt(int index, YdControl* control) {
   if (index < 0 || index >= ChildCount() || control == nullptr) return false;
   YdControl* old = children_[static_cast<size_t>(index)];
+  if (control == old) return true;  // already there: nothing to replace
+  if (!CanAdopt(control)) return false;
   if (auto_destroy_) {
     DestroyChild(old);
   } else {

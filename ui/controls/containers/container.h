@@ -36,6 +36,9 @@ class YdContainer : public YdControl {
   virtual bool MoveChild(YdControl* control, int index);
   virtual bool ReplaceChildAt(int index, YdControl* control);
   virtual int ChildCount() const { return static_cast<int>(children_.size()); }
+  // Adding, inserting and replacing refuse a control that already has an
+  // owner (a container that holds it, or a manager whose root it is) and
+  // this container or one above it.
   virtual bool AddChild(YdControl* control);
   virtual bool InsertChild(YdControl* control, int index);
   virtual bool RemoveChild(YdControl* control);
@@ -44,6 +47,8 @@ class YdContainer : public YdControl {
   // Children lose their parent; with auto-destroy they go to the manager's
   // deletion queue (destroyed after the current message).
   virtual void RemoveAllChildren();
+  // Whether `control` may become a child here (see AddChild).
+  bool CanAdopt(YdControl* control) const;
   virtual bool GetAutoDestroy() const { return auto_destroy_; }
   virtual void SetAutoDestroy(bool on) { auto_destroy_ = on; }
   virtual RECT GetInset() const { return ToRECT(inset_); }

@@ -12,6 +12,15 @@ int ShownRange(const YdBarState& bar) { return bar.Shown() ? bar.range : 0; }
 int ShownPosition(const YdBarState& bar) { return bar.Shown() ? bar.position : 0; }
 int ShownThickness(const YdBarState& bar) { return bar.Shown() ? bar.thickness : 0; }
 
+// Sums run in 64 bits and every coordinate that comes out is kept within
+// +-kLayoutExtentLimit, so the widths and heights taken of the rectangles
+// (and of sums of them one level up) fit an int whatever the skin says.
+int Extent(long long v) { return static_cast<int>(std::clamp<long long>(v, -kLayoutExtentLimit, kLayoutExtentLimit)); }
+
+YdRect RectOf(long long left, long long top, long long right, long long bottom) {
+  return {Extent(left), Extent(top), Extent(right), Extent(bottom)};
+}
+
 YdLayoutOutcome EmptyOutcome(const YdContainerBox& box, size_t count) {
   YdLayoutOutcome out;
   out.rects.resize(count);
@@ -22,36 +31,37 @@ YdLayoutOutcome EmptyOutcome(const YdContainerBox& box, size_t count) {
 }  // namespace
 
 YdRect ContentRect(const YdContainerBox& box) {
-  YdRect r = box.position.Shrunk(box.inset);
-  r.right -= ShownThickness(box.vbar);
-  r.bottom -= ShownThickness(box.hbar);
-  return r;
+  const YdRect& p = box.position;
+  const YdRect& in = box.inset;
+  return RectOf(static_cast<long long>(p.left) + in.left, static_cast<long long>(p.top) + in.top,
+                static_cast<long long>(p.right) - in.right - ShownThickness(box.vbar),
+                static_cast<long long>(p.bottom) - in.bottom - ShownThickness(box.hbar));
 }
 
 YdRect PlaceFloatChild(const YdLayoutChild& child, const YdRect& reference) {
-  const int x = child.fixedXY.x;
-  const int y = child.fixedXY.y;
-  const int w = child.fixed.cx;
-  const int h = child.fixed.cy;
-  YdRect r;
+  const long long x = child.fixedXY.x;
+  const long long y = child.fixedXY.y;
+  const long long w = child.fixed.cx;
+  const long long h = child.fixed.cy;
+  long long left, top, right, bottom;
   if (child.isFloat) {
-    r.left = reference.left + x;
-    r.right = w ? r.left + w : reference.right + x;
-    r.top = reference.top + y;
-    r.bottom = h ? r.top + h : reference.bottom + y;
+    left = reference.left + x;
+    right = w ? left + w : reference.right + x;
+    top = reference.top + y;
+    bottom = h ? top + h : reference.bottom + y;
   } else if (child.isRelFloat) {
-    r.left = reference.left + x;
-    r.right = w ? r.left + w : reference.right;
-    r.top = reference.top + y;
-    r.bottom = h ? r.top + h : reference.bottom;
+    left = reference.left + x;
+    right = w ? left + w : reference.right;
+    top = reference.top + y;
+    bottom = h ? top + h : reference.bottom;
   } else {
-    r.left = x;
-    r.right = w ? x + w : reference.right;
-    r.top = y;
-    r.bottom = h ? y + h : reference.bottom;
+    left = x;
+    right = w ? x + w : reference.right;
+    top = y;
+    bottom = h ? y + h : reference.bottom;
   }
   const YdRect& p = child.padding;
-  return {r.left + p.left, r.top + p.top, r.right - p.right, r.bottom - p.bottom};
+  return RectOf(left + p.left, top + p.top, right - p.right, bottom - p.bottom);
 }
 
 YdLayoutOutcome LayoutOverlay(const YdContainerBox& box, const std::vector<YdLayoutChild>& children) {
@@ -59,10 +69,10 @@ YdLayoutOutcome LayoutOverlay(const YdContainerBox& box, const std::vector<YdLay
   const YdRect& content = out.content;
   const int cw = content.Width();
   const int ch = content.Height();
-  const int availW = cw + ShownRange(box.hbar);
-  const int availH = ch + ShownRange(box.vbar);
-  const int originX = content.left - ShownPosition(box.hbar);
-  const int originY = content.top - ShownPosition(box.vbar);
+  const long long availW = static_cast<long long>(cw) + ShownRange(box.hbar);
+  const long long availH = static_cast<long long>(ch) + ShownRange(box.vbar);
+  const long long originX = static_cast<long long>(content.left) - ShownPosition(box.hbar);
+  const long long originY = static_cast<long long>(content.top) - ShownPosition(box.vbar);
   for (size_t i = 0; i < children.size(); ++i) {
     const YdLayoutChild& c = children[i];
     if (!c.visible) continue;
@@ -72,13 +82,13 @@ YdLayoutOutcome LayoutOverlay(const YdContainerBox& box, const std::vector<YdLay
     }
     const YdRect& p = c.padding;
     YdSize sz = c.Measure(cw, ch);
-    if (sz.cx == 0) sz.cx = std::max(0, availW - p.left - p.right);
-    if (sz.cy == 0) sz.cy = std::max(0, availH - p.top - p.bottom);
-    int x = originX;
-    int y = originY;
-    if (c.align & kChildAlignCenter) x += (cw - sz.cx) / 2;
-    if (c.align & kChildAlignVCenter) y += (ch - sz.cy) / 2;
-    out.rects[i] = YdRect{x + p.left, y + p.top, x + p.left + sz.cx, y + p.top + sz.cy};
+    if (sz.cx == 0) sz.cx = Extent(std::max<long long>(0, availW - p.left - p.right));
+    if (sz.cy == 0) sz.cy = Extent(std::max<long long>(0, availH - p.top - p.bottom));
+    long long x = originX;
+    long long y = originY;
+    if (c.align & kChildAlignCenter) x += (static_cast<long long>(cw) - sz.cx) / 2;
+    if (c.align & kChildAlignVCenter) y += (static_cast<long long>(ch) - sz.cy) / 2;
+    out.rects[i] = RectOf(x + p.left, y + p.top, x + p.left + sz.cx, y + p.top + sz.cy);
     out.needed.cx = std::max(out.needed.cx, sz.cx);
     out.needed.cy = std::max(out.needed.cy, sz.cy);
   }
@@ -88,12 +98,13 @@ YdLayoutOutcome LayoutOverlay(const YdContainerBox& box, const std::vector<YdLay
 YdLayoutOutcome LayoutHorizontal(const YdContainerBox& box, const std::vector<YdLayoutChild>& children) {
   YdLayoutOutcome out = EmptyOutcome(box, children.size());
   const YdRect& content = out.content;
-  const int availW = content.Width() + ShownRange(box.hbar);
+  const int availW = Extent(static_cast<long long>(content.Width()) + ShownRange(box.hbar));
   const int availH = content.Height();
-  const int pad = box.childPadding;
+  const long long pad = box.childPadding;
 
   // Measuring pass.
-  int fixed = 0, counted = 0, stretch = 0, tallest = 0;
+  long long fixed = 0;
+  int counted = 0, stretch = 0, tallest = 0;
   for (const YdLayoutChild& c : children) {
     if (!c.visible || c.IsFloating()) continue;
     const YdSize sz = c.Measure(availW, availH);
@@ -103,19 +114,19 @@ YdLayoutOutcome LayoutHorizontal(const YdContainerBox& box, const std::vector<Yd
     } else {
       cx = c.ClampWidth(cx);
     }
-    fixed += c.padding.left + c.padding.right + cx;
+    fixed += static_cast<long long>(c.padding.left) + c.padding.right + cx;
     ++counted;
     tallest = std::max(tallest, sz.cy);
   }
   if (counted > 0) fixed += pad * (counted - 1);
-  const int share = stretch > 0 ? std::max(0, (availW - fixed) / stretch) : 0;
+  const int share = stretch > 0 ? Extent(std::max<long long>(0, (availW - fixed) / stretch)) : 0;
 
   // Placing pass.
-  int remaining = availW;
-  int fixedLeft = fixed;
+  long long remaining = availW;
+  long long fixedLeft = fixed;
   int stretchSeen = 0;
-  int used = 0;
-  int x = content.left - ShownPosition(box.hbar);
+  long long used = 0;
+  long long x = static_cast<long long>(content.left) - ShownPosition(box.hbar);
   for (size_t i = 0; i < children.size(); ++i) {
     const YdLayoutChild& c = children[i];
     if (!c.visible) continue;
@@ -124,28 +135,29 @@ YdLayoutOutcome LayoutHorizontal(const YdContainerBox& box, const std::vector<Yd
       continue;
     }
     const YdRect& p = c.padding;
-    const YdSize sz = c.Measure(remaining, availH);
-    remaining -= p.left + p.right;
+    const YdSize sz = c.Measure(Extent(remaining), availH);
+    remaining -= static_cast<long long>(p.left) + p.right;
     int cx = sz.cx;
     // The same (clamped) width the measuring pass counted leaves the total,
     // so the last stretch child's remainder is exact.
-    fixedLeft -= p.left + p.right + (cx ? c.ClampWidth(cx) : 0);
+    fixedLeft -= static_cast<long long>(p.left) + p.right + (cx ? c.ClampWidth(cx) : 0);
     if (cx == 0) {
       ++stretchSeen;
-      cx = stretchSeen == stretch ? std::max(0, remaining - fixedLeft) : share;
+      cx = stretchSeen == stretch ? Extent(std::max<long long>(0, remaining - fixedLeft)) : share;
     }
     cx = c.ClampWidth(cx);
     int cy = sz.cy;
-    if (cy == 0) cy = std::max(0, availH - p.top - p.bottom);
+    if (cy == 0) cy = Extent(std::max<long long>(0, static_cast<long long>(availH) - p.top - p.bottom));
     if (cy < 0) cy = 0;
     cy = c.ClampHeight(cy);
-    out.rects[i] = YdRect{x + p.left, content.top + p.top, x + p.left + cx, content.top + p.top + cy};
+    const long long top = static_cast<long long>(content.top) + p.top;
+    out.rects[i] = RectOf(x + p.left, top, x + p.left + cx, top + cy);
     fixedLeft -= pad;
     remaining -= pad + cx;
-    x += p.left + cx + p.right + pad;
-    used += p.left + cx + p.right;
+    x += static_cast<long long>(p.left) + cx + p.right + pad;
+    used += static_cast<long long>(p.left) + cx + p.right;
   }
-  out.needed.cx = used + (counted > 0 ? pad * (counted - 1) : 0);
+  out.needed.cx = Extent(used + (counted > 0 ? pad * (counted - 1) : 0));
   out.needed.cy = tallest;
   return out;
 }
@@ -154,14 +166,18 @@ YdLayoutOutcome LayoutVertical(const YdContainerBox& box, const std::vector<YdLa
   YdLayoutOutcome out = EmptyOutcome(box, children.size());
   // With scroll cover the children are placed over the bars' area too; the
   // bars are taken off only for the scroll bar decision (out.content).
-  const YdRect place = box.scrollCover ? box.position.Shrunk(box.inset) : out.content;
-  const int availW = place.Width() + ShownRange(box.hbar);
+  YdContainerBox bare = box;
+  bare.hbar.visible = bare.vbar.visible = false;
+  const YdRect place = box.scrollCover ? ContentRect(bare) : out.content;
+  const int availW = Extent(static_cast<long long>(place.Width()) + ShownRange(box.hbar));
   const int availH = place.Height();
-  const int pad = box.childPadding;
+  const long long pad = box.childPadding;
 
   // Measuring pass.
-  int fixed = 0, counted = 0, stretch = 0, widest = 0;
-  int reduceCount = 0, reduceSum = 0;
+  long long fixed = 0;
+  int counted = 0, stretch = 0, widest = 0;
+  int reduceCount = 0;
+  long long reduceSum = 0;
   for (const YdLayoutChild& c : children) {
     if (!c.visible || c.IsFloating()) continue;
     const YdSize sz = c.Measure(availW, availH);
@@ -171,7 +187,7 @@ YdLayoutOutcome LayoutVertical(const YdContainerBox& box, const std::vector<YdLa
     } else {
       cy = c.ClampHeight(cy);
     }
-    fixed += c.padding.top + c.padding.bottom + cy;
+    fixed += static_cast<long long>(c.padding.top) + c.padding.bottom + cy;
     ++counted;
     widest = std::max(widest, sz.cx);
     if (c.reduce) {
@@ -180,17 +196,17 @@ YdLayoutOutcome LayoutVertical(const YdContainerBox& box, const std::vector<YdLa
     }
   }
   if (counted > 0) fixed += pad * (counted - 1);
-  const int share = stretch > 0 ? std::max(0, (availH - fixed) / stretch) : 0;
+  const int share = stretch > 0 ? Extent(std::max<long long>(0, (availH - fixed) / stretch)) : 0;
   const int reduceShare =
-      (availH < fixed && reduceCount > 0) ? std::min(reduceSum, fixed - availH) / reduceCount : 0;
+      (availH < fixed && reduceCount > 0) ? Extent(std::min(reduceSum, fixed - availH) / reduceCount) : 0;
 
   // Placing pass.
-  int remaining = availH;
-  int fixedLeft = fixed;
+  long long remaining = availH;
+  long long fixedLeft = fixed;
   int stretchSeen = 0;
-  int used = 0;
-  const int x0 = place.left - ShownPosition(box.hbar);
-  int y = place.top - ShownPosition(box.vbar);
+  long long used = 0;
+  const long long x0 = static_cast<long long>(place.left) - ShownPosition(box.hbar);
+  long long y = static_cast<long long>(place.top) - ShownPosition(box.vbar);
   for (size_t i = 0; i < children.size(); ++i) {
     const YdLayoutChild& c = children[i];
     if (!c.visible) continue;
@@ -199,32 +215,32 @@ YdLayoutOutcome LayoutVertical(const YdContainerBox& box, const std::vector<YdLa
       continue;
     }
     const YdRect& p = c.padding;
-    remaining -= p.top + p.bottom;
-    const YdSize sz = c.Measure(availW, remaining);
+    remaining -= static_cast<long long>(p.top) + p.bottom;
+    const YdSize sz = c.Measure(availW, Extent(remaining));
     int cy = sz.cy;
-    fixedLeft -= p.top + p.bottom + (cy ? c.ClampHeight(cy) : 0);
+    fixedLeft -= static_cast<long long>(p.top) + p.bottom + (cy ? c.ClampHeight(cy) : 0);
     if (cy == 0) {
       ++stretchSeen;
-      cy = stretchSeen == stretch ? std::max(0, remaining - fixedLeft) : share;
+      cy = stretchSeen == stretch ? Extent(std::max<long long>(0, remaining - fixedLeft)) : share;
     }
     cy = c.ClampHeight(cy);
     if (c.reduce) cy = std::max(0, cy - reduceShare);
     int cx = sz.cx;
-    if (cx == 0) cx = std::max(0, availW - p.left - p.right);
+    if (cx == 0) cx = Extent(std::max<long long>(0, static_cast<long long>(availW) - p.left - p.right));
     if (cx < 0) cx = 0;
     cx = c.ClampWidth(cx);
-    int x = x0;
-    int top = y;
-    if (c.align & kChildAlignCenter) x += (availW - cx) / 2;
+    long long x = x0;
+    long long top = y;
+    if (c.align & kChildAlignCenter) x += (static_cast<long long>(availW) - cx) / 2;
     if (c.align & kChildAlignVCenter) top += (remaining - cy) / 2;
     if (c.align & kChildAlignBottom) top += remaining - cy;
-    out.rects[i] = YdRect{x + p.left, top + p.top, x + p.left + cx, top + p.top + cy};
+    out.rects[i] = RectOf(x + p.left, top + p.top, x + p.left + cx, top + p.top + cy);
     fixedLeft -= pad;
     remaining -= pad + cy;
-    y += p.top + cy + p.bottom + pad;
-    used += p.top + cy + p.bottom;
+    y += static_cast<long long>(p.top) + cy + p.bottom + pad;
+    used += static_cast<long long>(p.top) + cy + p.bottom;
   }
-  out.needed.cy = used + (counted > 0 ? pad * (counted - 1) : 0);
+  out.needed.cy = Extent(used + (counted > 0 ? pad * (counted - 1) : 0));
   out.needed.cx = widest;
   return out;
 }
@@ -247,15 +263,16 @@ YdSize MeasureContent(YdLayoutKind kind, const YdContainerBox& box,
   const YdRect& in = box.inset;
   const int vbarWidth = ShownThickness(box.vbar);
   const int hbarHeight = ShownThickness(box.hbar);
-  int aw = availableWidth - in.left - in.right - vbarWidth;
-  int ah = availableHeight - in.top - in.bottom - hbarHeight;
+  int aw = Extent(static_cast<long long>(availableWidth) - in.left - in.right - vbarWidth);
+  int ah = Extent(static_cast<long long>(availableHeight) - in.top - in.bottom - hbarHeight);
   // The scrolled axis may hold more than is shown: its bar's range counts.
   if (horizontal) {
-    aw += ShownRange(box.hbar);
+    aw = Extent(static_cast<long long>(aw) + ShownRange(box.hbar));
   } else {
-    ah += ShownRange(box.vbar);
+    ah = Extent(static_cast<long long>(ah) + ShownRange(box.vbar));
   }
-  int sum = 0, across = 0, counted = 0, stretch = 0;
+  long long sum = 0;
+  int across = 0, counted = 0, stretch = 0;
   for (const YdLayoutChild& c : children) {
     if (!c.visible || c.IsFloating()) continue;
     const YdSize sz = c.Measure(aw, ah);
@@ -268,8 +285,8 @@ YdSize MeasureContent(YdLayoutKind kind, const YdContainerBox& box,
       } else {
         cx = c.ClampWidth(cx);
       }
-      sum += p.left + p.right + cx;
-      across = std::max(across, p.top + p.bottom + sz.cy);
+      sum += static_cast<long long>(p.left) + p.right + cx;
+      across = std::max(across, Extent(static_cast<long long>(p.top) + p.bottom + sz.cy));
     } else {
       int cy = sz.cy;
       if (cy == 0) {
@@ -277,19 +294,19 @@ YdSize MeasureContent(YdLayoutKind kind, const YdContainerBox& box,
       } else {
         cy = c.ClampHeight(cy);
       }
-      sum += p.top + p.bottom + cy;
-      across = std::max(across, p.left + p.right + sz.cx);
+      sum += static_cast<long long>(p.top) + p.bottom + cy;
+      across = std::max(across, Extent(static_cast<long long>(p.left) + p.right + sz.cx));
     }
   }
-  const int gaps = counted > 0 ? box.childPadding * (counted - 1) : 0;
+  const long long gaps = counted > 0 ? static_cast<long long>(box.childPadding) * (counted - 1) : 0;
   YdSize result;
   if (horizontal) {
-    result.cx = sum + gaps + in.left + in.right + vbarWidth;
+    result.cx = Extent(sum + gaps + in.left + in.right + vbarWidth);
     if (stretch > 0) result.cx = std::max(result.cx, aw);
-    result.cy = across + in.top + in.bottom + hbarHeight;
+    result.cy = Extent(static_cast<long long>(across) + in.top + in.bottom + hbarHeight);
   } else {
-    result.cx = across + in.left + in.right + vbarWidth;
-    result.cy = sum + gaps + in.top + in.bottom + hbarHeight;
+    result.cx = Extent(static_cast<long long>(across) + in.left + in.right + vbarWidth);
+    result.cy = Extent(sum + gaps + in.top + in.bottom + hbarHeight);
     if (stretch > 0) result.cy = std::max(result.cy, ah);
   }
   return result;

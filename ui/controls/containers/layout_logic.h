@@ -13,6 +13,11 @@
 
 namespace ZEPHYRA_NAMESPACE {
 
+// Every coordinate a layout gives lies within +-kLayoutExtentLimit (sizes,
+// paddings and sums from a skin may reach the int range's ends; the layouts
+// saturate instead of overflowing).
+constexpr int kLayoutExtentLimit = 0x3FFFFFFF;
+
 // The position shrunk by the inset, less the thickness of each shown bar
 // (vertical bar: right edge; horizontal bar: bottom edge).
 YdRect ContentRect(const YdContainerBox& box);

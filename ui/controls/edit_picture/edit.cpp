@@ -118,7 +118,7 @@ HWND YdEdit::OpenEditWindow() {
   edit_wnd_ = wnd;
   if (!wnd->Open(parent, GetPosition())) {
     edit_wnd_ = nullptr;
-    if (wnd->GetHWND() == nullptr) delete wnd;  // never created: nobody else deletes it
+    delete wnd;  // not opened: it never deletes itself
     return nullptr;
   }
   return wnd->GetHWND();

@@ -55,7 +55,7 @@ void YdRichEdit::UseTextServicesFactory(YdCreateTextServicesProc factory) { Fact
 YdRichEdit::YdRichEdit() = default;
 
 YdRichEdit::~YdRichEdit() {
-  if (filter_registered_ && manager_ != nullptr) manager_->RemoveMessageFilter(this);
+  if (filter_manager_ != nullptr) filter_manager_->RemoveMessageFilter(this);
   if (host_) {
     if (focused_ && manager_ != nullptr) manager_->DestroyCaretShape();
     host_->Shutdown();
@@ -191,7 +191,7 @@ void YdRichEdit::Initialize() {
   const RECT client = host_->GetClientRect();
   host_->SetInPlaceActive(SUCCEEDED(host_->Services()->OnTxInPlaceActivate(&client)));
 
-  filter_registered_ = manager_->AddMessageFilter(this);
+  if (manager_->AddMessageFilter(this)) filter_manager_ = manager_;
   if (placeholder_shown_) host_->SetPasswordDisplay(false);
 }
 
@@ -351,7 +351,22 @@ void YdRichEdit::OnSetCursor(YdEvent& event) {
 }
 
 YdControl* YdRichEdit::FindMatching(YdFindProc proc, void* data, unsigned flags) {
+  // A disabled edit is still found under the mouse, itself alone: its
+  // children and bars keep the enabled requirement.
+  if ((flags & kFindEnabled) != 0 && !IsEnabled()) {
+    return YdControl::FindMatching(proc, data, flags & ~static_cast<unsigned>(kFindEnabled));
+  }
   return YdContainer::FindMatching(proc, data, flags & ~static_cast<unsigned>(kFindEnabled));
+}
+
+void YdRichEdit::SetManager(YdPaintManager* manager) {
+  // The message filter follows the edit to its new manager.
+  if (filter_manager_ != nullptr && filter_manager_ != manager) {
+    filter_manager_->RemoveMessageFilter(this);
+    filter_manager_ = nullptr;
+    if (manager != nullptr && manager->AddMessageFilter(this)) filter_manager_ = manager;
+  }
+  YdContainer::SetManager(manager);
 }
 
 void YdRichEdit::OnTextNotify(DWORD code, void*) {

@@ -54,6 +54,7 @@ class YdRichEdit : public YdContainer, public IWindowMessageFilter {
   void OnSetCursor(YdEvent& event) override;
   // A disabled rich edit is still found under the mouse.
   YdControl* FindMatching(YdFindProc proc, void* data, unsigned flags) override;
+  void SetManager(YdPaintManager* manager) override;
   bool WantsTab() const override { return want_tab_; }
 
   // Appended operations.
@@ -143,7 +144,8 @@ class YdRichEdit : public YdContainer, public IWindowMessageFilter {
   bool auto_vbar_ = false;
   std::wstring previous_text_;
   bool refresh_colour_ = true;
-  bool filter_registered_ = false;
+  // The manager this edit's message filter is registered with (null: none).
+  YdPaintManager* filter_manager_ = nullptr;
   bool swallow_return_char_ = false;
   bool refreshing_colour_ = false;
   long max_text_reports_ = 0;  // EN_MAXTEXT seen from the services

@@ -117,9 +117,13 @@ void YdRichEdit::Paint(HDC dc, const RECT& dirty) {
   if (host_ && auto_vbar_ && vbar_ != nullptr && NaturalHeightFits(ContentRect(), vbar_->GetFixedWidth())) {
     NeedUpdate();  // the automatic bar can go
   }
+  // Children and bars stay inside the edit, as a container's do.
+  const int saved = ::SaveDC(dc);
+  ::IntersectClipRect(dc, pos_.left, pos_.top, pos_.right, pos_.bottom);
   for (YdControl* child : children_) child->Paint(dc, dirty);
   if (vbar_ != nullptr && vbar_->IsVisible()) vbar_->Paint(dc, dirty);
   if (hbar_ != nullptr && hbar_->IsVisible()) hbar_->Paint(dc, dirty);
+  if (saved != 0) ::RestoreDC(dc, saved);
 }
 
 void YdRichEdit::PaintText(HDC dc, const RECT& dirty) {

@@ -176,6 +176,12 @@ void YdContainer::SetChildPadding(int padding) {
   NeedUpdate();
 }
 
+void YdContainer::RescaleGeometry(YdDpiScale from, YdDpiScale to) {
+  YdControl::RescaleGeometry(from, to);
+  inset_ = YdDpiScale::Rescale(inset_, from, to);
+  child_padding_ = YdDpiScale::Rescale(child_padding_, from, to);
+}
+
 void YdContainer::SetLayoutKind(int kind) {
   if (kind >= 0 && kind <= 2) kind_ = static_cast<YdLayoutKind>(kind);
   NeedUpdate();
@@ -187,6 +193,8 @@ YdScrollbar* YdContainer::MakeBar(bool horizontal) {
   bar->SetParent(this);
   bar->SetManager(manager_);
   if (horizontal) bar->SetHorizontal(true);
+  // The bar's default thickness is a 96-DPI length too.
+  bar->RescaleGeometry(YdDpiScale(), DpiScale());
   if (manager_ != nullptr) {
     const std::wstring defaults = manager_->GetClassDefaults(horizontal ? L"HScrollBar" : L"VScrollBar");
     if (!defaults.empty()) bar->ApplyAttributeString(defaults);
@@ -577,7 +585,7 @@ void YdContainer::Initialize() {
 void YdContainer::ApplyAttribute(const std::wstring& key, const std::wstring& value) {
   const std::u16string_view v = U16(value);
   if (key == L"inset") {
-    SetInset(ToRECT(ParseRect(v)));
+    SetInset(ToRECT(DpiScale().Scale(ParseRect(v))));
   } else if (key == L"layouttype") {
     SetLayoutKind(ParseInt(v));
   } else if (key == L"vertical") {
@@ -595,7 +603,7 @@ void YdContainer::ApplyAttribute(const std::wstring& key, const std::wstring& va
   } else if (key == L"autodestroy") {
     SetAutoDestroy(ParseBool(v));
   } else if (key == L"childpadding") {
-    SetChildPadding(ParseInt(v));
+    SetChildPadding(DpiScale().Scale(ParseInt(v)));
   } else if (key == L"scrollcover") {
     scroll_cover_ = ParseBool(v);
   } else if (key == L"autohidescrollbar") {

@@ -10,7 +10,6 @@
 
 #include <string>
 
-#include "app/startup/mode_argument.h"
 #include "app/wizard/setup_wnd_logic.h"
 #include "tests/support/screen_shot.h"
 #include "ui/values/dpi_scale.h"
@@ -107,9 +106,9 @@ TEST(SetupDpiTest, WizardFoldOutAndDialogFollowTheScale) {
   const SIZE size = WindowSize(wizard);
   ScreenShot shot(wizard, size);
   EXPECT_TRUE(shot.Save("wizard-" + std::to_string(scale.Dpi()) + ".bmp"));
-  // The install button's blue sits at its scaled place (centre of 180,215
-  // 140 x 38), the white page above it.
-  const uint32_t button = shot.At({scale.Scale(250), scale.Scale(234)});
+  // The install button's blue sits at its scaled place (180,215 140 x 38;
+  // a point left of its label).
+  const uint32_t button = shot.At({scale.Scale(192), scale.Scale(234)});
   EXPECT_GT(button & 0xFF, 0xC0u) << std::hex << button;           // blue channel high
   EXPECT_LT((button >> 16) & 0xFF, 0x80u) << std::hex << button;   // red channel low
 

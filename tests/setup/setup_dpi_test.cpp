@@ -36,15 +36,15 @@ std::wstring SetupPath() {
   return path;
 }
 
-class Setup {
+class SetupRun {
  public:
-  Setup() {
+  SetupRun() {
     std::wstring command = L"\"" + SetupPath() + L"\"";
     STARTUPINFOW si{};
     si.cb = sizeof(si);
     started_ = ::CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi_) != FALSE;
   }
-  ~Setup() {
+  ~SetupRun() {
     if (!started_) return;
     if (::WaitForSingleObject(pi_.hProcess, 0) == WAIT_TIMEOUT) ::TerminateProcess(pi_.hProcess, 99);
     ::CloseHandle(pi_.hThread);
@@ -97,11 +97,13 @@ void ExpectSize(HWND hwnd, YdDpiScale scale, int cx, int cy) {
 
 TEST(SetupDpiTest, WizardFoldOutAndDialogFollowTheScale) {
   const YdDpiScale scale(PrefixDpi());
-  Setup setup;
+  SetupRun setup;
   ASSERT_TRUE(setup.Started());
   const HWND wizard = setup.FindWindowOf(L"ydSetupWndClass");
   ASSERT_NE(wizard, nullptr);
   ExpectSize(wizard, scale, 500, 280);
+  // Wholly on the screen, so the screen copy can read every pixel.
+  ::SetWindowPos(wizard, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   ::Sleep(700);  // the first paint
   const SIZE size = WindowSize(wizard);
   ScreenShot shot(wizard, size);
@@ -138,7 +140,7 @@ TEST(SetupDpiTest, WizardFoldOutAndDialogFollowTheScale) {
 TEST(SetupDpiTest, OneClickInstallAtTheScaledButton) {
   const YdDpiScale scale(PrefixDpi());
   if (scale.Dpi() != 144) GTEST_SKIP() << "the install runs at 144 DPI only";
-  Setup setup;
+  SetupRun setup;
   ASSERT_TRUE(setup.Started());
   const HWND wizard = setup.FindWindowOf(L"ydSetupWndClass");
   ASSERT_NE(wizard, nullptr);

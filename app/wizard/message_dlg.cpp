@@ -33,7 +33,7 @@ LRESULT YdMessageDlg::OnCreate(UINT, WPARAM, LPARAM, bool& handled) {
   const MessageDlgLook look = MessageDlgLookForStyle(style_);
   if (look.pad_confirm) {
     if (YdControl* confirm = manager.ControlById(kDlgConfirmId)) {
-      confirm->SetPadding(RECT{kSingleButtonPaddingLeft, 0, 0, 0});
+      confirm->SetPadding(RECT{manager.GetDpiScale().Scale(kSingleButtonPaddingLeft), 0, 0, 0});
     }
   }
   if (look.hide_decline) {
@@ -52,7 +52,7 @@ LRESULT YdMessageDlg::OnCreate(UINT, WPARAM, LPARAM, bool& handled) {
   }
   CenterOnOwner();
   shadow_.CreateShadow(GetHWND());
-  shadow_.SetShadowSize(kDialogShadowSize);
+  shadow_.SetShadowSize(GetPaintManager().GetDpiScale().Scale(kDialogShadowSize));
   return 0;
 }
 

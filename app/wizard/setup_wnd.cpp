@@ -102,7 +102,7 @@ LRESULT YdSetupWnd::OnCreate(UINT, WPARAM, LPARAM, bool& handled) {
   if (built != 0) return built;
   ResizeTo(GetPaintManager().GetMinInfo());
   if (mode_.shadow) {
-    shadow_.SetShadowSize(kWizardShadowSize);
+    shadow_.SetShadowSize(GetPaintManager().GetDpiScale().Scale(kWizardShadowSize));
     shadow_.CreateShadow(GetHWND());
   }
   return 0;

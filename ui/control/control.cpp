@@ -472,10 +472,66 @@ void YdControl::ApplyAttributeString(const std::wstring& list) {
   for (const auto& pair : ParseAttributeList(AsUtf16(list))) ApplyAttribute(ToWide(pair.first), ToWide(pair.second));
 }
 
+YdDpiScale YdControl::DpiScale() const { return manager_ != nullptr ? manager_->GetDpiScale() : YdDpiScale(); }
+
+void YdControl::RescaleGeometry(YdDpiScale from, YdDpiScale to) {
+  if (from == to) return;
+  auto length = [&](int& v) { v = YdDpiScale::Rescale(v, from, to); };
+  auto rect = [&](YdRect& r) { r = YdDpiScale::Rescale(r, from, to); };
+  rect(pos_);
+  rect(paint_rect_);
+  rect(padding_);
+  rect(cut_);
+  rect(bk_colour_padding_);
+  rect(normal_bk_colour_padding_);
+  for (YdRect* r : {&text_padding_.normal, &text_padding_.hot, &text_padding_.pushed, &text_padding_.selected,
+                    &text_padding_.focused, &text_padding_.disabled}) {
+    rect(*r);
+  }
+  for (int* v : {&fixed_x_, &fixed_y_, &fixed_width_, &fixed_height_, &min_width_, &min_height_, &max_width_,
+                 &max_height_, &row_height_, &border_size_, &round_w_, &round_h_, &text_auto_tip_padding_,
+                 &tooltip_max_width_}) {
+    length(*v);
+  }
+}
+
+// Which attributes of the table carry lengths: they are applied at the
+// manager's scale.
+static bool IsLengthAttribute(YdControlAttr id) {
+  switch (id) {
+    case YdControlAttr::kRowHeight:
+    case YdControlAttr::kTextPadding:
+    case YdControlAttr::kPos:
+    case YdControlAttr::kPadding:
+    case YdControlAttr::kCut:
+    case YdControlAttr::kBorderSize:
+    case YdControlAttr::kWidth:
+    case YdControlAttr::kHeight:
+    case YdControlAttr::kRoundCorner:
+    case YdControlAttr::kMinWidth:
+    case YdControlAttr::kMinHeight:
+    case YdControlAttr::kMaxWidth:
+    case YdControlAttr::kMaxHeight:
+    case YdControlAttr::kBkColourPadding:
+    case YdControlAttr::kNormalBkColourPadding:
+    case YdControlAttr::kTextAutoTipPadding:
+    case YdControlAttr::kToolTipMaxWidth:
+      return true;
+    default:
+      return false;
+  }
+}
+
 void YdControl::ApplyAttribute(const std::wstring& key, const std::wstring& value) {
   const YdAttributeEntry* entry = FindAttribute(ControlAttributeTable(), AsUtf16(key));
   if (entry == nullptr) return;
-  const YdAttributeValue v = ParseAttributeValue(entry->syntax, AsUtf16(value));
+  YdAttributeValue v = ParseAttributeValue(entry->syntax, AsUtf16(value));
+  const YdDpiScale scale = DpiScale();
+  if (!scale.IsOne() && IsLengthAttribute(static_cast<YdControlAttr>(entry->id))) {
+    v.number = scale.Scale(v.number);
+    v.rect = scale.Scale(v.rect);
+    v.pair = scale.Scale(v.pair);
+  }
   const YdVisualState state = entry->state;
   switch (static_cast<YdControlAttr>(entry->id)) {
     case YdControlAttr::kAlign: ApplyAlignWords(text_style_, AsUtf16(value)); break;

@@ -16,6 +16,7 @@
 #include "ui/control/control_kinds.h"
 #include "ui/control/control_state.h"
 #include "ui/render/geometry.h"
+#include "ui/values/dpi_scale.h"
 #include "ui/manager/ui_messages.h"
 
 namespace ZEPHYRA_NAMESPACE {
@@ -198,6 +199,10 @@ class YdControl {
   // chained to its base classes' tables (ApplyAttribute's search order).
   // A class with keys of its own answers its AttributeTable().
   virtual const YdAttributeTable& Attributes() const { return ControlAttributeTable(); }
+  // The display scale changed from `from` to `to`: every length the control
+  // holds in pixels (applied from the skin or defaults) is expressed at the
+  // new scale. Only the control's own values; a tree walk visits children.
+  virtual void RescaleGeometry(YdDpiScale from, YdDpiScale to);
 
   // ---- Non-virtual helpers ----
   // key="value" pairs separated by one blank, each through ApplyAttribute.
@@ -232,6 +237,10 @@ class YdControl {
   bool IsReduce() const { return reduce_; }
   const YdNotifyMask& NotifyMask() const { return notify_mask_; }
   const YdForwardMask& ForwardMask() const { return forward_mask_; }
+
+  // The display scale of the control's manager (1 without one); skin
+  // lengths are applied multiplied by it.
+  YdDpiScale DpiScale() const;
 
   // Per-state values (state selection reads these).
   YdStateValues<uint32_t>& TextColours() { return text_colour_; }

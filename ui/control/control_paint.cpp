@@ -34,7 +34,7 @@ int TextWidth(YdPaintManager* manager, HDC dc, const std::wstring& text, const s
 }  // namespace
 
 bool YdControl::DrawImage(HDC dc, const std::wstring& descriptor, const std::wstring& modifier) {
-  return PaintImageDescriptor(dc, ToRECT(paint_rect_), ToRECT(pos_), descriptor, modifier);
+  return PaintImageDescriptor(dc, ToRECT(paint_rect_), ToRECT(pos_), descriptor, modifier, DpiScale());
 }
 
 uint32_t YdControl::StateTextColour() const { return text_colour_.Select(state_, YdStateFamily::kText); }

@@ -11,6 +11,7 @@
 #include "ui/control/control_logic.h"
 #include "ui/manager/deletion_logic.h"
 #include "ui/manager/tab_order.h"
+#include "ui/window/window_dpi.h"
 
 namespace ZEPHYRA_NAMESPACE {
 
@@ -126,6 +127,7 @@ void YdPaintManager::BindWindow(HWND window) {
   window_ = window;
   if (window != nullptr) window_dc_ = ::GetDC(window);
   fonts_.SetMetricsDC(window_dc_);
+  if (window != nullptr) SetDpiScale(WindowDpiScale(window));
   auto& list = BoundList();
   const auto at = std::find(list.begin(), list.end(), this);
   if (window != nullptr && at == list.end()) list.push_back(this);
@@ -470,6 +472,48 @@ void YdPaintManager::PlaceMarkedControls() {
     // A container placed earlier in this pass may have placed it already.
     if (c->NeedsLayout()) c->SetPosition(c->GetPosition());
   }
+}
+
+void YdPaintManager::SetDpiScale(YdDpiScale scale) {
+  scale_ = scale;
+  fonts_.SetScale(scale);
+}
+
+namespace {
+
+struct RescaleStep {
+  YdDpiScale from;
+  YdDpiScale to;
+};
+
+YdControl* RescaleOne(YdControl* control, void* data) {
+  const auto* step = static_cast<const RescaleStep*>(data);
+  control->RescaleGeometry(step->from, step->to);
+  return nullptr;  // visit every control
+}
+
+}  // namespace
+
+void YdPaintManager::ChangeDpiScale(YdDpiScale scale) {
+  if (scale == scale_) return;
+  RescaleStep step{scale_, scale};
+  scale_ = scale;
+  fonts_.Rescale(scale);
+  if (root_ != nullptr) root_->FindMatching(RescaleOne, &step, 0);
+  corner_image_region_.Close();
+  DropOffscreen();
+  layout_pending_ = true;
+  if (window_ != nullptr) ::InvalidateRect(window_, nullptr, FALSE);
+}
+
+YdSizeBox YdPaintManager::GetSizeBox() const {
+  YdSizeBox box = sizebox_;
+  box.left = scale_.Scale(box.left);
+  box.top = scale_.Scale(box.top);
+  box.right = scale_.Scale(box.right);
+  box.bottom = scale_.Scale(box.bottom);
+  box.corner = scale_.Scale(box.corner);
+  return box;
 }
 
 void YdPaintManager::SetRoundCornerImage(const std::wstring& descriptor) {

@@ -23,6 +23,7 @@
 #include "ui/text/font_table.h"
 #include "ui/manager/timer_id_cycle.h"
 #include "ui/manager/ui_messages.h"
+#include "ui/values/dpi_scale.h"
 #include "ui/window/window_chrome.h"
 
 namespace ZEPHYRA_NAMESPACE {
@@ -182,27 +183,43 @@ class YdPaintManager : public IYdFontSource {
   POINT GetCaretPos() const { return caret_pos_; }
   const YdCaretRecord* GetCaret() const { return caret_.get(); }
 
+  // ---- Display scale ----
+  // The window's DPI / 96, read from the system when the window is bound.
+  // Skin numbers are 96-DPI pixels; the manager and the controls apply them
+  // multiplied by this scale.
+  YdDpiScale GetDpiScale() const { return scale_; }
+  // Sets the scale without touching what was applied before (a window
+  // about to be built from its skin).
+  void SetDpiScale(YdDpiScale scale);
+  // The window moved to a display of another DPI: fonts are recreated,
+  // every control's applied numbers are rescaled, the region and the
+  // off-screen surface are rebuilt, and the tree is laid out again. The
+  // caller sizes the window.
+  void ChangeDpiScale(YdDpiScale scale);
+
   // ---- Window attributes of the <Window> element ----
+  // Setters take the skin's 96-DPI numbers; getters answer in pixels at the
+  // window's scale.
   void SetInitSize(int cx, int cy) { init_size_ = {cx, cy}; }
-  SIZE GetInitSize() const { return init_size_; }
+  SIZE GetInitSize() const { return ScaledSize(init_size_); }
   void SetMinInfo(int cx, int cy) { min_info_ = {cx, cy}; }
-  SIZE GetMinInfo() const { return min_info_; }
+  SIZE GetMinInfo() const { return ScaledSize(min_info_); }
   void SetMaxInfo(int cx, int cy) { max_info_ = {cx, cy}; }
-  SIZE GetMaxInfo() const { return max_info_; }
+  SIZE GetMaxInfo() const { return ScaledSize(max_info_); }
   void SetRoundCorner(int a, int b) { round_corner_ = {a, b}; }
-  SIZE GetRoundCorner() const { return round_corner_; }
+  SIZE GetRoundCorner() const { return ScaledSize(round_corner_); }
   void SetRoundCornerImage(const std::wstring& descriptor);
   const std::wstring& GetRoundCornerImage() const { return round_corner_image_; }
   void SetCaptionRect(const RECT& rc) { caption_ = rc; }
-  RECT GetCaptionRect() const { return caption_; }
+  RECT GetCaptionRect() const { return ScaledRect(caption_); }
   void SetSizeBox(const YdSizeBox& box) { sizebox_ = box; }
-  YdSizeBox GetSizeBox() const { return sizebox_; }
+  YdSizeBox GetSizeBox() const;
   void SetExtendWindow(bool extend) { extend_window_ = extend; }
   bool IsExtendWindow() const { return extend_window_; }
   void SetMainArea(const RECT& rc) { main_area_ = rc; }
-  RECT GetMainArea() const { return main_area_; }
+  RECT GetMainArea() const { return ScaledRect(main_area_); }
   void SetCloseArea(const RECT& rc) { close_area_ = rc; }
-  RECT GetCloseArea() const { return close_area_; }
+  RECT GetCloseArea() const { return ScaledRect(close_area_); }
   void SetAccelerators(HACCEL table) { accelerators_ = table; }
 
   // ---- Fonts (the window's font table) ----
@@ -239,6 +256,11 @@ class YdPaintManager : public IYdFontSource {
   static WORD CurrentKeyState();
 
  private:
+  SIZE ScaledSize(SIZE s) const { return {scale_.Scale(static_cast<int>(s.cx)), scale_.Scale(static_cast<int>(s.cy))}; }
+  RECT ScaledRect(const RECT& r) const {
+    const YdRect s = scale_.Scale(YdRect{r.left, r.top, r.right, r.bottom});
+    return {s.left, s.top, s.right, s.bottom};
+  }
   YdControl* FindTabStop(YdControl* start, bool forward, YdControl** lastSeen) const;
   void SendEvent(YdControl* control, int type, YdControl* sender, POINT pt, WPARAM wParam,
                  LPARAM lParam, WORD key, WORD keyState);
@@ -273,6 +295,7 @@ class YdPaintManager : public IYdFontSource {
   void TrackMouse(DWORD flags, DWORD hoverTime);
 
   YdAnimationManager animations_;
+  YdDpiScale scale_;
   std::vector<YdControl*> timer_listeners_;
   bool drag_in_progress_ = false;
   bool init_pending_ = true;

@@ -15,6 +15,9 @@ namespace {
 
 POINT PointOf(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
 
+// WM_DPICHANGED, by number: older SDK settings of the 32-bit build lack it.
+constexpr UINT kDpiChangedMessage = 0x02E0;
+
 LPARAM LParamOf(POINT pt) { return MAKELPARAM(static_cast<WORD>(pt.x), static_cast<WORD>(pt.y)); }
 
 YdRect ClientRect(HWND window) {
@@ -42,6 +45,18 @@ bool YdPaintManager::HandleWindowMessage(UINT msg, WPARAM wParam, LPARAM lParam,
         layout_pending_ = true;
       }
       return true;
+    case kDpiChangedMessage: {
+      // Moved to a display of another DPI: rescale, then take the
+      // rectangle the system suggests (its WM_SIZE lays out and reshapes).
+      ChangeDpiScale(YdDpiScale(LOWORD(wParam)));
+      const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+      if (suggested != nullptr) {
+        ::SetWindowPos(window_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                       suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+      }
+      result = 0;
+      return true;
+    }
     case WM_KILLFOCUS:
       return OnKillFocus(reinterpret_cast<HWND>(wParam));
     case WM_PAINT:
@@ -70,7 +85,9 @@ bool YdPaintManager::HandleWindowMessage(UINT msg, WPARAM wParam, LPARAM lParam,
                   {info->ptMaxPosition.x, info->ptMaxPosition.y},
                   {info->ptMinTrackSize.x, info->ptMinTrackSize.y},
                   {info->ptMaxTrackSize.x, info->ptMaxTrackSize.y}};
-      mm = ApplyMinMaxLimits(mm, {min_info_.cx, min_info_.cy}, {max_info_.cx, max_info_.cy}, work);
+      const SIZE minInfo = GetMinInfo();
+      const SIZE maxInfo = GetMaxInfo();
+      mm = ApplyMinMaxLimits(mm, {minInfo.cx, minInfo.cy}, {maxInfo.cx, maxInfo.cy}, work);
       info->ptMaxSize = {mm.maxSize.x, mm.maxSize.y};
       info->ptMaxPosition = {mm.maxPosition.x, mm.maxPosition.y};
       info->ptMinTrackSize = {mm.minTrackSize.x, mm.minTrackSize.y};
@@ -101,8 +118,9 @@ bool YdPaintManager::HandleWindowMessage(UINT msg, WPARAM wParam, LPARAM lParam,
     case WM_NCHITTEST: {
       POINT pt = PointOf(lParam);
       ::ScreenToClient(window_, &pt);
-      const int code = ChromeHitTest({pt.x, pt.y}, ClientRect(window_), sizebox_,
-                                     {caption_.left, caption_.top, caption_.right, caption_.bottom},
+      const RECT caption = GetCaptionRect();
+      const int code = ChromeHitTest({pt.x, pt.y}, ClientRect(window_), GetSizeBox(),
+                                     {caption.left, caption.top, caption.right, caption.bottom},
                                      ::IsZoomed(window_) != FALSE, [this](YdPoint p) {
                                        YdControl* c = ControlAtPoint({p.x, p.y});
                                        return c != nullptr && c->IsCaption();

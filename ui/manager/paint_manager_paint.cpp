@@ -261,11 +261,14 @@ void YdPaintManager::ApplyWindowRegion() {
   ::GetClientRect(window_, &rc);
   YdWindowShape shape;
   shape.extendWindow = extend_window_;
-  shape.mainArea = {main_area_.left, main_area_.top, main_area_.right, main_area_.bottom};
-  shape.closeArea = {close_area_.left, close_area_.top, close_area_.right, close_area_.bottom};
+  const RECT main = GetMainArea();
+  const RECT close = GetCloseArea();
+  const SIZE round = GetRoundCorner();
+  shape.mainArea = {main.left, main.top, main.right, main.bottom};
+  shape.closeArea = {close.left, close.top, close.right, close.bottom};
   shape.cornerImage.assign(round_corner_image_.begin(), round_corner_image_.end());
-  shape.roundA = round_corner_.cx;
-  shape.roundB = round_corner_.cy;
+  shape.roundA = round.cx;
+  shape.roundB = round.cy;
   const YdRegionPlan plan =
       PlanWindowRegion(shape, {rc.left, rc.top, rc.right, rc.bottom}, ::IsIconic(window_) != FALSE,
                        rounded_region_set_);

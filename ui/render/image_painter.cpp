@@ -17,6 +17,16 @@ YdDecodedImage* FindImage(const std::wstring& name, const std::wstring& type, ui
   return GetFileImage(name, mask, encrypt);
 }
 
+YdScaledImage FindImageAt(const std::wstring& name, const std::wstring& type, uint32_t mask, bool encrypt,
+                          YdDpiScale scale) {
+  YdResourceCache& cache = GetResourceCache();
+  if (!type.empty()) return cache.GetResourceImageAt(ParseDescriptorNumber(name), type, mask, scale);
+  return cache.GetFileImageAt(name, mask, encrypt, scale);
+}
+
+RECT ToRect(const YdRect& r) { return {r.left, r.top, r.right, r.bottom}; }
+YdRect FromRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+
 YdDecodedImage* LoadIconImage(const ImageDescriptor& d) {
   HINSTANCE module = GetResourceModule();
   ScopedIcon icon;
@@ -43,11 +53,23 @@ YdDecodedImage* LoadIconImage(const ImageDescriptor& d) {
 }  // namespace
 
 bool PaintImageDescriptor(HDC dc, const RECT& paint, const RECT& item, const std::wstring& descriptor,
-                          const std::wstring& modifier) {
+                          const std::wstring& modifier, YdDpiScale scale) {
   ImageDescriptor d = ParseImageDescriptor(descriptor, modifier);
+  if (!scale.IsOne()) {
+    const YdRect dest = scale.Scale(YdRect{d.dest.left, d.dest.top, d.dest.right, d.dest.bottom});
+    d.dest = RECT{dest.left, dest.top, dest.right, dest.bottom};
+    d.round_x = scale.Scale(d.round_x);
+    d.round_y = scale.Scale(d.round_y);
+  }
   RECT dest = ComputeImageDestination(d, item);
 
-  YdDecodedImage* image = FindImage(d.name, d.resType, d.mask, d.encrypt);
+  const YdScaledImage scaled = FindImageAt(d.name, d.resType, d.mask, d.encrypt, scale);
+  YdDecodedImage* image = scaled.image;
+  if (scaled.percent != 100) {
+    // Source and corner are 1× image units: read them on the image drawn.
+    d.source = ToRect(ScaleByPercent(FromRect(d.source), scaled.percent));
+    d.corner = ToRect(ScaleByPercent(FromRect(d.corner), scaled.percent));
+  }
   if (image == nullptr && d.icon) image = LoadIconImage(d);
   if (image == nullptr) return false;
   if (dc == nullptr) return true;

@@ -215,6 +215,8 @@ YdControl* YdXmlParse::BuildChildren(const YdSkinElement& node, YdControl* paren
     }
     if (manager != nullptr) {
       control->SetManager(manager);
+      // Defaults are 96-DPI lengths like the skin's own numbers.
+      control->RescaleGeometry(YdDpiScale(), manager->GetDpiScale());
       const std::wstring own = manager->GetClassDefaults(ToWide(element.name));
       if (!own.empty()) control->ApplyAttributeString(own);
       if (const std::u16string* style = element.Attribute(u"style")) {

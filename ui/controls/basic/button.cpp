@@ -167,7 +167,7 @@ void YdButton::DrawSplitImages(HDC dc) {
   for (YdSplitImage which : SplitImageOrder(split_state_, IsEnabled())) {
     std::wstring& descriptor = SplitImageRef(which);
     if (descriptor.empty()) continue;
-    if (PaintImageDescriptor(dc, ToRECT(paint_rect_), ToRECT(split_part_), descriptor)) return;
+    if (PaintImageDescriptor(dc, ToRECT(paint_rect_), ToRECT(split_part_), descriptor, {}, DpiScale())) return;
     descriptor.clear();  // a broken split image is not tried again
   }
 }

@@ -214,6 +214,12 @@ void YdContainer::SetChildPadding(int padding) {
   NeedUpdate();
 }
 
+void YdContainer::RescaleGeometry(YdDpiScale from, YdDpiScale to) {
+  YdControl::RescaleGeometry(from, to);
+  inset_ = YdDpiScale::Rescale(inset_, from, to);
+  child_padding_ = YdDpiScale::Rescale(child_padding_, from, to);
+}
+
 void YdContainer::SetLayoutKind(int kind) {
   if (kind >= 0 && kind <= 2) kind_ = static_cast<YdLayoutKind>(kind);
   NeedUpdate();
@@ -225,6 +231,8 @@ YdScrollbar* YdContainer::MakeBar(bool horizontal) {
   bar->SetParent(this);
   bar->SetManager(manager_);
   if (horizontal) bar->SetHorizontal(true);
+  // The bar's default thickness is a 96-DPI length too.
+  bar->RescaleGeometry(YdDpiScale(), DpiScale());
   if (manager_ != nullptr) {
     const std::wstring defaults = manager_->GetClassDefaults(horizontal ? L"HScrollBar" : L"VScrollBar");
     if (!defaults.empty()) bar->ApplyAttributeString(defaults);
@@ -634,7 +642,7 @@ void YdContainer::ApplyAttribute(const std::wstring& key, const std::wstring& va
   }
   const YdAttributeValue v = ParseAttributeValue(entry->syntax, AsUtf16(value));
   switch (static_cast<ContainerAttr>(entry->id)) {
-    case ContainerAttr::kInset: SetInset(ToRECT(v.rect)); break;
+    case ContainerAttr::kInset: SetInset(ToRECT(DpiScale().Scale(v.rect))); break;
     case ContainerAttr::kLayoutType: SetLayoutKind(v.number); break;
     case ContainerAttr::kVertical:
       if (v.flag) SetLayoutKind(2);
@@ -650,7 +658,7 @@ void YdContainer::ApplyAttribute(const std::wstring& key, const std::wstring& va
       EnableScrollBars(vbar_ != nullptr, true);
       break;
     case ContainerAttr::kAutoDestroy: SetAutoDestroy(v.flag); break;
-    case ContainerAttr::kChildPadding: SetChildPadding(v.number); break;
+    case ContainerAttr::kChildPadding: SetChildPadding(DpiScale().Scale(v.number)); break;
     case ContainerAttr::kScrollCover: scroll_cover_ = v.flag; break;
     case ContainerAttr::kAutoHideScrollBar:
       auto_hide_ = v.flag;

@@ -56,6 +56,7 @@ class YdContainer : public YdControl {
   virtual int GetChildPadding() const { return child_padding_; }
   virtual void EnableScrollBars(bool vertical, bool horizontal);
   virtual void SetChildPadding(int padding);
+  void RescaleGeometry(YdDpiScale from, YdDpiScale to) override;
   virtual YdScrollbar* GetVerticalScrollBar() const { return vbar_; }
   virtual YdScrollbar* GetHorizontalScrollBar() const { return hbar_; }
 

@@ -10,6 +10,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -201,7 +202,12 @@ class YdPaintManager : public IYdFontSource {
   // Setters take the skin's 96-DPI numbers; getters answer in pixels at the
   // window's scale.
   void SetInitSize(int cx, int cy) { init_size_ = {cx, cy}; }
-  SIZE GetInitSize() const { return ScaledSize(init_size_); }
+  // At most kMaxWindowSide a side: a skin's size is not trusted to be one a
+  // display can shape or draw.
+  SIZE GetInitSize() const {
+    const SIZE s = ScaledSize(init_size_);
+    return {std::min<LONG>(s.cx, kMaxWindowSide), std::min<LONG>(s.cy, kMaxWindowSide)};
+  }
   void SetMinInfo(int cx, int cy) { min_info_ = {cx, cy}; }
   SIZE GetMinInfo() const { return ScaledSize(min_info_); }
   void SetMaxInfo(int cx, int cy) { max_info_ = {cx, cy}; }

@@ -58,8 +58,8 @@ bool PaintImageDescriptor(HDC dc, const RECT& paint, const RECT& item, const std
   if (!scale.IsOne()) {
     const YdRect dest = scale.Scale(YdRect{d.dest.left, d.dest.top, d.dest.right, d.dest.bottom});
     d.dest = RECT{dest.left, dest.top, dest.right, dest.bottom};
-    d.round_x = scale.Scale(d.round_x);
-    d.round_y = scale.Scale(d.round_y);
+    d.roundX = scale.Scale(d.roundX);
+    d.roundY = scale.Scale(d.roundY);
   }
   RECT dest = ComputeImageDestination(d, item);
 

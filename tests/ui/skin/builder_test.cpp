@@ -209,6 +209,9 @@ TEST_F(SkinBuilderTest, FontsDefaultsStylesAndWindowAttributesReachTheManager) {
 
   EXPECT_EQ(manager_->GetInitSize().cx, 420);
   EXPECT_EQ(manager_->GetInitSize().cy, 310);
+  manager_->SetInitSize(2147483647, 310);  // no display shapes a window that wide
+  EXPECT_EQ(manager_->GetInitSize().cx, kMaxWindowSide);
+  EXPECT_EQ(manager_->GetInitSize().cy, 310);
   EXPECT_EQ(manager_->GetCaptionRect().bottom, 40);
   EXPECT_EQ(manager_->GetRoundCorner().cx, 4);
   EXPECT_EQ(manager_->GetRoundCorner().cy, 6);

@@ -351,9 +351,9 @@ void YdRichEdit::OnSetCursor(YdEvent& event) {
 }
 
 YdControl* YdRichEdit::FindMatching(YdFindProc proc, void* data, unsigned flags) {
-  // A disabled edit is still found under the mouse, itself alone: its
-  // children and bars keep the enabled requirement.
-  if ((flags & kFindEnabled) != 0 && !IsEnabled()) {
+  // A disabled edit is still found under the mouse, itself alone: none of
+  // its children or bars is reached through it.
+  if ((flags & kFindHitTest) != 0 && !IsEnabled()) {
     return YdControl::FindMatching(proc, data, flags & ~static_cast<unsigned>(kFindEnabled));
   }
   return YdContainer::FindMatching(proc, data, flags & ~static_cast<unsigned>(kFindEnabled));

@@ -47,8 +47,8 @@ uint32_t SettableAttributes(uint32_t attributes);
 
 struct YdEntryTimesValue {
   YdFileTime creation = 0;
-  YdFileTime last_access = 0;
-  YdFileTime last_write = 0;
+  YdFileTime lastAccess = 0;
+  YdFileTime lastWrite = 0;
 };
 
 enum class YdPathKind { kNone, kFile, kDirectory };

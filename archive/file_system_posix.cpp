@@ -58,7 +58,7 @@ class PosixOutputFile : public YdOutputFile {
   }
 
   bool SetTimes(const YdEntryTimesValue& times) override {
-    const timespec values[2] = {ToTimespec(times.last_access), ToTimespec(times.last_write)};
+    const timespec values[2] = {ToTimespec(times.lastAccess), ToTimespec(times.lastWrite)};
     return ::futimens(fd_, values) == 0;
   }
 
@@ -104,7 +104,7 @@ class PosixFileSystem : public YdFileSystem {
   // The read-only bit of a directory is not applied: on Windows it does not
   // stop files from being created inside, on POSIX it would.
   void SetDirectoryMetadata(const std::u16string& path, uint32_t, const YdEntryTimesValue& times) override {
-    const timespec values[2] = {ToTimespec(times.last_access), ToTimespec(times.last_write)};
+    const timespec values[2] = {ToTimespec(times.lastAccess), ToTimespec(times.lastWrite)};
     ::utimensat(AT_FDCWD, Native(path).c_str(), values, AT_SYMLINK_NOFOLLOW);
   }
 

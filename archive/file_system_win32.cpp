@@ -22,8 +22,8 @@ const FILETIME* ToFileTime(YdFileTime time, FILETIME& out) {
 
 bool SetHandleTimes(HANDLE handle, const YdEntryTimesValue& times) {
   FILETIME creation, access, write;
-  return ::SetFileTime(handle, ToFileTime(times.creation, creation), ToFileTime(times.last_access, access),
-                       ToFileTime(times.last_write, write)) != FALSE;
+  return ::SetFileTime(handle, ToFileTime(times.creation, creation), ToFileTime(times.lastAccess, access),
+                       ToFileTime(times.lastWrite, write)) != FALSE;
 }
 
 class Win32OutputFile : public YdOutputFile {

@@ -56,16 +56,16 @@ std::vector<JournalAction> YdReplaceJournal::Rollback() {
         // A file written, then moved aside again by a later entry of the
         // same name, is no longer there: nothing to remove.
         if (file_system_.Probe(it->path) == YdPathKind::kFile) {
-          action.ok = file_system_.RemoveFile(it->path, &action.system_error);
+          action.ok = file_system_.RemoveFile(it->path, &action.systemError);
         }
         break;
       case JournalStep::kMovedAside:
         action.kind = JournalAction::kRestoredFile;
-        action.ok = file_system_.RenamePath(it->backup, it->path, &action.system_error);
+        action.ok = file_system_.RenamePath(it->backup, it->path, &action.systemError);
         break;
       case JournalStep::kCreatedFolder:
         action.kind = JournalAction::kRemovedFolder;
-        action.ok = file_system_.RemoveEmptyDirectory(it->path, &action.system_error);
+        action.ok = file_system_.RemoveEmptyDirectory(it->path, &action.systemError);
         break;
     }
     actions.push_back(action);
@@ -80,7 +80,7 @@ std::vector<JournalAction> YdReplaceJournal::Commit() {
   for (const JournalRecord& record : records_) {
     if (record.step != JournalStep::kMovedAside) continue;
     JournalAction action{JournalAction::kDeletedBackup, record.backup, true, 0};
-    if (!file_system_.RemoveFile(record.backup, &action.system_error)) {
+    if (!file_system_.RemoveFile(record.backup, &action.systemError)) {
       action.kind = JournalAction::kBackupAtRestart;
       action.ok = file_system_.DeleteAtRestart(record.backup);
     }
@@ -88,7 +88,7 @@ std::vector<JournalAction> YdReplaceJournal::Commit() {
   }
   if (!backup_folder_.empty()) {
     JournalAction action{JournalAction::kRemovedFolder, backup_folder_, true, 0};
-    if (!file_system_.RemoveEmptyDirectory(backup_folder_, &action.system_error)) {
+    if (!file_system_.RemoveEmptyDirectory(backup_folder_, &action.systemError)) {
       // Registered after the files inside it, so it is empty by then.
       action.kind = JournalAction::kBackupAtRestart;
       action.ok = file_system_.DeleteAtRestart(backup_folder_);

@@ -33,7 +33,7 @@ struct JournalAction {
   enum Kind { kRemovedFile, kRestoredFile, kRemovedFolder, kDeletedBackup, kBackupAtRestart } kind;
   std::u16string path;
   bool ok = true;
-  int system_error = 0;
+  int systemError = 0;
 };
 
 class YdReplaceJournal {

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "archive/compress_converter.h"
+#include "archive/codec/compress_converter.h"
 #include "archive/compress_progress.h"
 #include "archive/file_system.h"
 #include "archive/replace_journal.h"

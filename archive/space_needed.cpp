@@ -11,7 +11,7 @@ uint64_t SpaceNeeded(const YdTocNode& root) {
     if (child->type == kTocDirectory) {
       total += kAssumedClusterBytes + SpaceNeeded(*child);
     } else if (child->type == kTocFile) {
-      total += (child->decoded_size + kAssumedClusterBytes - 1) / kAssumedClusterBytes * kAssumedClusterBytes;
+      total += (child->decodedSize + kAssumedClusterBytes - 1) / kAssumedClusterBytes * kAssumedClusterBytes;
     }
   }
   return total;

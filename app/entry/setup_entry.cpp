@@ -38,9 +38,9 @@ namespace {
 
 LogRunFacts RunFacts(ModeFlags mode) {
   LogRunFacts facts;
-  facts.setup_version = ZEPHYRA_SETUP_VERSION;
+  facts.setupVersion = ZEPHYRA_SETUP_VERSION;
   facts.mode = mode;
-  facts.mode_names = DescribeModeFlags(mode);
+  facts.modeNames = DescribeModeFlags(mode);
   OSVERSIONINFOW version{};
   version.dwOSVersionInfoSize = sizeof(version);
   if (::GetVersionExW(&version)) {
@@ -49,7 +49,7 @@ LogRunFacts RunFacts(ModeFlags mode) {
   }
   SYSTEM_INFO system{};
   ::GetNativeSystemInfo(&system);
-  facts.windows_64_bit = system.wProcessorArchitecture == PROCESSOR_ARCHITECTURE_AMD64 ||
+  facts.windows64Bit = system.wProcessorArchitecture == PROCESSOR_ARCHITECTURE_AMD64 ||
                          system.wProcessorArchitecture == PROCESSOR_ARCHITECTURE_IA64 ||
                          system.wProcessorArchitecture == 12;  // ARM64
   return facts;
@@ -93,7 +93,7 @@ int RunSetup(HINSTANCE instance, const std::string& argument) {
   if (!wizard) return Ended(kExitOk);
   if (!wizard->Created()) return Ended(wizard->ExitCode());
   wizard->CenterOnOwner();
-  wizard->ShowWithDelay(wizard->Mode().show_window, true);
+  wizard->ShowWithDelay(wizard->Mode().showWindow, true);
   YdPaintManager::RunMessageLoop();
   if (YdInstallWorker* worker = wizard->Worker()) worker->Join();
   return Ended(wizard->ExitCode());

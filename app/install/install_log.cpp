@@ -51,8 +51,8 @@ std::string ReadAll(const std::filesystem::path& path) {
 std::string FormatLogHeader(const LogTime& at, const LogRunFacts& facts) {
   char mode[16];
   std::snprintf(mode, sizeof(mode), "0x%X", static_cast<unsigned>(facts.mode));
-  return std::string(kLogRunMark) + Stamp(at) + " ZephyraSetup " + facts.setup_version + " mode " + mode + " (" +
-         facts.mode_names + ") Windows " + facts.windows + (facts.windows_64_bit ? " 64-bit" : " 32-bit") + "\r\n";
+  return std::string(kLogRunMark) + Stamp(at) + " ZephyraSetup " + facts.setupVersion + " mode " + mode + " (" +
+         facts.modeNames + ") Windows " + facts.windows + (facts.windows64Bit ? " 64-bit" : " 32-bit") + "\r\n";
 }
 
 std::string FormatLogLine(const LogTime& at, uint64_t elapsed_ms, const std::string& text) {

@@ -26,11 +26,11 @@ struct LogTime {
 };
 
 struct LogRunFacts {
-  std::string setup_version;
+  std::string setupVersion;
   int32_t mode = 0;
-  std::string mode_names;  // DescribeModeFlags
+  std::string modeNames;  // DescribeModeFlags
   std::string windows;     // e.g. "6.1.7601"
-  bool windows_64_bit = false;
+  bool windows64Bit = false;
 };
 
 // "=== 2026-12-09 00:23:07.123 ZephyraSetup 1.0.0 mode 0x10 (Unattended)

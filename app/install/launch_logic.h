@@ -20,9 +20,9 @@ extern const wchar_t kReportHost[];
 struct LaunchPlan {
   std::wstring file;
   std::wstring parameters;
-  int show_command = kShowHidden;
+  int showCommand = kShowHidden;
   bool operator==(const LaunchPlan& other) const {
-    return file == other.file && parameters == other.parameters && show_command == other.show_command;
+    return file == other.file && parameters == other.parameters && showCommand == other.showCommand;
   }
 };
 

@@ -22,7 +22,7 @@ bool ShellStart(const LaunchPlan& plan) {
   info.lpFile = plan.file.c_str();
   info.lpParameters = plan.parameters.c_str();
   info.lpDirectory = nullptr;
-  info.nShow = plan.show_command;
+  info.nShow = plan.showCommand;
   const bool started = ::ShellExecuteExW(&info) != FALSE;
   const DWORD error = started ? 0 : ::GetLastError();
   ScopedHandle process(info.hProcess);  // kept by the shell, released here

@@ -44,9 +44,9 @@ AutorunTaskPlan AutorunTaskPlanFor(const std::wstring& executable_path) {
   plan.folder = L"\\";
   plan.name = L"Zephyra";
   plan.author = L"Zephyra";
-  plan.action_path = executable_path;
-  plan.action_arguments = L"-autorun";
-  plan.user_group = L"Builtin\\Users";
+  plan.actionPath = executable_path;
+  plan.actionArguments = L"-autorun";
+  plan.userGroup = L"Builtin\\Users";
   return plan;
 }
 

@@ -40,12 +40,12 @@ struct AutorunTaskPlan {
   std::wstring folder;     // "\"
   std::wstring name;       // "Zephyra"
   std::wstring author;     // "Zephyra"
-  bool disallow_start_on_batteries = true;
-  bool run_level_highest = true;
-  bool logon_trigger = true;
-  std::wstring action_path;  // DIR\Zephyra.exe
-  std::wstring action_arguments;  // "-autorun"
-  std::wstring user_group;   // "Builtin\Users", registered as a group
+  bool disallowStartOnBatteries = true;
+  bool runLevelHighest = true;
+  bool logonTrigger = true;
+  std::wstring actionPath;  // DIR\Zephyra.exe
+  std::wstring actionArguments;  // "-autorun"
+  std::wstring userGroup;   // "Builtin\Users", registered as a group
 };
 AutorunTaskPlan AutorunTaskPlanFor(const std::wstring& executable_path);
 

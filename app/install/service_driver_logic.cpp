@@ -11,12 +11,12 @@ std::wstring CoreServiceCommandLine(const std::wstring& install_dir) {
 
 std::vector<std::wstring> NatDriverCommandLines(const std::wstring& install_dir, const WindowsPlatform& platform) {
   const std::wstring driver_dir = InstallDirText(install_dir) + L"\\YdNatDriver\\";
-  if (platform.major_version >= 6) {
-    const wchar_t* tool = platform.is_64bit ? L"snetcfg64.exe" : L"snetcfg.exe";
-    const wchar_t* driver = platform.is_64bit ? L"ydnatwfp64.sys" : L"ydnatwfp.sys";
+  if (platform.majorVersion >= 6) {
+    const wchar_t* tool = platform.is64bit ? L"snetcfg64.exe" : L"snetcfg.exe";
+    const wchar_t* driver = platform.is64bit ? L"ydnatwfp64.sys" : L"ydnatwfp.sys";
     return {Quoted(InstallFilePath(install_dir, tool)) + L" -m -w -f ydnatwfp -k " + Quoted(driver_dir + driver)};
   }
-  if (platform.is_64bit) return {};  // no NAT driver for 64-bit XP
+  if (platform.is64bit) return {};  // no NAT driver for 64-bit XP
   const std::wstring tool = Quoted(InstallFilePath(install_dir, L"snetcfg.exe"));
   return {
       tool + L" -l " + Quoted(driver_dir + L"ydnat_xp_m.inf") + L" -c s -i ydnatmp",

@@ -10,8 +10,8 @@
 namespace ZEPHYRA_NAMESPACE {
 
 struct WindowsPlatform {
-  int major_version = 6;  // low byte of the packed version number
-  bool is_64bit = false;  // x64 or Itanium processor
+  int majorVersion = 6;  // low byte of the packed version number
+  bool is64bit = false;  // x64 or Itanium processor
 };
 
 // The service executable installs itself: quoted DIR\ydcoresrv.exe, " -i".

@@ -58,16 +58,16 @@ ShellLinkSettings PlanShellLink(const std::wstring& description, const std::wstr
   if (target_sep == std::wstring::npos || link_sep == std::wstring::npos) return settings;
   const std::wstring file_name = full_link_path.substr(link_sep + 1);
   if (file_name.empty()) return settings;
-  settings.link_dir = StripTrailingSeparators(full_link_path.substr(0, link_sep));
-  if (settings.link_dir.empty()) return settings;
+  settings.linkDir = StripTrailingSeparators(full_link_path.substr(0, link_sep));
+  if (settings.linkDir.empty()) return settings;
 
   settings.valid = true;
   settings.target = full_target;
-  settings.working_dir = full_target.substr(0, target_sep + 1);
-  settings.icon_path = icon_path.empty() ? full_target : icon_path;
+  settings.workingDir = full_target.substr(0, target_sep + 1);
+  settings.iconPath = icon_path.empty() ? full_target : icon_path;
   settings.arguments = arguments;
   settings.description = description;
-  settings.link_file = settings.link_dir + L"\\" + WithLinkExtension(file_name);
+  settings.linkFile = settings.linkDir + L"\\" + WithLinkExtension(file_name);
   return settings;
 }
 

@@ -14,9 +14,9 @@ constexpr int kDesktopFolder = 0;   // CSIDL_DESKTOP
 constexpr int kProgramsFolder = 2;  // CSIDL_PROGRAMS
 
 struct ShortcutPlan {
-  int special_folder = kProgramsFolder;
-  std::wstring sub_folder;  // empty: directly in the special folder
-  std::wstring link_name;
+  int specialFolder = kProgramsFolder;
+  std::wstring subFolder;  // empty: directly in the special folder
+  std::wstring linkName;
   std::wstring target;
   std::wstring arguments;
   std::wstring description;
@@ -40,13 +40,13 @@ std::wstring WithLinkExtension(const std::wstring& file_name);
 struct ShellLinkSettings {
   bool valid = false;       // false: empty target, link path or file name
   std::wstring target;
-  std::wstring working_dir;  // the target's directory, with its trailing "\"
-  std::wstring icon_path;    // the icon path, or the target when none given
-  int icon_index = 0;
+  std::wstring workingDir;  // the target's directory, with its trailing "\"
+  std::wstring iconPath;    // the icon path, or the target when none given
+  int iconIndex = 0;
   std::wstring arguments;
   std::wstring description;
-  std::wstring link_dir;   // directory of the link file, no trailing "\"
-  std::wstring link_file;  // link_dir + "\" + name with the .lnk rule
+  std::wstring linkDir;   // directory of the link file, no trailing "\"
+  std::wstring linkFile;  // linkDir + "\" + name with the .lnk rule
 };
 ShellLinkSettings PlanShellLink(const std::wstring& description, const std::wstring& icon_path,
                                 const std::wstring& full_target, const std::wstring& arguments,

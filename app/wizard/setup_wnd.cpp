@@ -275,9 +275,9 @@ bool YdSetupWnd::StartInstall() {
     install_dir_ = dir;
   }
   InstallInputs inputs;
-  inputs.install_dir = install_dir_;
+  inputs.installDir = install_dir_;
   // Unattended runs keep the options' skin defaults (selected).
-  inputs.desktop_shortcut = Control(kDesktopOptionId) == nullptr || IsSelected(kDesktopOptionId);
+  inputs.desktopShortcut = Control(kDesktopOptionId) == nullptr || IsSelected(kDesktopOptionId);
   inputs.autostart = Control(kAutostartOptionId) == nullptr || IsSelected(kAutostartOptionId);
   inputs.unattended = mode_.unattended;
   inputs.switches = mode_.switches;
@@ -363,7 +363,7 @@ LRESULT YdSetupWnd::OnClose(UINT, WPARAM, LPARAM, bool& handled) {
   // folder that breaks a rule, ends the setup at once.
   const bool silentEnd = no_previous_install_ || (mode_.unattended && folder_problem_ != FolderProblem::kNone);
   const ClosePlan plan = PlanClose(State(), workerRunning, silentEnd);
-  if (plan.destroy_at_once) {
+  if (plan.destroyAtOnce) {
     handled = false;
     return 0;
   }
@@ -371,7 +371,7 @@ LRESULT YdSetupWnd::OnClose(UINT, WPARAM, LPARAM, bool& handled) {
     overlay->SetVisible(true);
     overlay->Invalidate();
   }
-  if (plan.pause_worker) worker_->Pause();
+  if (plan.pauseWorker) worker_->Pause();
   int result = kDialogDeclined;
   {
     YdMessageDlg dlg(GetHWND(), kConfirmDialogStyle);
@@ -385,9 +385,9 @@ LRESULT YdSetupWnd::OnClose(UINT, WPARAM, LPARAM, bool& handled) {
     result = confirm_(dlg);
     asking_ = false;
   }
-  const CloseAnswer answer = AnswerClose(result, plan.pause_worker);
-  if (answer.cancel_worker) worker_->Cancel();
-  if (answer.resume_worker) worker_->Resume();
+  const CloseAnswer answer = AnswerClose(result, plan.pauseWorker);
+  if (answer.cancelWorker) worker_->Cancel();
+  if (answer.resumeWorker) worker_->Resume();
   if (failure_pending_) {
     // The extraction failed while the question was open: say so, then go.
     failure_pending_ = false;
@@ -402,7 +402,7 @@ LRESULT YdSetupWnd::OnClose(UINT, WPARAM, LPARAM, bool& handled) {
     handled = false;
     return 0;
   }
-  if (answer.hide_overlay) {
+  if (answer.hideOverlay) {
     if (YdControl* overlay = Control(kOverlayId)) {
       overlay->SetVisible(false);
       overlay->Invalidate();

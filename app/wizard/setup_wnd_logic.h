@@ -70,7 +70,7 @@ WizardClick WizardClickForId(int senderId);
 // nothing starts would only end when killed).
 struct WizardMode {
   bool unattended = false;
-  bool show_window = true;
+  bool showWindow = true;
   bool shadow = true;  // the drop shadow belongs to the visible wizard only
   StepSwitches switches;
 };
@@ -105,9 +105,9 @@ InstallButtonUpdate InstallButtonForSelection(int senderId, bool installButtonEx
 
 // A close request (WM_CLOSE) of the wizard.
 struct ClosePlan {
-  bool destroy_at_once = false;  // nothing to ask: the window goes
+  bool destroyAtOnce = false;  // nothing to ask: the window goes
   bool ask = false;              // show the overlay and the confirmation
-  bool pause_worker = false;     // hold the install thread while asking
+  bool pauseWorker = false;     // hold the install thread while asking
 };
 // `silentEnd`: an unattended wizard that found no previous installation;
 // nobody is there to answer, so it ends without asking.
@@ -119,9 +119,9 @@ constexpr int kDialogDeclined = 2;
 
 struct CloseAnswer {
   bool destroy = false;        // leave WM_CLOSE unhandled: the window goes
-  bool cancel_worker = false;  // confirmed during the install
-  bool resume_worker = false;  // declined during the install
-  bool hide_overlay = false;
+  bool cancelWorker = false;  // confirmed during the install
+  bool resumeWorker = false;  // declined during the install
+  bool hideOverlay = false;
 };
 CloseAnswer AnswerClose(int dialogResult, bool workerRunning);
 
@@ -130,9 +130,9 @@ constexpr int kDlgSingleButton = 0x02;
 constexpr int kDlgAlternateIcon = 0x04;
 // What the dialog's style changes on its controls.
 struct MessageDlgLook {
-  bool hide_decline = false;
-  bool pad_confirm = false;  // padding left 127, top/right/bottom 0 on 205
-  bool alternate_icon = false;
+  bool hideDecline = false;
+  bool padConfirm = false;  // padding left 127, top/right/bottom 0 on 205
+  bool alternateIcon = false;
 };
 MessageDlgLook MessageDlgLookForStyle(int style);
 extern const wchar_t kAlternateIconImage[];

@@ -51,20 +51,20 @@ bool YdMachineInstallActions::CreateShortcuts(const InstallJob& job) {
 
 void YdMachineInstallActions::ReportInstall(const InstallJob& job) {
   LogEvent("report: install");
-  ::ZEPHYRA_NAMESPACE::ReportInstall(job.install_dir);
+  ::ZEPHYRA_NAMESPACE::ReportInstall(job.installDir);
 }
 
 void YdMachineInstallActions::ReportAutoUpdateInstall(const InstallJob& job) {
   LogEvent("report: update");
-  ::ZEPHYRA_NAMESPACE::ReportAutoUpdateInstall(job.install_dir);
+  ::ZEPHYRA_NAMESPACE::ReportAutoUpdateInstall(job.installDir);
 }
 
 void YdMachineInstallActions::LaunchProduct(const InstallJob& job) {
-  LoggedStep("launch", [&] { return ::ZEPHYRA_NAMESPACE::LaunchProduct(job.install_dir); });
+  LoggedStep("launch", [&] { return ::ZEPHYRA_NAMESPACE::LaunchProduct(job.installDir); });
 }
 
 void YdMachineInstallActions::AfterFailedExtraction(const InstallJob& job) {
-  if (!summary_.restored_previous) return;
+  if (!summary_.restoredPrevious) return;
   LogEvent("starting the restored previous product again");
   LaunchProduct(job);
 }

@@ -27,7 +27,7 @@ class YdMachineInstallActions : public IInstallActions {
   void Cancel() override { cancel_.Set(); }
   const YdCancelSignal* CancelSignal() const override { return &cancel_; }
   void AfterFailedExtraction(const InstallJob& job) override;
-  bool ExtractionLackedSpace() const override { return summary_.short_of_space; }
+  bool ExtractionLackedSpace() const override { return summary_.shortOfSpace; }
 
  private:
   YdCancelSignal cancel_;

@@ -99,8 +99,8 @@ void YdInstallWorker::Finish(InstallOutcome outcome) {
 
 void YdInstallWorker::ThreadMain(InstallInputs inputs) {
   job_ = InstallJob();
-  job_.install_dir = inputs.install_dir;
-  job_.desktop_shortcut = inputs.desktop_shortcut;
+  job_.installDir = inputs.installDir;
+  job_.desktopShortcut = inputs.desktopShortcut;
   job_.autostart = inputs.autostart;
   job_.cancel = actions_->CancelSignal();
 

@@ -35,8 +35,8 @@ enum class InstallOutcome : int {
 // from the previous installation (unattended), the desktop-shortcut choice
 // from option 110 and the autostart choice from option 111.
 struct InstallInputs {
-  std::wstring install_dir;
-  bool desktop_shortcut = true;
+  std::wstring installDir;
+  bool desktopShortcut = true;
   bool autostart = true;
   bool unattended = false;
   StepSwitches switches;

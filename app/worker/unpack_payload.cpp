@@ -37,7 +37,7 @@ void LogJournal(const std::vector<JournalAction>& actions) {
                                        "deleted backup", "backup left for deletion at restart"};
   for (const JournalAction& action : actions) {
     std::string line = std::string(kWords[action.kind]) + " " + Utf8(action.path);
-    if (!action.ok) line += " FAILED, system error " + std::to_string(action.system_error);
+    if (!action.ok) line += " FAILED, system error " + std::to_string(action.systemError);
     LogEvent(line);
   }
 }
@@ -51,7 +51,7 @@ bool UnpackPayload(const InstallJob& job, YdUnpakerProgress& progress, UnpackSum
   unpacker.SetProgress(&progress);
   AttachedUnpacker attached(progress, unpacker);
   if (progress.CancelRequested() || !unpacker.Open()) return false;
-  const std::u16string target(job.install_dir.begin(), job.install_dir.end());
+  const std::u16string target(job.installDir.begin(), job.installDir.end());
 
   YdFileSystem& file_system = NativeFileSystem();
   const uint64_t needed = SpaceNeeded(unpacker.Root());
@@ -61,7 +61,7 @@ bool UnpackPayload(const InstallJob& job, YdUnpakerProgress& progress, UnpackSum
     LogEvent("space needed " + std::to_string(needed) + " bytes, free " + std::to_string(free_bytes) + " on " +
              Utf8(volume));
     if (!FitsFreeSpace(needed, free_bytes)) {
-      summary->short_of_space = true;
+      summary->shortOfSpace = true;
       unpacker.ReportFileError(kErrTargetOrWrite, target, kYdErrorDiskFull);
       return false;  // nothing written
     }
@@ -78,8 +78,8 @@ bool UnpackPayload(const InstallJob& job, YdUnpakerProgress& progress, UnpackSum
   }
   LogEvent(progress.CancelRequested() ? "extraction cancelled: rolling back" : "extraction failed: rolling back");
   LogJournal(journal.Rollback());
-  summary->restored_previous = journal.ReplacedExistingFiles();
-  if (summary->restored_previous) LogEvent("the previous installation was restored");
+  summary->restoredPrevious = journal.ReplacedExistingFiles();
+  if (summary->restoredPrevious) LogEvent("the previous installation was restored");
   return false;
 }
 

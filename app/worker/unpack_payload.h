@@ -16,8 +16,8 @@ class YdUnpakerProgress;
 
 // How a failed unpack step ended, beyond its result.
 struct UnpackSummary {
-  bool short_of_space = false;     // refused before anything was written
-  bool restored_previous = false;  // files of a previous installation were put back
+  bool shortOfSpace = false;     // refused before anything was written
+  bool restoredPrevious = false;  // files of a previous installation were put back
 };
 
 // Opens the archive resource and unpacks it into the job's install

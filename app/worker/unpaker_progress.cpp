@@ -56,10 +56,10 @@ bool YdUnpakerProgress::OnError(const YdErrorRecord& error) {
   std::snprintf(code, sizeof(code), "0x%08X", static_cast<unsigned>(error.code));
   if (error.path == nullptr) {
     LogEvent(std::string("archive error ") + code + " detail " + std::to_string(error.detail1) + " " +
-             std::to_string(error.system_error));
+             std::to_string(error.systemError));
   } else {
     LogEvent(std::string("file error ") + code + " " + LogText(std::wstring(error.path->begin(), error.path->end())) +
-             ": system error " + std::to_string(error.system_error) + " " + SystemErrorText(error.system_error));
+             ": system error " + std::to_string(error.systemError) + " " + SystemErrorText(error.systemError));
   }
   return false;
 }

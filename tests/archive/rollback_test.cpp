@@ -31,7 +31,7 @@ void PutFile(YdMemoryFileSystem& fs, const std::u16string& path, const std::stri
   ASSERT_NE(file, nullptr);
   ASSERT_TRUE(file->Write(reinterpret_cast<const uint8_t*>(text.data()), static_cast<uint32_t>(text.size()), &error));
   const YdEntryTimes times = SampleTimes(time);
-  ASSERT_TRUE(file->SetTimes({times.creation, times.last_access, times.last_write}));
+  ASSERT_TRUE(file->SetTimes({times.creation, times.lastAccess, times.lastWrite}));
 }
 
 // Everything the memory file system knows of each path.
@@ -40,7 +40,7 @@ std::string Describe(const YdMemoryFileSystem& fs) {
   for (const auto& [path, node] : fs.nodes()) {
     out += std::string(path.begin(), path.end()) + " kind " + std::to_string(static_cast<int>(node.kind)) +
            " attr " + std::to_string(node.attributes) + " times " + std::to_string(node.times.creation) + "," +
-           std::to_string(node.times.last_access) + "," + std::to_string(node.times.last_write) + " bytes " +
+           std::to_string(node.times.lastAccess) + "," + std::to_string(node.times.lastWrite) + " bytes " +
            std::string(node.content.begin(), node.content.end()) + "\n";
   }
   return out;
@@ -94,7 +94,7 @@ TEST(Rollback, UpdateIsUndoneExactlyWhateverStopsIt) {
     u.fs.SetCapacity(300000);
     EXPECT_FALSE(u.Unpack());
     ASSERT_EQ(u.progress.errors.size(), 1u);
-    EXPECT_EQ(u.progress.errors[0].system_error, kYdErrorDiskFull);
+    EXPECT_EQ(u.progress.errors[0].systemError, kYdErrorDiskFull);
     EXPECT_TRUE(AllDone(u.journal.Rollback()));
     EXPECT_EQ(Describe(u.fs), u.before);
     // The check before writing would have refused this volume.

@@ -16,10 +16,10 @@ namespace testing_util {
 
 struct SeenError {
   int code = 0;
-  bool has_path = false;
+  bool hasPath = false;
   std::u16string path;
   int detail1 = 0;
-  int system_error = 0;
+  int systemError = 0;
 };
 
 class RecordingProgress : public YdCompressProgress {
@@ -41,10 +41,10 @@ class RecordingProgress : public YdCompressProgress {
   bool OnError(const YdErrorRecord& error) override {
     SeenError seen;
     seen.code = error.code;
-    seen.has_path = error.path != nullptr;
+    seen.hasPath = error.path != nullptr;
     if (error.path) seen.path = *error.path;
     seen.detail1 = error.detail1;
-    seen.system_error = error.system_error;
+    seen.systemError = error.systemError;
     errors.push_back(seen);
     return answer;
   }

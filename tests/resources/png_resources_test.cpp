@@ -57,8 +57,8 @@ TEST(PngResources, EveryImageExistsWithItsSize) {
     EXPECT_EQ(header.width, uint32_t(image.width));
     EXPECT_EQ(header.height, uint32_t(image.height));
     // 8-bit RGBA: per-pixel alpha for AlphaBlend, a format every decoder reads.
-    EXPECT_EQ(header.bit_depth, 8);
-    EXPECT_EQ(header.colour_type, 6);
+    EXPECT_EQ(header.bitDepth, 8);
+    EXPECT_EQ(header.colourType, 6);
     const Picture picture = Decode(image.id);
     ASSERT_NE(picture.pixels, nullptr) << "does not decode";
     EXPECT_EQ(picture.width, image.width);

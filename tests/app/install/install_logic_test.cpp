@@ -59,12 +59,12 @@ TEST(RegistrationPlan, AutorunTask) {
   EXPECT_EQ(plan.folder, L"\\");
   EXPECT_EQ(plan.name, L"Zephyra");
   EXPECT_EQ(plan.author, L"Zephyra");
-  EXPECT_TRUE(plan.disallow_start_on_batteries);
-  EXPECT_TRUE(plan.run_level_highest);
-  EXPECT_TRUE(plan.logon_trigger);
-  EXPECT_EQ(plan.action_path, kDir + L"\\Zephyra.exe");
-  EXPECT_EQ(plan.action_arguments, L"-autorun");
-  EXPECT_EQ(plan.user_group, L"Builtin\\Users");
+  EXPECT_TRUE(plan.disallowStartOnBatteries);
+  EXPECT_TRUE(plan.runLevelHighest);
+  EXPECT_TRUE(plan.logonTrigger);
+  EXPECT_EQ(plan.actionPath, kDir + L"\\Zephyra.exe");
+  EXPECT_EQ(plan.actionArguments, L"-autorun");
+  EXPECT_EQ(plan.userGroup, L"Builtin\\Users");
 }
 
 TEST(ServiceDriverPlan, ServiceCommandLineIsQuoted) {
@@ -98,9 +98,9 @@ TEST(ShortcutPlan, FourLinksWithDesktopThreeWithout) {
   const std::wstring exe = kDir + L"\\Zephyra.exe";
   const auto with = ShortcutPlans(kDir, true);
   ASSERT_EQ(with.size(), 4u);
-  EXPECT_EQ(with[0].special_folder, kDesktopFolder);
-  EXPECT_EQ(with[0].sub_folder, L"");
-  EXPECT_EQ(with[0].link_name, L"Zephyra");
+  EXPECT_EQ(with[0].specialFolder, kDesktopFolder);
+  EXPECT_EQ(with[0].subFolder, L"");
+  EXPECT_EQ(with[0].linkName, L"Zephyra");
   EXPECT_EQ(with[0].target, exe);
 
   const auto without = ShortcutPlans(kDir, false);
@@ -109,9 +109,9 @@ TEST(ShortcutPlan, FourLinksWithDesktopThreeWithout) {
   const std::wstring targets[] = {exe, kDir + L"\\Zephyra_WFP.url", kDir + L"\\uninst.exe"};
   for (size_t i = 0; i < 3; ++i) {
     for (const ShortcutPlan& plan : {without[i], with[i + 1]}) {
-      EXPECT_EQ(plan.special_folder, kProgramsFolder) << i;
-      EXPECT_EQ(plan.sub_folder, L"Zephyra") << i;
-      EXPECT_EQ(plan.link_name, names[i]) << i;
+      EXPECT_EQ(plan.specialFolder, kProgramsFolder) << i;
+      EXPECT_EQ(plan.subFolder, L"Zephyra") << i;
+      EXPECT_EQ(plan.linkName, names[i]) << i;
       EXPECT_EQ(plan.target, targets[i]) << i;
     }
   }
@@ -145,18 +145,18 @@ TEST(ShortcutPlan, ShellLinkSettings) {
   const auto s = PlanShellLink(L"Zephyra", L"", L"C:\\WiFi\\Zephyra.exe", L"", L"C:\\Desk\\\\Zephyra");
   ASSERT_TRUE(s.valid);
   EXPECT_EQ(s.target, L"C:\\WiFi\\Zephyra.exe");
-  EXPECT_EQ(s.working_dir, L"C:\\WiFi\\");
-  EXPECT_EQ(s.icon_path, L"C:\\WiFi\\Zephyra.exe");
-  EXPECT_EQ(s.icon_index, 0);
+  EXPECT_EQ(s.workingDir, L"C:\\WiFi\\");
+  EXPECT_EQ(s.iconPath, L"C:\\WiFi\\Zephyra.exe");
+  EXPECT_EQ(s.iconIndex, 0);
   EXPECT_EQ(s.description, L"Zephyra");
-  EXPECT_EQ(s.link_dir, L"C:\\Desk");
-  EXPECT_EQ(s.link_file, L"C:\\Desk\\Zephyra.lnk");
+  EXPECT_EQ(s.linkDir, L"C:\\Desk");
+  EXPECT_EQ(s.linkFile, L"C:\\Desk\\Zephyra.lnk");
 
   const auto given_icon = PlanShellLink(L"d", L"C:\\icons\\z.ico", L"C:\\WiFi\\uninst.exe", L"-x", L"C:\\D\\u.LNK");
   ASSERT_TRUE(given_icon.valid);
-  EXPECT_EQ(given_icon.icon_path, L"C:\\icons\\z.ico");
+  EXPECT_EQ(given_icon.iconPath, L"C:\\icons\\z.ico");
   EXPECT_EQ(given_icon.arguments, L"-x");
-  EXPECT_EQ(given_icon.link_file, L"C:\\D\\u.LNK");
+  EXPECT_EQ(given_icon.linkFile, L"C:\\D\\u.LNK");
 
   EXPECT_FALSE(PlanShellLink(L"d", L"", L"", L"", L"C:\\D\\u").valid);
   EXPECT_FALSE(PlanShellLink(L"d", L"", L"C:\\a.exe", L"", L"").valid);

@@ -26,12 +26,12 @@ int main() {
     code = WindowsMajorVersion() * 10 + (Is64BitWindows() ? 1 : 0);
   } else if (command == L"registration" && argc == 4) {
     InstallJob job;
-    job.install_dir = argv[2];
+    job.installDir = argv[2];
     job.autostart = std::wstring(argv[3]) == L"1";
     code = WriteRegistration(job) ? 1 : 0;
   } else if (command == L"driver" && argc == 3) {
     InstallJob job;
-    job.install_dir = argv[2];
+    job.installDir = argv[2];
     code = InstallNatDriver(job) ? 1 : 0;
   }
   ::LocalFree(argv);

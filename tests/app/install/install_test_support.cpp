@@ -106,7 +106,7 @@ std::optional<RegValue> ReadMachineValue(const std::wstring& key, const wchar_t*
   }
   const size_t chars = value.bytes / sizeof(wchar_t);
   const wchar_t* text = reinterpret_cast<const wchar_t*>(data.data());
-  value.stored_with_zero = chars > 0 && text[chars - 1] == L'\0';
+  value.storedWithZero = chars > 0 && text[chars - 1] == L'\0';
   value.text.assign(text, chars);
   const size_t zero = value.text.find(L'\0');
   if (zero != std::wstring::npos) value.text.resize(zero);
@@ -130,9 +130,9 @@ std::optional<LinkContents> ReadLink(const fs::path& link_file) {
   wchar_t buffer[1024];
   if (SUCCEEDED(link->GetPath(buffer, 1024, nullptr, SLGP_RAWPATH))) contents.target = buffer;
   if (SUCCEEDED(link->GetArguments(buffer, 1024))) contents.arguments = buffer;
-  if (SUCCEEDED(link->GetWorkingDirectory(buffer, 1024))) contents.working_dir = buffer;
+  if (SUCCEEDED(link->GetWorkingDirectory(buffer, 1024))) contents.workingDir = buffer;
   if (SUCCEEDED(link->GetDescription(buffer, 1024))) contents.description = buffer;
-  if (SUCCEEDED(link->GetIconLocation(buffer, 1024, &contents.icon_index))) contents.icon_path = buffer;
+  if (SUCCEEDED(link->GetIconLocation(buffer, 1024, &contents.iconIndex))) contents.iconPath = buffer;
   return contents;
 }
 

@@ -42,7 +42,7 @@ class ScopedEnv {
 struct LogLine {
   std::wstring program;
   std::wstring cwd;
-  std::wstring command_line;
+  std::wstring commandLine;
 };
 
 // A fresh payload log named by ZEPHYRA_PAYLOAD_LOG while this object lives.
@@ -71,7 +71,7 @@ struct RegValue {
   DWORD type = 0;
   DWORD bytes = 0;
   std::wstring text;  // the data up to the first zero
-  bool stored_with_zero = false;  // the last stored character is a zero
+  bool storedWithZero = false;  // the last stored character is a zero
 };
 std::optional<RegValue> ReadMachineValue(const std::wstring& key, const wchar_t* name);
 void DeleteMachineTree(const std::wstring& key);
@@ -80,10 +80,10 @@ void DeleteMachineTree(const std::wstring& key);
 struct LinkContents {
   std::wstring target;
   std::wstring arguments;
-  std::wstring working_dir;
+  std::wstring workingDir;
   std::wstring description;
-  std::wstring icon_path;
-  int icon_index = -1;
+  std::wstring iconPath;
+  int iconIndex = -1;
 };
 std::optional<LinkContents> ReadLink(const fs::path& link_file);
 

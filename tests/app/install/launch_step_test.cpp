@@ -61,7 +61,7 @@ void ExpectStarted(const std::vector<LogLine>& lines, const LaunchPlan& plan) {
   const std::wstring program = fs::path(plan.file).filename().wstring();
   const LogLine* line = Find(lines, program);
   ASSERT_NE(line, nullptr) << program;
-  const SplitCommand split = SplitCommandLine(line->command_line);
+  const SplitCommand split = SplitCommandLine(line->commandLine);
   EXPECT_EQ(split.program, plan.file);
   EXPECT_EQ(split.arguments, plan.parameters);
 }
@@ -88,9 +88,9 @@ TEST(LaunchStep, InteractiveReportsThenLaunchesInTheInstallDirectory) {
   ExpectStarted(lines, reports[0]);
   ExpectStarted(lines, reports[1]);
   ExpectStarted(lines, ProductLaunchPlan(d));
-  EXPECT_NE(Find(lines, L"ydn_reporter_routine.exe")->command_line.find(L"a=INSTALL&s=N/A"), std::wstring::npos);
+  EXPECT_NE(Find(lines, L"ydn_reporter_routine.exe")->commandLine.find(L"a=INSTALL&s=N/A"), std::wstring::npos);
   EXPECT_EQ(Find(lines, L"Zephyra.exe")->cwd, d);
-  for (const auto& line : lines) EXPECT_EQ(line.command_line.find(L"AutoUpdInstall"), std::wstring::npos);
+  for (const auto& line : lines) EXPECT_EQ(line.commandLine.find(L"AutoUpdInstall"), std::wstring::npos);
 }
 
 TEST(LaunchStep, UnattendedReportsAutoUpdInstall) {
@@ -108,7 +108,7 @@ TEST(LaunchStep, UnattendedReportsAutoUpdInstall) {
   ExpectStarted(lines, reports[1]);
   ExpectStarted(lines, ProductLaunchPlan(d));
   EXPECT_EQ(Find(lines, L"Zephyra.exe")->cwd, d);
-  for (const auto& line : lines) EXPECT_EQ(line.command_line.find(L"INSTALL&"), std::wstring::npos);
+  for (const auto& line : lines) EXPECT_EQ(line.commandLine.find(L"INSTALL&"), std::wstring::npos);
 }
 
 TEST(LaunchStep, VanishedDirectoryStartsNoReporterButStillTriesTheProduct) {

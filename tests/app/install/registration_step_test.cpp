@@ -101,14 +101,14 @@ class RegistrationStep : public ::testing::Test {
       EXPECT_EQ(value->type, static_cast<DWORD>(REG_SZ)) << plan.name;
       EXPECT_EQ(value->text, plan.data) << plan.name;
       EXPECT_EQ(value->bytes, 2 * (plan.data.size() + 1)) << plan.name;
-      EXPECT_TRUE(value->stored_with_zero) << plan.name;
+      EXPECT_TRUE(value->storedWithZero) << plan.name;
     }
   }
 };
 
 TEST_F(RegistrationStep, WritesEveryValueAndOverwritesOnReinstall) {
   InstallJob job;
-  job.install_dir = L"C:\\Program Files (x86)\\WiFi";
+  job.installDir = L"C:\\Program Files (x86)\\WiFi";
   EXPECT_TRUE(WriteRegistration(job));
   ExpectValues(kUninstallKey, {
                                   {L"DisplayIcon", L"C:\\Program Files (x86)\\WiFi\\Zephyra.exe"},
@@ -121,17 +121,17 @@ TEST_F(RegistrationStep, WritesEveryValueAndOverwritesOnReinstall) {
   ExpectValues(kAppPathsKey, {{L"", L"C:\\Program Files (x86)\\WiFi\\Zephyra.exe"},
                               {L"Path", L"C:\\Program Files (x86)\\WiFi"}});
 
-  job.install_dir = L"D:\\\u65B0\u76EE\u5F55\\Zephyra\\";  // a trailing separator is not written
+  job.installDir = L"D:\\\u65B0\u76EE\u5F55\\Zephyra\\";  // a trailing separator is not written
   EXPECT_TRUE(WriteRegistration(job));
-  ExpectValues(kUninstallKey, UninstallRecordPlan(job.install_dir));
-  ExpectValues(kAppPathsKey, AppPathPlan(job.install_dir));
+  ExpectValues(kUninstallKey, UninstallRecordPlan(job.installDir));
+  ExpectValues(kAppPathsKey, AppPathPlan(job.installDir));
   EXPECT_EQ(ReadMachineValue(kUninstallKey, L"DisplayIcon")->text, L"D:\\\u65B0\u76EE\u5F55\\Zephyra\\Zephyra.exe");
   EXPECT_EQ(ReadMachineValue(kAppPathsKey, L"Path")->text, L"D:\\\u65B0\u76EE\u5F55\\Zephyra");
 }
 
 TEST_F(RegistrationStep, BeforeWindows6TheRunValueFollowsTheChoice) {
   InstallJob job;
-  job.install_dir = L"C:\\Program Files\\WiFi";
+  job.installDir = L"C:\\Program Files\\WiFi";
   job.autostart = true;
   EXPECT_TRUE(WriteRegistrationFor(job, 5));
   ExpectValues(kRunKey, {{L"Zephyra", L"\"C:\\Program Files\\WiFi\\Zephyra.exe\" -autorun"}});
@@ -172,7 +172,7 @@ TEST_F(RegistrationStep, Windows6UsesTheTaskAndLeavesTheRunValue) {
   ASSERT_TRUE(tasks.RegisterPlain(L"Zephyra"));
   ASSERT_TRUE(tasks.Exists(L"Zephyra"));
   InstallJob job;
-  job.install_dir = L"C:\\Program Files (x86)\\WiFi";
+  job.installDir = L"C:\\Program Files (x86)\\WiFi";
   EXPECT_TRUE(WriteRegistration(job));  // this prefix reports Windows 7
   EXPECT_FALSE(tasks.Exists(L"Zephyra"));
   EXPECT_EQ(ReadMachineValue(kRunKey, kRunValueName)->text, kSentinel);

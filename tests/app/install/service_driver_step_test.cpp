@@ -32,7 +32,7 @@ void ExpectRuns(const std::vector<LogLine>& lines, const std::vector<std::wstrin
   ASSERT_EQ(lines.size(), command_lines.size());
   for (size_t i = 0; i < lines.size(); ++i) {
     EXPECT_EQ(lines[i].program, exe_names[i]) << i;
-    EXPECT_EQ(lines[i].command_line, command_lines[i]) << i;
+    EXPECT_EQ(lines[i].commandLine, command_lines[i]) << i;
     EXPECT_EQ(lines[i].cwd, CurrentDir()) << i;
   }
 }
@@ -42,7 +42,7 @@ TEST(ServiceStep, RunsTheQuotedServiceCommandAndWaits) {
   PayloadLog log(L"service");
   ScopedEnv sleep(L"ZEPHYRA_PAYLOAD_SLEEP_MS", L"800");
   InstallJob job;
-  job.install_dir = dir.wstring();
+  job.installDir = dir.wstring();
   EXPECT_TRUE(InstallCoreService(job));
   // The stand-in writes its line only after sleeping, so the line is there
   // right after the step returns only if the step waited for it.
@@ -54,7 +54,7 @@ TEST(ServiceStep, MissingServiceProgramFails) {
   const fs::path dir = FreshDir(L"service-missing");
   PayloadLog log(L"service-missing");
   InstallJob job;
-  job.install_dir = dir.wstring();
+  job.installDir = dir.wstring();
   EXPECT_FALSE(InstallCoreService(job));
   EXPECT_TRUE(log.Lines().empty());
 }
@@ -64,7 +64,7 @@ TEST(DriverStep, Windows7On64BitRunsTheWideToolOnce) {
   PayloadLog log(L"driver7");
   ScopedEnv sleep(L"ZEPHYRA_PAYLOAD_SLEEP_MS", L"300");
   InstallJob job;
-  job.install_dir = dir.wstring();
+  job.installDir = dir.wstring();
   EXPECT_TRUE(InstallNatDriver(job));  // this prefix: Windows 7, x64
   const std::wstring d = dir.wstring();
   ExpectRuns(log.Lines(), {L"snetcfg64.exe"},
@@ -75,7 +75,7 @@ TEST(DriverStep, EveryPlatformRunsItsCommandsInOrder) {
   const fs::path dir = InstallDirWithPayload(L"driver-all");
   const std::wstring d = dir.wstring();
   InstallJob job;
-  job.install_dir = d;
+  job.installDir = d;
   ScopedEnv sleep(L"ZEPHYRA_PAYLOAD_SLEEP_MS", L"200");
   {
     PayloadLog log(L"xp32");
@@ -84,8 +84,8 @@ TEST(DriverStep, EveryPlatformRunsItsCommandsInOrder) {
     // program even starts.
     ExpectRuns(log.Lines(), {L"snetcfg.exe", L"snetcfg.exe"}, NatDriverCommandLines(d, {5, false}));
     ASSERT_EQ(log.Lines().size(), 2u);
-    EXPECT_NE(log.Lines()[0].command_line.find(L"ydnat_xp_m.inf\" -c s -i ydnatmp"), std::wstring::npos);
-    EXPECT_NE(log.Lines()[1].command_line.find(L"ydnat_xp.inf\" -c s -i ms_ydnat"), std::wstring::npos);
+    EXPECT_NE(log.Lines()[0].commandLine.find(L"ydnat_xp_m.inf\" -c s -i ydnatmp"), std::wstring::npos);
+    EXPECT_NE(log.Lines()[1].commandLine.find(L"ydnat_xp.inf\" -c s -i ms_ydnat"), std::wstring::npos);
   }
   {
     PayloadLog log(L"xp64");
@@ -103,7 +103,7 @@ TEST(DriverStep, MissingToolIsPassedOverSilently) {
   const fs::path dir = FreshDir(L"driver-missing");
   PayloadLog log(L"driver-missing");
   InstallJob job;
-  job.install_dir = dir.wstring();
+  job.installDir = dir.wstring();
   EXPECT_TRUE(InstallNatDriverOn(job, {5, false}));
   EXPECT_TRUE(InstallNatDriverOn(job, {6, true}));
   EXPECT_TRUE(log.Lines().empty());
@@ -139,7 +139,7 @@ TEST(ChildWait, CancelSignalEndsTheWaitOnAChildThatRunsOn) {
   // A signal that is already set starts nothing at all.
   EXPECT_EQ(RunAndWait(CoreServiceCommandLine(dir.wstring()), &cancel), ChildRun::kSkipped);
   InstallJob job;
-  job.install_dir = dir.wstring();
+  job.installDir = dir.wstring();
   job.cancel = &cancel;
   EXPECT_FALSE(InstallCoreService(job));
   EXPECT_TRUE(InstallNatDriverOn(job, {5, false}));
@@ -152,7 +152,7 @@ TEST(ChildWait, CancelDuringTheFirstDriverCommandSkipsTheSecond) {
   ScopedEnv sleep(L"ZEPHYRA_PAYLOAD_SLEEP_MS", L"60000");
   YdCancelSignal cancel;
   InstallJob job;
-  job.install_dir = dir.wstring();
+  job.installDir = dir.wstring();
   job.cancel = &cancel;
   std::thread canceller([&cancel] {
     ::Sleep(300);
@@ -170,7 +170,7 @@ TEST(ServiceStep, AWaitEndedByTheCancelIsNoSuccess) {
   ScopedEnv sleep(L"ZEPHYRA_PAYLOAD_SLEEP_MS", L"60000");
   YdCancelSignal cancel;
   InstallJob job;
-  job.install_dir = dir.wstring();
+  job.installDir = dir.wstring();
   job.cancel = &cancel;
   std::thread canceller([&cancel] {
     ::Sleep(300);

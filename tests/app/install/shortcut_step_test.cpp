@@ -33,10 +33,10 @@ void ExpectLink(const fs::path& link, const fs::path& target) {
   ASSERT_TRUE(contents.has_value());
   EXPECT_EQ(contents->target, target.wstring());
   EXPECT_EQ(contents->arguments, L"");
-  EXPECT_EQ(contents->working_dir, target.parent_path().wstring() + L"\\");
+  EXPECT_EQ(contents->workingDir, target.parent_path().wstring() + L"\\");
   EXPECT_EQ(contents->description, L"Zephyra");
-  EXPECT_EQ(contents->icon_path, target.wstring());
-  EXPECT_EQ(contents->icon_index, 0);
+  EXPECT_EQ(contents->iconPath, target.wstring());
+  EXPECT_EQ(contents->iconIndex, 0);
 }
 
 TEST(ShellLink, CreatesMissingFoldersAndReadsBack) {
@@ -54,7 +54,7 @@ TEST(ShellLink, CreatesMissingFoldersAndReadsBack) {
   const auto other = ReadLink(links / L"with icon.lnk");
   ASSERT_TRUE(other.has_value());
   EXPECT_EQ(other->arguments, L"-x 1");
-  EXPECT_EQ(other->icon_path, (install / L"uninst.exe").wstring());
+  EXPECT_EQ(other->iconPath, (install / L"uninst.exe").wstring());
   EXPECT_EQ(other->description, L"other");
 }
 
@@ -111,7 +111,7 @@ TEST_F(ShortcutStep, WithoutDesktopChoiceThreeProgramLinks) {
   const fs::path install = InstallDirWithPayload(L"shortcuts-a");
   ASSERT_FALSE(fs::exists(programs_dir_));
   InstallJob job;
-  job.install_dir = install.wstring();
+  job.installDir = install.wstring();
   EXPECT_TRUE(CreateShortcuts(job));
   EXPECT_FALSE(fs::exists(desktop_link_));
   ExpectLink(programs_dir_ / L"Zephyra.lnk", install / L"Zephyra.exe");
@@ -126,12 +126,12 @@ TEST_F(ShortcutStep, ReinstallWithDesktopChoiceReplacesEveryLink) {
   const fs::path first = InstallDirWithPayload(L"shortcuts-first");
   const fs::path second = InstallDirWithPayload(L"shortcuts-second");
   InstallJob job;
-  job.install_dir = first.wstring();
-  job.desktop_shortcut = true;
+  job.installDir = first.wstring();
+  job.desktopShortcut = true;
   EXPECT_TRUE(CreateShortcuts(job));
   ExpectLink(desktop_link_, first / L"Zephyra.exe");
 
-  job.install_dir = second.wstring() + L"\\";
+  job.installDir = second.wstring() + L"\\";
   EXPECT_TRUE(CreateShortcuts(job));
   ExpectLink(desktop_link_, second / L"Zephyra.exe");
   ExpectLink(programs_dir_ / L"Zephyra.lnk", second / L"Zephyra.exe");

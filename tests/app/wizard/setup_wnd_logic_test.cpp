@@ -27,14 +27,14 @@ TEST(WizardClickTest, EveryHandledIdAndNothingElse) {
 TEST(WizardModeTest, ModeValueSteersVisibilityShadowAndSwitches) {
   const WizardMode plain = WizardModeFromValue(0);
   EXPECT_FALSE(plain.unattended);
-  EXPECT_TRUE(plain.show_window);
+  EXPECT_TRUE(plain.showWindow);
   EXPECT_TRUE(plain.shadow);
   EXPECT_TRUE(plain.switches.unpack && plain.switches.service && plain.switches.driver &&
               plain.switches.registration && plain.switches.shortcuts);
 
   const WizardMode silent = WizardModeFromValue(0x10);
   EXPECT_TRUE(silent.unattended);
-  EXPECT_FALSE(silent.show_window);
+  EXPECT_FALSE(silent.showWindow);
   EXPECT_FALSE(silent.shadow);
 
   // All skip bits with Unattended: only the service step is left.
@@ -49,11 +49,11 @@ TEST(WizardModeTest, ModeValueSteersVisibilityShadowAndSwitches) {
   // A nonzero value without Unattended shows the wizard with its skip bits.
   const WizardMode skip_driver = WizardModeFromValue(0x04);
   EXPECT_FALSE(skip_driver.unattended);
-  EXPECT_TRUE(skip_driver.show_window);
+  EXPECT_TRUE(skip_driver.showWindow);
   EXPECT_FALSE(skip_driver.switches.driver);
   EXPECT_TRUE(skip_driver.switches.unpack);
   // Bits above the lowest five change nothing but are not Unattended.
-  EXPECT_TRUE(WizardModeFromValue(0x100).show_window);
+  EXPECT_TRUE(WizardModeFromValue(0x100).showWindow);
   EXPECT_FALSE(WizardModeFromValue(0x100).unattended);
 }
 
@@ -96,67 +96,67 @@ TEST(InstallButtonTest, FollowsTheAgreementOptionOnly) {
 
 TEST(CloseTableTest, PlanByStateAndWorker) {
   const ClosePlan finished = PlanClose(InstallState::kFinished, false, false);
-  EXPECT_TRUE(finished.destroy_at_once);
+  EXPECT_TRUE(finished.destroyAtOnce);
   EXPECT_FALSE(finished.ask);
 
   const ClosePlan idle = PlanClose(InstallState::kIdle, false, false);
-  EXPECT_FALSE(idle.destroy_at_once);
+  EXPECT_FALSE(idle.destroyAtOnce);
   EXPECT_TRUE(idle.ask);
-  EXPECT_FALSE(idle.pause_worker);
+  EXPECT_FALSE(idle.pauseWorker);
 
   const ClosePlan running = PlanClose(InstallState::kRunning, true, false);
   EXPECT_TRUE(running.ask);
-  EXPECT_TRUE(running.pause_worker);
+  EXPECT_TRUE(running.pauseWorker);
 
   // Running but the thread is not there (cannot pause what does not run).
-  EXPECT_FALSE(PlanClose(InstallState::kRunning, false, false).pause_worker);
+  EXPECT_FALSE(PlanClose(InstallState::kRunning, false, false).pauseWorker);
 
   // Unattended without a previous installation: nobody to ask.
   const ClosePlan silent = PlanClose(InstallState::kIdle, false, true);
-  EXPECT_TRUE(silent.destroy_at_once);
+  EXPECT_TRUE(silent.destroyAtOnce);
   EXPECT_FALSE(silent.ask);
 }
 
 TEST(CloseTableTest, AnswerByResult) {
   const CloseAnswer yes_running = AnswerClose(kDialogConfirmed, true);
   EXPECT_TRUE(yes_running.destroy);
-  EXPECT_TRUE(yes_running.cancel_worker);
-  EXPECT_FALSE(yes_running.resume_worker);
+  EXPECT_TRUE(yes_running.cancelWorker);
+  EXPECT_FALSE(yes_running.resumeWorker);
 
   const CloseAnswer yes_idle = AnswerClose(kDialogConfirmed, false);
   EXPECT_TRUE(yes_idle.destroy);
-  EXPECT_FALSE(yes_idle.cancel_worker);
+  EXPECT_FALSE(yes_idle.cancelWorker);
 
   const CloseAnswer no_running = AnswerClose(kDialogDeclined, true);
   EXPECT_FALSE(no_running.destroy);
-  EXPECT_TRUE(no_running.resume_worker);
-  EXPECT_FALSE(no_running.cancel_worker);
-  EXPECT_TRUE(no_running.hide_overlay);
+  EXPECT_TRUE(no_running.resumeWorker);
+  EXPECT_FALSE(no_running.cancelWorker);
+  EXPECT_TRUE(no_running.hideOverlay);
 
   // Any result other than 1 counts as "no".
   for (int result : {0, 2, 3, -1}) {
     const CloseAnswer a = AnswerClose(result, false);
     EXPECT_FALSE(a.destroy) << result;
-    EXPECT_TRUE(a.hide_overlay) << result;
-    EXPECT_FALSE(a.resume_worker) << result;
+    EXPECT_TRUE(a.hideOverlay) << result;
+    EXPECT_FALSE(a.resumeWorker) << result;
   }
 }
 
 TEST(MessageDlgLogicTest, OnlyBitsTwoAndFourAreRead) {
   const MessageDlgLook six = MessageDlgLookForStyle(6);
-  EXPECT_TRUE(six.hide_decline);
-  EXPECT_TRUE(six.pad_confirm);
-  EXPECT_TRUE(six.alternate_icon);
+  EXPECT_TRUE(six.hideDecline);
+  EXPECT_TRUE(six.padConfirm);
+  EXPECT_TRUE(six.alternateIcon);
 
   const MessageDlgLook nine = MessageDlgLookForStyle(9);
-  EXPECT_FALSE(nine.hide_decline);
-  EXPECT_FALSE(nine.pad_confirm);
-  EXPECT_FALSE(nine.alternate_icon);
+  EXPECT_FALSE(nine.hideDecline);
+  EXPECT_FALSE(nine.padConfirm);
+  EXPECT_FALSE(nine.alternateIcon);
 
-  EXPECT_TRUE(MessageDlgLookForStyle(2).hide_decline);
-  EXPECT_FALSE(MessageDlgLookForStyle(2).alternate_icon);
-  EXPECT_TRUE(MessageDlgLookForStyle(4).alternate_icon);
-  EXPECT_FALSE(MessageDlgLookForStyle(4).hide_decline);
+  EXPECT_TRUE(MessageDlgLookForStyle(2).hideDecline);
+  EXPECT_FALSE(MessageDlgLookForStyle(2).alternateIcon);
+  EXPECT_TRUE(MessageDlgLookForStyle(4).alternateIcon);
+  EXPECT_FALSE(MessageDlgLookForStyle(4).hideDecline);
   EXPECT_EQ(std::wstring(kAlternateIconImage), L"res='204' restype='PNG' source='0,0,44,44'");
 }
 

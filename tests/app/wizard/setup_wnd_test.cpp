@@ -357,8 +357,8 @@ TEST_F(SetupWindowTest, InstallButtonRunsTheInstallToTheClosedWindow) {
             (std::vector<std::string>{"unpack", "service", "driver", "registration", "shortcuts", "report",
                                       "launch"}));
   const InstallJob& job = wnd.Worker()->Job();
-  EXPECT_EQ(job.install_dir, L"C:\\Typed Place");
-  EXPECT_FALSE(job.desktop_shortcut);
+  EXPECT_EQ(job.installDir, L"C:\\Typed Place");
+  EXPECT_FALSE(job.desktopShortcut);
   EXPECT_TRUE(job.autostart);
 
   // Ring images in order, then the eight completion frames.
@@ -375,7 +375,7 @@ TEST_F(SetupWindowTest, InstallButtonRunsTheInstallToTheClosedWindow) {
 TEST_F(SetupWindowTest, FailedExtractionExplainsItselfAndEndsWithItsCode) {
   Journal journal;
   RecordingActions actions(&journal);
-  actions.unpack_result = false;
+  actions.unpackResult = false;
   int dialogs = 0;
   bool decline_visible = true;
   std::wstring text;
@@ -411,7 +411,7 @@ struct BlockedService {
   RecordingActions actions{&journal};
   Latch in_service_release;
   BlockedService() {
-    actions.hook_step = "service";
+    actions.hookStep = "service";
     actions.hook = [this] { in_service_release.Wait(); };
   }
 };
@@ -506,8 +506,8 @@ TEST_F(SetupWindowTest, UnattendedInstallsOverThePreviousDirectoryWithoutAWindow
     ASSERT_TRUE(WaitGone(hwnd, [&] { ever_visible = ever_visible || ::IsWindowVisible(hwnd); }));
     ASSERT_TRUE(wnd.Worker()->WaitDone(std::chrono::milliseconds(5000)));
     EXPECT_EQ(wnd.Worker()->Outcome(), InstallOutcome::kInstalled);
-    EXPECT_EQ(wnd.Worker()->Job().install_dir, dir);
-    EXPECT_TRUE(wnd.Worker()->Job().desktop_shortcut);  // skin default
+    EXPECT_EQ(wnd.Worker()->Job().installDir, dir);
+    EXPECT_TRUE(wnd.Worker()->Job().desktopShortcut);  // skin default
     EXPECT_EQ(wnd.ExitCode(), kExitOk);
     EXPECT_EQ(wnd.ConfirmationsAsked(), 0);
   }
@@ -616,7 +616,7 @@ TEST_F(SetupWindowTest, FailureThatComesDuringTheConfirmationIsExplainedAfterIt)
   RecordingActions actions(&journal);
   Latch unpacking;
   actions.unpack_body = [&](YdUnpakerProgress&) { unpacking.Wait(); };
-  actions.unpack_result = false;
+  actions.unpackResult = false;
   int depth = 0;
   int deepest = 0;
   std::vector<std::wstring> texts;
@@ -659,7 +659,7 @@ TEST_F(SetupWindowTest, NothingIsPostedForTheWindowOnceItIsGone) {
   std::atomic<bool> stray{false};
   // After ring step 10 was posted: a post meant for the window but given a
   // cleared handle lands in the posting thread's own queue.
-  actions.hook_step = "driver";
+  actions.hookStep = "driver";
   actions.hook = [&] {
     MSG msg;
     stray = ::PeekMessageW(&msg, nullptr, kInstallStepMessage, kInstallStepMessage, PM_REMOVE) != FALSE;

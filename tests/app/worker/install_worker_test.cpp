@@ -41,8 +41,8 @@ struct Rig {
 
 InstallInputs Inputs(ModeFlags mode) {
   InstallInputs inputs;
-  inputs.install_dir = L"C:\\Program Files (x86)\\Zephyra";
-  inputs.desktop_shortcut = false;
+  inputs.installDir = L"C:\\Program Files (x86)\\Zephyra";
+  inputs.desktopShortcut = false;
   inputs.autostart = true;
   inputs.unattended = IsUnattendedMode(mode);
   inputs.switches = StepSwitchesFromMode(mode);
@@ -62,8 +62,8 @@ TEST(InstallWorker, InteractiveRunDoesEveryStepInOrder) {
   // Every step got the job built from the inputs.
   ASSERT_EQ(rig.actions.jobs.size(), 7u);
   for (const InstallJob& job : rig.actions.jobs) {
-    EXPECT_EQ(job.install_dir, L"C:\\Program Files (x86)\\Zephyra");
-    EXPECT_FALSE(job.desktop_shortcut);
+    EXPECT_EQ(job.installDir, L"C:\\Program Files (x86)\\Zephyra");
+    EXPECT_FALSE(job.desktopShortcut);
     EXPECT_TRUE(job.autostart);
   }
   EXPECT_EQ(rig.actions.cancel_calls.load(), 0);
@@ -108,7 +108,7 @@ TEST(InstallWorker, ExtractionProgressReachesTheRingBeforeTheNextStep) {
 
 TEST(InstallWorker, FailedExtractionStopsEverythingAndSaysSo) {
   Rig rig;
-  rig.actions.unpack_result = false;
+  rig.actions.unpackResult = false;
   rig.RunToEnd(Inputs(0));
   EXPECT_EQ(rig.journal.Events(), (Events{"unpack", "after-failed", "failed"}));
   EXPECT_EQ(rig.worker.Outcome(), InstallOutcome::kExtractionFailed);
@@ -153,7 +153,7 @@ struct HeldServiceRig : Rig {
   Latch in_service;
   Latch let_go;
   HeldServiceRig() {
-    actions.hook_step = "service";
+    actions.hookStep = "service";
     actions.hook = [this] {
       in_service.Release();
       let_go.Wait();
@@ -268,7 +268,7 @@ TEST(InstallWorker, DestroyingARunningWorkerCancelsAndWaits) {
   RecordingUi ui(&journal);
   RecordingActions actions(&journal);
   Latch in_service;
-  actions.hook_step = "service";
+  actions.hookStep = "service";
   actions.hook = [&] {
     in_service.Release();
     std::this_thread::sleep_for(200ms);

@@ -75,7 +75,7 @@ class RecordingActions : public IInstallActions {
   bool UnpackPayload(const InstallJob& job, YdUnpakerProgress& progress) override {
     Record("unpack", job);
     if (unpack_body) unpack_body(progress);
-    return unpack_result;
+    return unpackResult;
   }
   bool InstallCoreService(const InstallJob& job) override { return Record("service", job); }
   bool InstallNatDriver(const InstallJob& job) override { return Record("driver", job); }
@@ -88,9 +88,9 @@ class RecordingActions : public IInstallActions {
   void Cancel() override { cancel_calls.fetch_add(1); }
 
   std::function<void(YdUnpakerProgress&)> unpack_body;
-  bool unpack_result = true;
+  bool unpackResult = true;
   // Runs inside the named step, after it was recorded.
-  std::string hook_step;
+  std::string hookStep;
   std::function<void()> hook;
   std::atomic<int> cancel_calls{0};
   // The jobs every step was given, in call order.
@@ -103,7 +103,7 @@ class RecordingActions : public IInstallActions {
       jobs.push_back(job);
     }
     journal_->Add(step);
-    if (step == hook_step && hook) hook();
+    if (step == hookStep && hook) hook();
     return false;  // results other than unpack's are never read
   }
 

@@ -77,7 +77,7 @@ TEST(UnpackPayload, WritesTheCarriedPayloadAndMovesTheRingUpTo229) {
   StepList ui;
   YdUnpakerProgress progress(&ui);
   InstallJob job;
-  job.install_dir = dir.wstring();
+  job.installDir = dir.wstring();
   EXPECT_TRUE(UnpackPayload(job, progress));
   ExpectPayloadIn(dir);
   ASSERT_FALSE(ui.steps.empty());
@@ -92,12 +92,12 @@ TEST(UnpackPayload, FailsIntoAFileAndWhenCancelledFirst) {
   std::ofstream(file) << "x";
   YdUnpakerProgress progress(nullptr);
   InstallJob job;
-  job.install_dir = file.wstring();
+  job.installDir = file.wstring();
   EXPECT_FALSE(UnpackPayload(job, progress));
 
   YdUnpakerProgress cancelled(nullptr);
   cancelled.RequestCancel();
-  job.install_dir = (base / L"never").wstring();
+  job.installDir = (base / L"never").wstring();
   EXPECT_FALSE(UnpackPayload(job, cancelled));
   EXPECT_FALSE(fs::exists(base / L"never"));
 }
@@ -156,8 +156,8 @@ TEST(MachineInstall, InteractiveRunInstallsReportsLaunchesAndCloses) {
   PayloadLog log(L"worker-full");
   MachineRig rig;
   InstallInputs inputs;
-  inputs.install_dir = d;
-  inputs.desktop_shortcut = false;  // option 110 cleared
+  inputs.installDir = d;
+  inputs.desktopShortcut = false;  // option 110 cleared
   inputs.autostart = true;
   ASSERT_TRUE(rig.worker.Start(inputs));
   ASSERT_TRUE(rig.worker.WaitDone(60s));
@@ -180,15 +180,15 @@ TEST(MachineInstall, InteractiveRunInstallsReportsLaunchesAndCloses) {
   const std::vector<LogLine> lines = log.WaitForLines(5, 20000);
   ASSERT_EQ(lines.size(), 5u);
   EXPECT_EQ(lines[0].program, L"ydcoresrv.exe");
-  EXPECT_EQ(lines[0].command_line, L"\"" + d + L"\\ydcoresrv.exe\" -i");
+  EXPECT_EQ(lines[0].commandLine, L"\"" + d + L"\\ydcoresrv.exe\" -i");
   EXPECT_EQ(lines[1].program, L"snetcfg64.exe");
   const LogLine* reporter = FindProgram(lines, L"ydn_reporter_routine.exe");
   const LogLine* pkrep = FindProgram(lines, L"pkrep.exe");
   const LogLine* product = FindProgram(lines, L"Zephyra.exe");
   ASSERT_TRUE(reporter && pkrep && product);
-  EXPECT_NE(reporter->command_line.find(L"a=INSTALL&"), std::wstring::npos) << reporter->command_line;
-  EXPECT_NE(pkrep->command_line.find(L" install"), std::wstring::npos) << pkrep->command_line;
-  EXPECT_NE(product->command_line.find(L"-setup"), std::wstring::npos);
+  EXPECT_NE(reporter->commandLine.find(L"a=INSTALL&"), std::wstring::npos) << reporter->commandLine;
+  EXPECT_NE(pkrep->commandLine.find(L" install"), std::wstring::npos) << pkrep->commandLine;
+  EXPECT_NE(product->commandLine.find(L"-setup"), std::wstring::npos);
   EXPECT_EQ(fs::path(product->cwd).lexically_normal(), dir.lexically_normal());
 
   const auto uninstall = ReadMachineValue(kUninstallKey, L"UninstallString");
@@ -206,13 +206,13 @@ TEST(MachineInstall, UnattendedAllSkipBitsRunsTheServiceThenReportsAutoUpdate) {
   {
     YdUnpakerProgress progress(nullptr);
     InstallJob job;
-    job.install_dir = dir.wstring();
+    job.installDir = dir.wstring();
     ASSERT_TRUE(UnpackPayload(job, progress));  // the previous installation
   }
   PayloadLog log(L"worker-silent");
   MachineRig rig;
   InstallInputs inputs;
-  inputs.install_dir = dir.wstring();
+  inputs.installDir = dir.wstring();
   inputs.unattended = true;
   inputs.switches = StepSwitchesFromMode(0x1F);
   ASSERT_TRUE(rig.worker.Start(inputs));
@@ -224,8 +224,8 @@ TEST(MachineInstall, UnattendedAllSkipBitsRunsTheServiceThenReportsAutoUpdate) {
   const LogLine* reporter = FindProgram(lines, L"ydn_reporter_routine.exe");
   const LogLine* pkrep = FindProgram(lines, L"pkrep.exe");
   ASSERT_TRUE(reporter && pkrep && FindProgram(lines, L"Zephyra.exe"));
-  EXPECT_NE(reporter->command_line.find(L"a=AutoUpdInstall&"), std::wstring::npos);
-  EXPECT_NE(pkrep->command_line.find(L" AutoUpdInstall"), std::wstring::npos);
+  EXPECT_NE(reporter->commandLine.find(L"a=AutoUpdInstall&"), std::wstring::npos);
+  EXPECT_NE(pkrep->commandLine.find(L" AutoUpdInstall"), std::wstring::npos);
   EXPECT_FALSE(FindProgram(lines, L"snetcfg64.exe"));
   EXPECT_FALSE(ReadMachineValue(kUninstallKey, L"UninstallString").has_value());  // registration skipped
   EXPECT_FALSE(fs::exists(SpecialFolder(CSIDL_PROGRAMS) / L"Zephyra"));           // shortcuts skipped
@@ -236,14 +236,14 @@ TEST(MachineInstall, CancelEndsTheWaitForARunningChild) {
   {
     YdUnpakerProgress progress(nullptr);
     InstallJob job;
-    job.install_dir = dir.wstring();
+    job.installDir = dir.wstring();
     ASSERT_TRUE(UnpackPayload(job, progress));
   }
   PayloadLog log(L"worker-cancel-child");
   ScopedEnv sleep(L"ZEPHYRA_PAYLOAD_SLEEP_MS", L"8000");
   MachineRig rig;
   InstallInputs inputs;
-  inputs.install_dir = dir.wstring();
+  inputs.installDir = dir.wstring();
   inputs.switches = StepSwitchesFromMode(0x0F);  // the service step only
   ASSERT_TRUE(rig.worker.Start(inputs));
   std::this_thread::sleep_for(1500ms);  // the service stand-in is asleep now
@@ -280,7 +280,7 @@ struct PausingRig : MachineRig {
 
 InstallInputs ExtractAndServiceOnly(const fs::path& dir) {
   InstallInputs inputs;
-  inputs.install_dir = dir.wstring();
+  inputs.installDir = dir.wstring();
   inputs.switches = StepSwitchesFromMode(kSkipDriver | kSkipRegistration | kSkipShortcuts);
   return inputs;
 }
@@ -363,7 +363,7 @@ std::map<std::wstring, FileState> Snapshot(const fs::path& dir) {
 std::map<std::wstring, FileState> PreviousInstallation(const fs::path& dir) {
   YdUnpakerProgress progress(nullptr);
   InstallJob job;
-  job.install_dir = dir.wstring();
+  job.installDir = dir.wstring();
   EXPECT_TRUE(UnpackPayload(job, progress));
   FILETIME old{0x12345678, 0x01C0FFEE};
   for (const auto& entry : fs::recursive_directory_iterator(dir)) {
@@ -393,13 +393,13 @@ TEST(StagedUpdate, AFileHeldWithoutDeleteSharingRollsTheUpdateBackExactly) {
   ASSERT_TRUE(held.IsValid());
   YdUnpakerProgress progress(nullptr);
   InstallJob job;
-  job.install_dir = dir.wstring();
+  job.installDir = dir.wstring();
   UnpackSummary summary;
   EXPECT_FALSE(UnpackPayload(job, progress, &summary));
   InstallLog().End();
   held.Close();
-  EXPECT_TRUE(summary.restored_previous);
-  EXPECT_FALSE(summary.short_of_space);
+  EXPECT_TRUE(summary.restoredPrevious);
+  EXPECT_FALSE(summary.shortOfSpace);
   EXPECT_TRUE(Snapshot(dir) == before);  // byte, time and attribute; no backup folder left
   const std::string text = LogFileText(log);
   EXPECT_NE(text.find("file error 0x10000004 " + LogText(held_path.wstring())), std::string::npos) << text;
@@ -416,7 +416,7 @@ TEST(StagedUpdate, AFileInUseWithDeleteSharingIsReplaced) {
   ASSERT_TRUE(held.IsValid());
   YdUnpakerProgress progress(nullptr);
   InstallJob job;
-  job.install_dir = dir.wstring();
+  job.installDir = dir.wstring();
   EXPECT_TRUE(UnpackPayload(job, progress));
   held.Close();
   ExpectPayloadIn(dir);

@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "archive/compress_converter.h"
+#include "archive/codec/compress_converter.h"
 
 namespace ZEPHYRA_NAMESPACE {
 

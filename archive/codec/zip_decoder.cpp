@@ -1,5 +1,5 @@
 // zip_decoder.cpp -- converter 1, decoding side.
-#include "archive/zip_decoder.h"
+#include "archive/codec/zip_decoder.h"
 
 namespace ZEPHYRA_NAMESPACE {
 

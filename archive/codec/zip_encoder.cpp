@@ -1,5 +1,5 @@
 // zip_encoder.cpp -- converter 1, compressing side.
-#include "archive/zip_encoder.h"
+#include "archive/codec/zip_encoder.h"
 
 #include <limits>
 #include <new>

@@ -4,7 +4,7 @@
 
 #include <zlib.h>
 
-#include "archive/buffered_converter.h"
+#include "archive/codec/buffered_converter.h"
 
 namespace ZEPHYRA_NAMESPACE {
 

@@ -1,5 +1,5 @@
 // raw_converter.cpp -- converter 0: copies as much as the buffer takes.
-#include "archive/raw_converter.h"
+#include "archive/codec/raw_converter.h"
 
 namespace ZEPHYRA_NAMESPACE {
 

@@ -2,7 +2,7 @@
 // verified by its Adler-32 trailer.
 #pragma once
 
-#include "archive/zip_encoder.h"
+#include "archive/codec/zip_encoder.h"
 
 namespace ZEPHYRA_NAMESPACE {
 

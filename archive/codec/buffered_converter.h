@@ -3,8 +3,8 @@
 
 #include <cstring>
 
-#include "archive/compress_converter.h"
-#include "archive/yd_buffer.h"
+#include "archive/codec/compress_converter.h"
+#include "archive/codec/yd_buffer.h"
 
 namespace ZEPHYRA_NAMESPACE {
 

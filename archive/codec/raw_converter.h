@@ -1,7 +1,7 @@
 // raw_converter.h -- converter 0: stored bytes pass through unchanged.
 #pragma once
 
-#include "archive/buffered_converter.h"
+#include "archive/codec/buffered_converter.h"
 
 namespace ZEPHYRA_NAMESPACE {
 

@@ -1,5 +1,5 @@
 // yd_buffer.cpp -- owned, growable byte buffer.
-#include "archive/yd_buffer.h"
+#include "archive/codec/yd_buffer.h"
 
 #include <cstring>
 #include <new>

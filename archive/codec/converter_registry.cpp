@@ -1,10 +1,10 @@
 // converter_registry.cpp -- the table of converters, filled on first use.
-#include "archive/converter_registry.h"
+#include "archive/codec/converter_registry.h"
 
 #include <array>
 
-#include "archive/raw_converter.h"
-#include "archive/zip_decoder.h"
+#include "archive/codec/raw_converter.h"
+#include "archive/codec/zip_decoder.h"
 
 namespace ZEPHYRA_NAMESPACE {
 namespace {

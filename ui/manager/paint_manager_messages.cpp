@@ -8,6 +8,7 @@
 #include "ui/control/control.h"
 #include "ui/manager/common_controls.h"
 #include "ui/manager/paint_manager.h"
+#include "ui/render/resource_cache.h"
 
 namespace ZEPHYRA_NAMESPACE {
 
@@ -406,7 +407,8 @@ bool YdPaintManager::OnMouseHover(POINT pt) {
   if (hover_ != nullptr) SendEvent(hover_, kEventMouseHover, c, pt, 0, 0, 0, 0);
   tooltip_text_ = c->GetToolTip();
   if (tooltip_text_.empty() || c->IsCustomToolTip()) return true;
-  const HINSTANCE instance = ::GetModuleHandleW(nullptr);
+  // The module the skin's resources come from.
+  const HINSTANCE instance = GetResourceModule();
   tool_info_ = TOOLINFOW{};
   tool_info_.cbSize = sizeof(TOOLINFOW);
   tool_info_.uFlags = TTF_IDISHWND;

@@ -5,6 +5,8 @@
 
 #include <commctrl.h>
 
+#include "ui/render/resource_cache.h"
+
 namespace ZEPHYRA_NAMESPACE {
 namespace test {
 namespace {
@@ -126,6 +128,9 @@ TEST_F(InputTest, CapturingPushedControlBlocksEnterOfOthers) {
 
 TEST_F(InputTest, HoverShowsTheTooltipAndLeavingDeactivatesIt) {
   Build();
+  // The tooltip belongs to the module the skin's resources come from.
+  const HINSTANCE resources = ::GetModuleHandleW(L"kernel32.dll");
+  const HINSTANCE before = GetResourceCache().GetResourceModule();
   a_->ApplyAttribute(L"tooltip", L"Hello");
   a_->ApplyAttribute(L"tooltipdelaytime", L"400");
   a_->ApplyAttribute(L"tooltipmaxwidth", L"120");
@@ -133,7 +138,9 @@ TEST_F(InputTest, HoverShowsTheTooltipAndLeavingDeactivatesIt) {
   // A hover message for another point is no tooltip decision.
   EXPECT_EQ(Send(WM_MOUSEHOVER, 0, PointParam(110, 20)), 0);
   EXPECT_EQ(manager_->GetToolTipWindow(), nullptr);
+  GetResourceCache().SetResourceModule(resources);
   Send(WM_MOUSEHOVER, 0, PointParam(20, 20));
+  GetResourceCache().SetResourceModule(before);
   ASSERT_EQ(a_->Count(kEventMouseHover), 1);
   EXPECT_EQ(a_->Last(kEventMouseHover)->sender, a_);
   const HWND tip = manager_->GetToolTipWindow();
@@ -150,6 +157,7 @@ TEST_F(InputTest, HoverShowsTheTooltipAndLeavingDeactivatesIt) {
   info.lpszText = text;
   ASSERT_TRUE(::SendMessageW(tip, TTM_ENUMTOOLSW, 0, reinterpret_cast<LPARAM>(&info)));
   EXPECT_STREQ(text, L"Hello");
+  EXPECT_EQ(info.hinst, resources);
   EXPECT_EQ(info.rect.left, 10);
   EXPECT_EQ(info.rect.right, 60);
   Send(WM_MOUSEMOVE, 0, static_cast<LPARAM>(-1));

@@ -169,11 +169,14 @@ TEST_F(RichEditTest, InstallLocationFieldOfTheSetupSkin) {
   EXPECT_EQ(CountNotes(kNotifyReturn), 1);
 }
 
+// A text services factory that fails (WINAPI: a lambda would not convert on 32 bits).
+HRESULT WINAPI FailingTextServices(IUnknown*, ITextHost*, IUnknown** out) {
+  *out = nullptr;
+  return E_OUTOFMEMORY;
+}
+
 TEST_F(RichEditTest, WithoutTextServicesTheEditIsAPlainControl) {
-  YdRichEdit::UseTextServicesFactory([](IUnknown*, ITextHost*, IUnknown** out) -> HRESULT {
-    *out = nullptr;
-    return E_OUTOFMEMORY;
-  });
+  YdRichEdit::UseTextServicesFactory(FailingTextServices);
   YdRichEdit* edit = AddEdit(L"normalbkcolor=\"#FF00FF00\"");
   YdRichEdit::UseTextServicesFactory(nullptr);
   EXPECT_EQ(edit->GetHost(), nullptr);

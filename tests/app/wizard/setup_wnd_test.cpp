@@ -200,15 +200,19 @@ TEST_F(SetupWindowTest, DialogButtonsSetTheResultAndClose) {
 
 YdMessageDlg* g_modal_dialog = nullptr;
 
+// Clicks the confirm button of the running modal dialog (CALLBACK: a lambda
+// would not convert on 32 bits).
+void CALLBACK ConfirmModalDialog(HWND, UINT, UINT_PTR, DWORD) {
+  if (g_modal_dialog == nullptr) return;
+  YdControl* confirm = g_modal_dialog->GetPaintManager().ControlById(kDlgConfirmId);
+  g_modal_dialog->GetPaintManager().RaiseNotify(confirm, kNotifyClick);
+  g_modal_dialog = nullptr;
+}
+
 TEST_F(SetupWindowTest, RunModalReturnsWhenAButtonEndsTheDialog) {
   YdMessageDlg dlg(nullptr, kConfirmDialogStyle);
   g_modal_dialog = &dlg;
-  const UINT_PTR timer = ::SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR, DWORD) {
-    if (g_modal_dialog == nullptr) return;
-    YdControl* confirm = g_modal_dialog->GetPaintManager().ControlById(kDlgConfirmId);
-    g_modal_dialog->GetPaintManager().RaiseNotify(confirm, kNotifyClick);
-    g_modal_dialog = nullptr;
-  });
+  const UINT_PTR timer = ::SetTimer(nullptr, 0, 100, ConfirmModalDialog);
   dlg.RunModal();
   ::KillTimer(nullptr, timer);
   EXPECT_EQ(g_modal_dialog, nullptr);

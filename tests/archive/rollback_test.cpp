@@ -104,7 +104,7 @@ TEST(Rollback, UpdateIsUndoneExactlyWhateverStopsIt) {
   }
   {  // a cancel inside the nested folder
     Update u;
-    u.progress.on_entry_end = [&](const YdTocNode& node) {
+    u.progress.onEntryEnd = [&](const YdTocNode& node) {
       if (node.name == u"x.dll") u.unpacker.Cancel();
     };
     EXPECT_FALSE(u.Unpack());
@@ -121,7 +121,7 @@ TEST(Rollback, FirstInstallLeavesNothingBehind) {
   YdResUnpacker unpacker(&fs);
   unpacker.SetProgress(&progress);
   unpacker.SetJournal(&journal);
-  progress.on_entry_end = [&](const YdTocNode& node) {
+  progress.onEntryEnd = [&](const YdTocNode& node) {
     if (node.name == u"x.dll") unpacker.Cancel();
   };
   const std::vector<uint8_t> archive = SampleArchive();

@@ -31,11 +31,11 @@ class RecordingProgress : public YdCompressProgress {
       std::lock_guard<std::mutex> lock(mutex);
       percents.emplace_back(overall, entry);
     }
-    if (on_percent) on_percent(overall, entry);
+    if (onPercent) onPercent(overall, entry);
   }
   void OnEntryEnd(const YdTocNode& node) override {
     Log("leave " + Name(node));
-    if (on_entry_end) on_entry_end(node);
+    if (onEntryEnd) onEntryEnd(node);
   }
   void OnFinished(bool cancelled) override { Log(cancelled ? "finished cancelled" : "finished"); }
   bool OnError(const YdErrorRecord& error) override {
@@ -65,8 +65,8 @@ class RecordingProgress : public YdCompressProgress {
   std::vector<std::pair<double, double>> percents;
   std::vector<SeenError> errors;
   bool answer = false;
-  std::function<void(double, double)> on_percent;
-  std::function<void(const YdTocNode&)> on_entry_end;
+  std::function<void(double, double)> onPercent;
+  std::function<void(const YdTocNode&)> onEntryEnd;
 
  private:
   static std::string Name(const YdTocNode& node) { return std::string(node.name.begin(), node.name.end()); }

@@ -280,7 +280,7 @@ TEST(Unpacker, BadStreamsFailTheEntryWithoutAReport) {
 TEST(Unpacker, CancelInsideAnEntryFailsAndBetweenTopLevelEntriesSucceeds) {
   {
     Fixture f;
-    f.progress.on_percent = [&](double, double entry) {
+    f.progress.onPercent = [&](double, double entry) {
       if (entry > 0 && entry < 100) f.unpacker.Cancel();
     };
     YdArchiveWriter writer;
@@ -296,7 +296,7 @@ TEST(Unpacker, CancelInsideAnEntryFailsAndBetweenTopLevelEntriesSucceeds) {
   }
   {
     Fixture f;
-    f.progress.on_entry_end = [&](const YdTocNode& node) {
+    f.progress.onEntryEnd = [&](const YdTocNode& node) {
       if (node.name == u"a.txt") f.unpacker.Cancel();
     };
     EXPECT_TRUE(f.OpenAndUnpack());
@@ -305,7 +305,7 @@ TEST(Unpacker, CancelInsideAnEntryFailsAndBetweenTopLevelEntriesSucceeds) {
   }
   {  // noticed at the end of a nested directory: inside the top-level entry
     Fixture f;
-    f.progress.on_entry_end = [&](const YdTocNode& node) {
+    f.progress.onEntryEnd = [&](const YdTocNode& node) {
       if (node.name == u"x.dll") f.unpacker.Cancel();
     };
     EXPECT_FALSE(f.OpenAndUnpack());
@@ -339,7 +339,7 @@ TEST(Unpacker, CancelWhilePausedStopsOnceResumedWithoutLeaks) {
   Fixture f;
   ASSERT_TRUE(f.unpacker.OpenMemory(f.archive.data(), f.archive.size()));
   bool result = true;
-  f.progress.on_percent = [&](double, double) {
+  f.progress.onPercent = [&](double, double) {
     if (f.progress.PercentCount() == 3) f.progress.Pause(true);  // inside tool.exe
   };
   std::thread worker([&] { result = f.unpacker.Unpack(u"T"); });

@@ -462,7 +462,7 @@ TEST_F(SetupWindowTest, ClosingDuringTheInstallAndYesEndsWithoutLaunching) {
   EXPECT_FALSE(Contains(events, "driver"));
   EXPECT_FALSE(Contains(events, "report"));
   EXPECT_FALSE(Contains(events, "launch"));
-  EXPECT_GE(run.actions.cancel_calls.load(), 1);
+  EXPECT_GE(run.actions.cancelCalls.load(), 1);
   EXPECT_EQ(wnd.ExitCode(), kExitOk);
   EXPECT_EQ(g_quit_code, 0);
 }
@@ -619,7 +619,7 @@ TEST_F(SetupWindowTest, FailureThatComesDuringTheConfirmationIsExplainedAfterIt)
   Journal journal;
   RecordingActions actions(&journal);
   Latch unpacking;
-  actions.unpack_body = [&](YdUnpakerProgress&) { unpacking.Wait(); };
+  actions.unpackBody = [&](YdUnpakerProgress&) { unpacking.Wait(); };
   actions.unpackResult = false;
   int depth = 0;
   int deepest = 0;
@@ -655,7 +655,7 @@ TEST_F(SetupWindowTest, NothingIsPostedForTheWindowOnceItIsGone) {
   Journal journal;
   RecordingActions actions(&journal);
   Latch go;
-  actions.unpack_body = [&](YdUnpakerProgress&) {
+  actions.unpackBody = [&](YdUnpakerProgress&) {
     MSG msg;
     ::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE);  // the install thread gets a queue
     go.Wait();

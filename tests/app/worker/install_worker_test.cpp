@@ -28,7 +28,7 @@ struct Rig {
   YdInstallWorker worker{&ui, &actions};
 
   Rig() {
-    ui.on_step = [this](unsigned step) {
+    ui.onStep = [this](unsigned step) {
       if (step == kCompletionStep) worker.CompletionAnimationEnded();
     };
   }
@@ -66,7 +66,7 @@ TEST(InstallWorker, InteractiveRunDoesEveryStepInOrder) {
     EXPECT_FALSE(job.desktopShortcut);
     EXPECT_TRUE(job.autostart);
   }
-  EXPECT_EQ(rig.actions.cancel_calls.load(), 0);
+  EXPECT_EQ(rig.actions.cancelCalls.load(), 0);
 }
 
 TEST(InstallWorker, UnattendedAllSkipBitsRunsOnlyTheServiceStep) {
@@ -95,7 +95,7 @@ TEST(InstallWorker, EachSkipBitLeavesOutOneStepAndKeepsTheRing) {
 
 TEST(InstallWorker, ExtractionProgressReachesTheRingBeforeTheNextStep) {
   Rig rig;
-  rig.actions.unpack_body = [](YdUnpakerProgress& progress) {
+  rig.actions.unpackBody = [](YdUnpakerProgress& progress) {
     progress.OnPercent(35.0, 0.0);
     progress.OnPercent(100.0, 0.0);
   };
@@ -118,7 +118,7 @@ TEST(InstallWorker, FailedExtractionStopsEverythingAndSaysSo) {
 
 TEST(InstallWorker, TheCompletionGateGivesUpWhenNobodyAnswers) {
   Rig rig;
-  rig.ui.on_step = nullptr;  // the window is gone: no notification 34
+  rig.ui.onStep = nullptr;  // the window is gone: no notification 34
   rig.worker.SetCompletionLimit(300ms);
   rig.RunToEnd(Inputs(0));
   EXPECT_FALSE(rig.worker.GateAnswered());
@@ -129,7 +129,7 @@ TEST(InstallWorker, TheCompletionGateGivesUpWhenNobodyAnswers) {
 
 TEST(InstallWorker, TheGateHoldsTheThreadUntilTheAnimationEnds) {
   Rig rig;
-  rig.ui.on_step = nullptr;
+  rig.ui.onStep = nullptr;
   rig.worker.SetCompletionLimit(60s);
   ASSERT_TRUE(rig.worker.Start(Inputs(0)));
   ASSERT_TRUE(rig.journal.WaitFor("ring:14"));
@@ -188,7 +188,7 @@ TEST(InstallWorker, CancelWhilePausedEndsWithoutAnythingMore) {
   EXPECT_EQ(rig.journal.Events(), (Events{"unpack", "service"}));
   EXPECT_EQ(rig.worker.Outcome(), InstallOutcome::kCancelled);
   EXPECT_EQ(rig.worker.State(), InstallState::kRunning);  // never finished
-  EXPECT_EQ(rig.actions.cancel_calls.load(), 1);         // child waits told to end
+  EXPECT_EQ(rig.actions.cancelCalls.load(), 1);         // child waits told to end
 }
 
 TEST(InstallWorker, CancelDuringAStepEndsAtTheNextCheckPoint) {
@@ -205,7 +205,7 @@ TEST(InstallWorker, CancelDuringAStepEndsAtTheNextCheckPoint) {
 TEST(InstallWorker, CancelAtTheGateSkipsReportAndLaunch) {
   Rig rig;
   rig.worker.SetCompletionLimit(60s);
-  rig.ui.on_step = [&](unsigned step) {
+  rig.ui.onStep = [&](unsigned step) {
     if (step == kCompletionStep) rig.worker.Cancel();  // the user closed during the animation
   };
   ASSERT_TRUE(rig.worker.Start(Inputs(0)));
@@ -219,7 +219,7 @@ struct HeldExtractionRig : Rig {
   Latch reported;
   std::atomic<bool> released{false};
   HeldExtractionRig() {
-    actions.unpack_body = [this](YdUnpakerProgress& progress) {
+    actions.unpackBody = [this](YdUnpakerProgress& progress) {
       progress.OnPercent(50.0, 0.0);
       reported.Release();
       // Wait for the test's pause to be in place before holding.
@@ -283,7 +283,7 @@ TEST(InstallWorker, DestroyingARunningWorkerCancelsAndWaits) {
     worker.Pause();
   }  // the destructor must not hang on the paused thread
   EXPECT_EQ(journal.Events(), (Events{"unpack", "service"}));
-  EXPECT_EQ(actions.cancel_calls.load(), 1);
+  EXPECT_EQ(actions.cancelCalls.load(), 1);
 }
 
 }  // namespace

@@ -110,7 +110,7 @@ struct MachineRig {
   YdMachineInstallActions actions;
   YdInstallWorker worker{&ui, &actions};
   MachineRig() {
-    ui.on_step = [this](unsigned step) {
+    ui.onStep = [this](unsigned step) {
       if (step == kCompletionStep) worker.CompletionAnimationEnded();
     };
   }
@@ -267,7 +267,7 @@ TEST(MachineInstall, CancelEndsTheWaitForARunningChild) {
 struct PausingRig : MachineRig {
   std::atomic<bool> paused{false};
   PausingRig() {
-    ui.on_step = [this](unsigned step) {
+    ui.onStep = [this](unsigned step) {
       if (step == kCompletionStep) worker.CompletionAnimationEnded();
       if (!paused.exchange(true)) worker.Pause();
     };

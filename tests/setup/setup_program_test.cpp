@@ -26,9 +26,9 @@ constexpr wchar_t kOldUninstallKey[] =
 
 std::wstring Widen(const std::string& s) { return std::wstring(s.begin(), s.end()); }
 
-// The setup's path as Wine sees the build folder (drive Z: is "/").
-std::wstring SetupPath() {
-  std::wstring path = L"Z:" + Widen(YD_SETUP_EXE);
+// A build file's path as Wine sees it (drive Z: is "/"); by default the setup's.
+std::wstring SetupPath(const char* file = YD_SETUP_EXE) {
+  std::wstring path = L"Z:" + Widen(file);
   for (wchar_t& c : path) {
     if (c == L'/') c = L'\\';
   }
@@ -100,9 +100,10 @@ bool InOrder(const std::vector<std::string>& names, const std::vector<std::strin
 
 class SetupProcess {
  public:
-  SetupProcess(const std::string& argument, const std::wstring& logPath) {
+  SetupProcess(const std::string& argument, const std::wstring& logPath,
+               const std::wstring& program = SetupPath()) {
     ::SetEnvironmentVariableW(L"ZEPHYRA_PAYLOAD_LOG", logPath.c_str());
-    std::wstring command = L"\"" + SetupPath() + L"\"";
+    std::wstring command = L"\"" + program + L"\"";
     if (!argument.empty()) command += L" " + Widen(argument);
     STARTUPINFOW si{};
     si.cb = sizeof(si);
@@ -209,6 +210,30 @@ TEST(SetupProgramTest, UnattendedInstallsOverThePreviousInstallation) {
   EXPECT_NE(pkrep->command.find("AutoUpdInstall"), std::string::npos);
   EXPECT_NE(reporter->command.find("a=AutoUpdInstall"), std::string::npos);
   ASSERT_NE(Find(lines, "Zephyra.exe"), nullptr);
+  DeleteUninstallRecords();
+}
+
+// The setup signed with a throw-away certificate (the setup_signing fixture,
+// which checks the signature with osslsigncode) still finds its payload
+// resource behind the signature and installs every file of it.
+TEST(SetupProgramTest, SignedSetupInstallsItsPayload) {
+  DeleteUninstallRecords();
+  const std::wstring dir = TempDir(L"yd_e2e_signed");
+  ::CreateDirectoryW(dir.c_str(), nullptr);
+  for (const wchar_t* file : {L"\\Zephyra.exe", L"\\ydcoresrv.exe", L"\\pkrep.exe"}) {
+    ::DeleteFileW((dir + file).c_str());
+  }
+  WriteUninstallRecord(dir + L"\\uninst.exe");
+  const std::wstring log = TempDir(L"yd_e2e_signed.log");
+  ::DeleteFileW(log.c_str());
+
+  SetupProcess setup(EncodeModeArgument("16"), log, SetupPath(YD_SIGNED_SETUP_EXE));
+  ASSERT_TRUE(setup.Started());
+  EXPECT_EQ(setup.Wait(60000), kExitOk);
+  for (const wchar_t* file : {L"\\Zephyra.exe", L"\\ydcoresrv.exe", L"\\pkrep.exe", L"\\uninst.exe"}) {
+    EXPECT_TRUE(Exists(dir + file)) << std::string(file, file + wcslen(file));
+  }
+  ReadLogOf(log, 5);  // the launched stand-ins finish before the next test
   DeleteUninstallRecords();
 }
 

@@ -23,6 +23,15 @@ if(WIN32)
                       -ffile-prefix-map=${CMAKE_BINARY_DIR}/=)
 endif()
 
+# The shipped setup (the MinSizeRel Windows build) carries no exception
+# tables. It catches one exception only, a thread that cannot be started
+# (app/worker keeps the tables for that file); any other exception ends the
+# process either way, caught by nothing.
+if(WIN32 AND CMAKE_BUILD_TYPE STREQUAL "MinSizeRel")
+  set(ZEPHYRA_NO_EXCEPTIONS ON)
+  add_compile_options(-fno-exceptions -fno-asynchronous-unwind-tables -fno-unwind-tables)
+endif()
+
 option(ZEPHYRA_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
 if(ZEPHYRA_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)

@@ -255,6 +255,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "launch_bench: the install run gave no working set figure\n");
     return 1;
   }
-  std::printf("peak working set through an interactive install: %zu KB (exit code %d)\n", peak / 1024, exitCode);
+  std::printf("peak working set through an interactive install: %zu KB (exit code %d)\n",
+              static_cast<size_t>(peak / 1024), exitCode);
   return 0;
 }

@@ -4,8 +4,9 @@
 #include "archive/res_unpacker.h"
 
 #include <chrono>
-#include <filesystem>
-#include <fstream>
+#include <cstdio>
+#include <memory>
+#include <vector>
 #include <thread>
 
 #include "archive/archive_resource.h"
@@ -14,6 +15,7 @@
 #include "archive/entry_decoder.h"
 #include "archive/progress_math.h"
 #include "archive/toc_reader.h"
+#include "common/utf.h"
 #include "archive/ydz_format.h"
 
 namespace ZEPHYRA_NAMESPACE {
@@ -114,14 +116,19 @@ bool YdResUnpacker::OpenMemory(const uint8_t* data, uint64_t size) {
 
 bool YdResUnpacker::OpenFile(const std::u16string& path) {
   if (open_) return false;
-  std::ifstream in(std::filesystem::path(path), std::ios::binary);
-  if (!in) return false;
-  in.seekg(0, std::ios::end);
-  const std::streamoff length = in.tellg();
-  if (length < 0) return false;
-  in.seekg(0, std::ios::beg);
-  owned_bytes_.resize(static_cast<size_t>(length));
-  if (length != 0 && !in.read(reinterpret_cast<char*>(owned_bytes_.data()), length)) return false;
+  using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
+#ifdef _WIN32
+  File f(_wfopen(reinterpret_cast<const wchar_t*>(path.c_str()), L"rb"), &std::fclose);
+#else
+  File f(std::fopen(Utf16ToUtf8(path).c_str(), "rb"), &std::fclose);
+#endif
+  if (!f) return false;
+  std::vector<uint8_t> bytes;
+  uint8_t buffer[65536];
+  size_t n;
+  while ((n = std::fread(buffer, 1, sizeof buffer, f.get())) > 0) bytes.insert(bytes.end(), buffer, buffer + n);
+  if (std::ferror(f.get())) return false;
+  owned_bytes_ = std::move(bytes);
   return OpenMemory(owned_bytes_.data(), owned_bytes_.size());
 }
 

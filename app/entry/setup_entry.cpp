@@ -59,7 +59,7 @@ void StartInstallLog(ModeFlags mode) {
   wchar_t temp[MAX_PATH + 1] = {};
   const DWORD length = ::GetTempPathW(MAX_PATH + 1, temp);
   if (length == 0 || length > MAX_PATH) return;
-  InstallLog().Begin(std::filesystem::path(std::wstring(temp, length)) / kInstallLogName, RunFacts(mode));
+  InstallLog().Begin(std::wstring(temp, length) + kInstallLogName, RunFacts(mode));  // the path ends in "\\"
 }
 
 int Ended(int code) {

@@ -3,8 +3,7 @@
 
 #include <cstdio>
 #include <ctime>
-#include <fstream>
-#include <sstream>
+#include <memory>
 
 #include "common/utf.h"
 
@@ -39,11 +38,38 @@ LogTime Now() {
   return at;
 }
 
-std::string ReadAll(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
+// The log goes through the C runtime's files: the standard streams would
+// link the stream classes and every locale facet into the setup.
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using File = std::unique_ptr<std::FILE, FileCloser>;
+
+// mode: "rb", "wb" or "ab".
+File OpenLog(const LogPath& path, const char* mode) {
+#ifdef _WIN32
+  const std::wstring wide(mode, mode + std::char_traits<char>::length(mode));
+  return File(::_wfopen(path.c_str(), wide.c_str()));
+#else
+  return File(std::fopen(path.c_str(), mode));
+#endif
+}
+
+// The whole file; false when it cannot be read.
+bool ReadAll(const LogPath& path, std::string* bytes) {
+  File in = OpenLog(path, "rb");
+  if (!in) return false;
+  char block[16384];
+  size_t got = 0;
+  while ((got = std::fread(block, 1, sizeof(block), in.get())) > 0) bytes->append(block, got);
+  return std::ferror(in.get()) == 0;
+}
+
+bool Append(const LogPath& path, const std::string& text) {
+  File out = OpenLog(path, "ab");
+  if (!out) return false;
+  const bool written = std::fwrite(text.data(), 1, text.size(), out.get()) == text.size();
+  return std::fclose(out.release()) == 0 && written;
 }
 
 }  // namespace
@@ -76,23 +102,19 @@ std::string LogText(const std::wstring& text) {
   return Utf16ToUtf8(std::u16string(text.begin(), text.end()));
 }
 
-bool YdInstallLog::Begin(const std::filesystem::path& path, const LogRunFacts& facts, size_t limit) {
+bool YdInstallLog::Begin(const LogPath& path, const LogRunFacts& facts, size_t limit) {
   std::lock_guard<std::mutex> hold(lock_);
-  std::error_code error;
-  const uintmax_t size = std::filesystem::file_size(path, error);
-  if (!error && size + limit / 2 > limit) {
-    const std::string existing = ReadAll(path);
-    const std::string kept = existing.substr(LogKeepFrom(existing, limit));
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << kept;
+  std::string existing;
+  if (ReadAll(path, &existing) && existing.size() + limit / 2 > limit) {
+    const size_t keep = LogKeepFrom(existing, limit);
+    File out = OpenLog(path, "wb");
+    if (out) std::fwrite(existing.data() + keep, 1, existing.size() - keep, out.get());
   }
-  std::ofstream out(path, std::ios::binary | std::ios::app);
-  if (!out) return false;
-  out << FormatLogHeader(Now(), facts);
+  if (!Append(path, FormatLogHeader(Now(), facts))) return false;
   path_ = path;
-  on_ = static_cast<bool>(out);
+  on_ = true;
   start_ = std::chrono::steady_clock::now();
-  return on_;
+  return true;
 }
 
 void YdInstallLog::Write(const std::string& text) {
@@ -100,8 +122,7 @@ void YdInstallLog::Write(const std::string& text) {
   if (!on_) return;
   const auto elapsed =
       std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start_).count();
-  std::ofstream out(path_, std::ios::binary | std::ios::app);
-  out << FormatLogLine(Now(), static_cast<uint64_t>(elapsed), text);
+  Append(path_, FormatLogLine(Now(), static_cast<uint64_t>(elapsed), text));
 }
 
 bool YdInstallLog::IsOn() const {

@@ -8,7 +8,6 @@
 
 #include <chrono>
 #include <cstdint>
-#include <filesystem>
 #include <mutex>
 #include <string>
 
@@ -48,11 +47,19 @@ size_t LogKeepFrom(const std::string& existing, size_t limit);
 // UTF-8 of a wide text (UTF-16 on Windows).
 std::string LogText(const std::wstring& text);
 
+// A file name as the system's file functions take it (a std::filesystem::path
+// converts to it).
+#ifdef _WIN32
+using LogPath = std::wstring;
+#else
+using LogPath = std::string;
+#endif
+
 class YdInstallLog {
  public:
   // Rotates the file at `path`, appends the run's header and starts the
   // clock. False when the file cannot be written (the run goes on unlogged).
-  bool Begin(const std::filesystem::path& path, const LogRunFacts& facts, size_t limit = kInstallLogLimit);
+  bool Begin(const LogPath& path, const LogRunFacts& facts, size_t limit = kInstallLogLimit);
   // Any thread. Nothing happens before Begin.
   void Write(const std::string& text);
   void Write(const std::wstring& text) { Write(LogText(text)); }
@@ -62,7 +69,7 @@ class YdInstallLog {
 
  private:
   mutable std::mutex lock_;
-  std::filesystem::path path_;
+  LogPath path_;
   bool on_ = false;
   std::chrono::steady_clock::time_point start_;
 };

@@ -16,16 +16,20 @@ Shapes are drawn at four times their size and reduced with a box filter, which
 gives anti-aliased edges without depending on the drawing library's own
 anti-aliasing. Text is drawn with WenQuanYi Micro Hei (Debian's
 fonts-wqy-microhei, which the Wine tests install anyway); the word mark is
-emboldened with a thin outline of its own colour. The output is the same bytes
-for the same Pillow and the same font.
+emboldened with a thin outline of its own colour. Every PNG is then
+recompressed losslessly by optipng (Debian's optipng): the same pixels in
+about 40% fewer bytes, which every download of the setup carries. The output
+is the same bytes for the same Pillow, font and optipng.
 """
 
 import argparse
-import io
 import math
 import os
+import shutil
 import struct
+import subprocess
 import sys
+import tempfile
 
 from PIL import Image, ImageDraw, ImageFont
 
@@ -512,9 +516,7 @@ def ico_bytes(images):
     for img in images:
         w, h = img.size
         if w >= 256:
-            buf = io.BytesIO()
-            img.save(buf, "PNG", optimize=False)
-            data = buf.getvalue()
+            data = png_bytes(img)
         else:
             header = struct.pack("<IiiHHIIiiII", 40, w, h * 2, 1, 32, 0, 0, 0, 0, 0, 0)
             rows = []
@@ -541,6 +543,22 @@ def ico_bytes(images):
 
 
 # ------------------------------------------------------------------ main ---
+
+def optimise_png(path):
+    """Recompresses a PNG file in place without changing a pixel (optipng
+    tries filter and deflate settings and may choose a smaller colour type;
+    the setup decodes every image to RGBA, so that is the same picture)."""
+    subprocess.run(["optipng", "-quiet", "-o5", "-strip", "all", path], check=True)
+
+
+def png_bytes(img):
+    with tempfile.TemporaryDirectory() as tmp:
+        path = os.path.join(tmp, "image.png")
+        img.save(path, "PNG", optimize=False)
+        optimise_png(path)
+        with open(path, "rb") as f:
+            return f.read()
+
 
 def all_images():
     """File name -> image, in resource id order."""
@@ -577,13 +595,17 @@ def main():
     args = ap.parse_args()
     if not os.path.exists(FONT_CJK):
         sys.exit("generate.py: font %s is missing (Debian fonts-wqy-microhei)" % FONT_CJK)
+    if shutil.which("optipng") is None:
+        sys.exit("generate.py: optipng is missing (Debian optipng, scripts/bootstrap)")
     os.makedirs(args.out, exist_ok=True)
     global K
     for factor, suffix in SETS:
         K = factor
         for name, img in sorted(all_images().items()):
             stem, ext = os.path.splitext(name)
-            img.save(os.path.join(args.out, stem + suffix + ext), "PNG", optimize=False)
+            path = os.path.join(args.out, stem + suffix + ext)
+            img.save(path, "PNG", optimize=False)
+            optimise_png(path)
     K = 1.0
     with open(os.path.join(args.out, "setup.ico"), "wb") as f:
         f.write(ico_bytes([app_icon(n) for n in (16, 24, 32, 48, 256)]))

@@ -33,9 +33,9 @@ constexpr wchar_t kOldUninstallKey[] =
 
 std::wstring Widen(const std::string& s) { return std::wstring(s.begin(), s.end()); }
 
-// The setup's path as Wine sees the build folder (drive Z: is "/").
-std::wstring SetupPath() {
-  std::wstring path = L"Z:" + Widen(YD_SETUP_EXE);
+// A build file's path as Wine sees it (drive Z: is "/"); by default the setup's.
+std::wstring SetupPath(const char* file = YD_SETUP_EXE) {
+  std::wstring path = L"Z:" + Widen(file);
   for (wchar_t& c : path) {
     if (c == L'/') c = L'\\';
   }
@@ -347,6 +347,30 @@ TEST(SetupProgramTest, UnattendedWithADriveRootRecordWritesAndStartsNothing) {
   EXPECT_FALSE(Exists(L"C:\\Zephyra.exe"));
   EXPECT_NE(LastLogRun().find(" ms install folder C: (the previous installation's): a drive root\r\n"),
             std::string::npos);
+  DeleteUninstallRecords();
+}
+
+// The setup signed with a throw-away certificate (the setup_signing fixture,
+// which checks the signature with osslsigncode) still finds its payload
+// resource behind the signature and installs every file of it.
+TEST(SetupProgramTest, SignedSetupInstallsItsPayload) {
+  DeleteUninstallRecords();
+  const std::wstring dir = TempDir(L"yd_e2e_signed");
+  ::CreateDirectoryW(dir.c_str(), nullptr);
+  for (const wchar_t* file : {L"\\Zephyra.exe", L"\\ydcoresrv.exe", L"\\pkrep.exe"}) {
+    ::DeleteFileW((dir + file).c_str());
+  }
+  WriteUninstallRecord(dir + L"\\uninst.exe");
+  const std::wstring log = TempDir(L"yd_e2e_signed.log");
+  ::DeleteFileW(log.c_str());
+
+  SetupProcess setup(EncodeModeArgument("16"), log, SetupPath(YD_SIGNED_SETUP_EXE));
+  ASSERT_TRUE(setup.Started());
+  EXPECT_EQ(setup.Wait(60000), kExitOk);
+  for (const wchar_t* file : {L"\\Zephyra.exe", L"\\ydcoresrv.exe", L"\\pkrep.exe", L"\\uninst.exe"}) {
+    EXPECT_TRUE(Exists(dir + file)) << std::string(file, file + wcslen(file));
+  }
+  ReadLogOf(log, 5);  // the launched stand-ins finish before the next test
   DeleteUninstallRecords();
 }
 

@@ -36,6 +36,11 @@ enum class YdValueSyntax : uint8_t {
   kInt,
   kRect,
   kPair,
+  // Lengths in 96-DPI pixels: read as kInt, kRect and kPair, and applied
+  // multiplied by the window's display scale (YdControl::ApplyValue).
+  kLength,
+  kLengthRect,
+  kLengthPair,
   kBool,
   kAlignWords,    // text style keywords, see ApplyAlignWords
   kFlagWords,     // behaviour flag bits
@@ -91,8 +96,8 @@ const YdAttributeEntry* FindAttribute(const YdAttributeTable& table, std::u16str
 const YdAttributeEntry* FindOwnAttribute(const YdAttributeTable& table, std::u16string_view key);
 
 // A parsed value; which member holds it depends on the syntax: text for the
-// string kinds, colour for colours and kChar, number for kInt, rect for
-// kRect, pair for kPair, flag for kBool, bits for the word lists other
+// string kinds, colour for colours and kChar, number for kInt and kLength,
+// rect for kRect and kLengthRect, pair for kPair and kLengthPair, flag for kBool, bits for the word lists other
 // than kAlignWords (to be OR-ed into the mask they enable).
 struct YdAttributeValue {
   std::u16string text;
@@ -104,6 +109,12 @@ struct YdAttributeValue {
   uint64_t bits = 0;
 };
 YdAttributeValue ParseAttributeValue(YdValueSyntax syntax, std::u16string_view value);
+
+// Whether values of `syntax` are lengths (kLength, kLengthRect, kLengthPair).
+constexpr bool IsLengthSyntax(YdValueSyntax syntax) {
+  return syntax == YdValueSyntax::kLength || syntax == YdValueSyntax::kLengthRect ||
+         syntax == YdValueSyntax::kLengthPair;
+}
 
 // DrawTextW format bits touched by "align", and the control's text style.
 enum YdTextFormatBit : uint32_t {

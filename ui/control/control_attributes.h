@@ -2,7 +2,8 @@
 // table: each key names a setter (an id), the syntax of its value and, for
 // state-dependent properties, the state it sets. ApplyAttribute looks the key
 // up (exact, case-sensitive; the first entry wins), parses the value with
-// ParseAttributeValue and switches on the id. Every control class with keys
+// ParseAttributeValue (through YdControl::ParseEntryValue, which also
+// applies the window's scale to a length syntax) and switches on the id. Every control class with keys
 // of its own keeps its own table, chained to its base class's table: its
 // ApplyAttribute looks a key up in its own entries (FindOwnAttribute) and
 // passes any other key to its base class's ApplyAttribute, so the search

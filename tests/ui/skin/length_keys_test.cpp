@@ -210,4 +210,20 @@ TEST(SkinLengths, EveryLengthKeyOfEveryClassIsAppliedAndRescaledAtTheWindowScale
   std::printf("length keys checked %d, other keys %d\n", lengthsChecked, othersChecked);
 }
 
+// A container's bar counts pixels of the content: after a scale change the
+// same content stays in view. A free bar's range is not a length.
+TEST(SkinLengths, AContainersScrollPositionFollowsAScaleChange) {
+  YdContainer box;
+  YdScrollbar owned, free;
+  owned.SetOwner(&box);
+  for (YdScrollbar* bar : {&owned, &free}) {
+    bar->SetState(true, 400, 150);
+    bar->RescaleGeometry(YdDpiScale(96), YdDpiScale(144));
+  }
+  EXPECT_EQ(owned.GetBarRange(), 600);
+  EXPECT_EQ(owned.GetBarPosition(), 225);
+  EXPECT_EQ(free.GetBarRange(), 400);
+  EXPECT_EQ(free.GetBarPosition(), 150);
+}
+
 }  // namespace

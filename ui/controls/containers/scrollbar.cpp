@@ -404,6 +404,12 @@ void YdScrollbar::RescaleGeometry(YdDpiScale from, YdDpiScale to) {
   if (from == to) return;
   line_size_ = YdDpiScale::Rescale(line_size_, from, to);
   inset_ = YdDpiScale::Rescale(inset_, from, to);
+  // A container's bar counts pixels of its content: the same content stays
+  // in view. A free bar's range is the program's own unit.
+  if (owner_ != nullptr) {
+    range_ = YdDpiScale::Rescale(range_, from, to);
+    position_ = YdDpiScale::Rescale(position_, from, to);
+  }
 }
 
 }  // namespace ZEPHYRA_NAMESPACE

@@ -63,12 +63,15 @@ const std::set<std::string>& DescriptorKeys() {
 
 ValueForm FormOf(YdValueSyntax syntax) {
   switch (syntax) {
-    case YdValueSyntax::kInt: return ValueForm::kInt;
+    case YdValueSyntax::kInt:
+    case YdValueSyntax::kLength: return ValueForm::kInt;
     case YdValueSyntax::kBool: return ValueForm::kBool;
     case YdValueSyntax::kColour:
     case YdValueSyntax::kColourTrimmed: return ValueForm::kColour;
-    case YdValueSyntax::kRect: return ValueForm::kRect;
-    case YdValueSyntax::kPair: return ValueForm::kPair;
+    case YdValueSyntax::kRect:
+    case YdValueSyntax::kLengthRect: return ValueForm::kRect;
+    case YdValueSyntax::kPair:
+    case YdValueSyntax::kLengthPair: return ValueForm::kPair;
     case YdValueSyntax::kDescriptor: return ValueForm::kDescriptor;
     case YdValueSyntax::kAlignWords:
     case YdValueSyntax::kFlagWords:

@@ -18,6 +18,10 @@ namespace {
 
 constexpr int kRollTextIntervalMs = 35;
 
+// A text special style offset as the style keeps it (a signed byte); a
+// scaled offset beyond its range stops at the nearest end.
+int8_t ClampOffset(int v) { return static_cast<int8_t>(v < -128 ? -128 : (v > 127 ? 127 : v)); }
+
 }  // namespace
 
 YdControl::YdControl() { text_colour_.normal = 0xFF000000u; }
@@ -272,7 +276,8 @@ void YdControl::StartRollingText() {
   YdAnimationRecord record;
   record.kind = kAnimationRollText;
   record.limit = 0;
-  record.rollStep = 1;
+  // A 96-DPI pixel a tick, at the window's scale.
+  record.rollStep = DpiScale().Scale(1);
   record.restoreAtEnd = true;
   manager_->Animations().StartAnimation(kAnimationRollText, this, kRollTextIntervalMs, record);
 }
@@ -488,6 +493,12 @@ void YdControl::RescaleGeometry(YdDpiScale from, YdDpiScale to) {
                     &text_padding_.focused, &text_padding_.disabled}) {
     rect(*r);
   }
+  for (YdSpecialStyle* s : {&special_.normal, &special_.hot, &special_.pushed, &special_.selected,
+                            &special_.focused, &special_.disabled}) {
+    if (!s->IsSet()) continue;
+    s->dx = ClampOffset(YdDpiScale::Rescale(s->dx, from, to));
+    s->dy = ClampOffset(YdDpiScale::Rescale(s->dy, from, to));
+  }
   for (int* v : {&fixed_x_, &fixed_y_, &fixed_width_, &fixed_height_, &min_width_, &min_height_, &max_width_,
                  &max_height_, &row_height_, &border_size_, &round_w_, &round_h_, &text_auto_tip_padding_,
                  &tooltip_max_width_}) {
@@ -495,43 +506,23 @@ void YdControl::RescaleGeometry(YdDpiScale from, YdDpiScale to) {
   }
 }
 
-// Which attributes of the table carry lengths: they are applied at the
-// manager's scale.
-static bool IsLengthAttribute(YdControlAttr id) {
-  switch (id) {
-    case YdControlAttr::kRowHeight:
-    case YdControlAttr::kTextPadding:
-    case YdControlAttr::kPos:
-    case YdControlAttr::kPadding:
-    case YdControlAttr::kCut:
-    case YdControlAttr::kBorderSize:
-    case YdControlAttr::kWidth:
-    case YdControlAttr::kHeight:
-    case YdControlAttr::kRoundCorner:
-    case YdControlAttr::kMinWidth:
-    case YdControlAttr::kMinHeight:
-    case YdControlAttr::kMaxWidth:
-    case YdControlAttr::kMaxHeight:
-    case YdControlAttr::kBkColourPadding:
-    case YdControlAttr::kNormalBkColourPadding:
-    case YdControlAttr::kTextAutoTipPadding:
-    case YdControlAttr::kToolTipMaxWidth:
-      return true;
-    default:
-      return false;
+YdAttributeValue YdControl::ParseEntryValue(const YdAttributeEntry& entry, const std::wstring& value) const {
+  YdAttributeValue v = ParseAttributeValue(entry.syntax, AsUtf16(value));
+  const YdDpiScale scale = DpiScale();
+  if (scale.IsOne()) return v;
+  switch (entry.syntax) {
+    case YdValueSyntax::kLength: v.number = scale.Scale(v.number); break;
+    case YdValueSyntax::kLengthRect: v.rect = scale.Scale(v.rect); break;
+    case YdValueSyntax::kLengthPair: v.pair = scale.Scale(v.pair); break;
+    default: break;
   }
+  return v;
 }
 
 void YdControl::ApplyAttribute(const std::wstring& key, const std::wstring& value) {
   const YdAttributeEntry* entry = FindAttribute(ControlAttributeTable(), AsUtf16(key));
   if (entry == nullptr) return;
-  YdAttributeValue v = ParseAttributeValue(entry->syntax, AsUtf16(value));
-  const YdDpiScale scale = DpiScale();
-  if (!scale.IsOne() && IsLengthAttribute(static_cast<YdControlAttr>(entry->id))) {
-    v.number = scale.Scale(v.number);
-    v.rect = scale.Scale(v.rect);
-    v.pair = scale.Scale(v.pair);
-  }
+  const YdAttributeValue v = ParseEntryValue(*entry, value);
   const YdVisualState state = entry->state;
   switch (static_cast<YdControlAttr>(entry->id)) {
     case YdControlAttr::kAlign: ApplyAlignWords(text_style_, AsUtf16(value)); break;
@@ -568,9 +559,13 @@ void YdControl::ApplyAttribute(const std::wstring& key, const std::wstring& valu
     case YdControlAttr::kPadding: SetPadding(ToRECT(v.rect)); break;
     case YdControlAttr::kCut: SetCut(ToRECT(v.rect)); break;
     case YdControlAttr::kTextSpecialStyle: {
+      // 100,100 is the style's "not set" and stays that at every scale.
+      const YdPoint written = ParsePair(AsUtf16(value));
       YdSpecialStyle s;
-      s.dx = static_cast<int8_t>(v.pair.x);
-      s.dy = static_cast<int8_t>(v.pair.y);
+      if (written.x != s.dx || written.y != s.dy) {
+        s.dx = ClampOffset(v.pair.x);
+        s.dy = ClampOffset(v.pair.y);
+      }
       special_.Get(state) = s;
       break;
     }

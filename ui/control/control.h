@@ -286,6 +286,10 @@ class YdControl {
   YdRect StateTextPadding() const;
   YdSpecialStyle StateSpecialStyle() const;
   bool AlphaText() const;
+  // The value of `entry`'s key as this control applies it: parsed by the
+  // entry's syntax and, for a length syntax, multiplied by DpiScale().
+  // Every class's ApplyAttribute reads its values through this.
+  YdAttributeValue ParseEntryValue(const YdAttributeEntry& entry, const std::wstring& value) const;
 
   YdPaintManager* manager_ = nullptr;
   YdControl* parent_ = nullptr;

@@ -2,7 +2,8 @@
 // table: each key names a setter (an id), the syntax of its value and, for
 // state-dependent properties, the state it sets. ApplyAttribute looks the key
 // up (exact, case-sensitive; the first entry wins), parses the value with
-// ParseAttributeValue and switches on the id. Every control class with keys
+// ParseAttributeValue (through YdControl::ParseEntryValue, which also
+// applies the window's scale to a length syntax) and switches on the id. Every control class with keys
 // of its own keeps its own table, chained to its base class's table: its
 // ApplyAttribute looks a key up in its own entries (FindOwnAttribute) and
 // passes any other key to its base class's ApplyAttribute, so the search
@@ -36,6 +37,11 @@ enum class YdValueSyntax : uint8_t {
   kInt,
   kRect,
   kPair,
+  // Lengths in 96-DPI pixels: read as kInt, kRect and kPair, and applied
+  // multiplied by the window's display scale (YdControl::ApplyValue).
+  kLength,
+  kLengthRect,
+  kLengthPair,
   kBool,
   kAlignWords,    // text style keywords, see ApplyAlignWords
   kFlagWords,     // behaviour flag bits
@@ -91,8 +97,8 @@ const YdAttributeEntry* FindAttribute(const YdAttributeTable& table, std::u16str
 const YdAttributeEntry* FindOwnAttribute(const YdAttributeTable& table, std::u16string_view key);
 
 // A parsed value; which member holds it depends on the syntax: text for the
-// string kinds, colour for colours and kChar, number for kInt, rect for
-// kRect, pair for kPair, flag for kBool, bits for the word lists other
+// string kinds, colour for colours and kChar, number for kInt and kLength,
+// rect for kRect and kLengthRect, pair for kPair and kLengthPair, flag for kBool, bits for the word lists other
 // than kAlignWords (to be OR-ed into the mask they enable).
 struct YdAttributeValue {
   std::u16string text;
@@ -104,6 +110,12 @@ struct YdAttributeValue {
   uint64_t bits = 0;
 };
 YdAttributeValue ParseAttributeValue(YdValueSyntax syntax, std::u16string_view value);
+
+// Whether values of `syntax` are lengths (kLength, kLengthRect, kLengthPair).
+constexpr bool IsLengthSyntax(YdValueSyntax syntax) {
+  return syntax == YdValueSyntax::kLength || syntax == YdValueSyntax::kLengthRect ||
+         syntax == YdValueSyntax::kLengthPair;
+}
 
 // DrawTextW format bits touched by "align", and the control's text style.
 enum YdTextFormatBit : uint32_t {

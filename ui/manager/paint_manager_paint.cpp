@@ -274,7 +274,7 @@ void YdPaintManager::ApplyWindowRegion() {
                        rounded_region_set_);
   if (plan.kind == YdRegionPlan::kKeep) return;
   if (plan.kind == YdRegionPlan::kCornerImage && !corner_image_region_.IsValid()) {
-    corner_image_region_.Set(MakeCornerRegion(round_corner_image_, rc.bottom, rc.right));
+    corner_image_region_.Set(MakeCornerRegion(round_corner_image_, rc.bottom, rc.right, scale_));
   }
   ScopedRegion region = CreatePlannedRegion(plan, corner_image_region_.Get());
   if (!region.IsValid()) return;

@@ -42,12 +42,12 @@ TEST(ControlVocabulary, StateKeysCarryTheirStateAndSyntax) {
   EXPECT_EQ(Lookup(u"selectedimage").state, YdVisualState::kSelected);
   EXPECT_EQ(IdOf(&Lookup(u"bknormalimage")), YdControlAttr::kBkNormalImage);
   EXPECT_EQ(Lookup(u"bkselectedimage").state, YdVisualState::kSelected);
-  EXPECT_EQ(Lookup(u"pushedtextspecialstyle").syntax, YdValueSyntax::kPair);
+  EXPECT_EQ(Lookup(u"pushedtextspecialstyle").syntax, YdValueSyntax::kLengthPair);
   EXPECT_EQ(Lookup(u"selectedfontstandbyattrib").syntax, YdValueSyntax::kAttributeList);
   EXPECT_EQ(Lookup(u"normalbkcolor").syntax, YdValueSyntax::kColourTrimmed);
   EXPECT_EQ(Lookup(u"bordercolor").syntax, YdValueSyntax::kColourTrimmed);
   EXPECT_EQ(Lookup(u"normaltextcolor").syntax, YdValueSyntax::kColour);
-  EXPECT_EQ(Lookup(u"roundcorner").syntax, YdValueSyntax::kPair);
+  EXPECT_EQ(Lookup(u"roundcorner").syntax, YdValueSyntax::kLengthPair);
   EXPECT_EQ(IdOf(&Lookup(u"memorybitmapalpha")), YdControlAttr::kMemoryBitmapAlpha);
 }
 

@@ -223,6 +223,15 @@ TEST(CornerRegionTest, CutsTransparentCornerPixelsMappedToTheClientEdges) {
   EXPECT_FALSE(::PtInRegion(region.Get(), 99, 49));  // (5, 5) -> client's bottom-right
   EXPECT_TRUE(::PtInRegion(region.Get(), 98, 49));
   EXPECT_TRUE(::PtInRegion(region.Get(), 50, 25));
+  // At 2x each cut pixel is a 2 x 2 block from its edge; the opaque pixel
+  // next to it still shows.
+  ScopedRegion doubled(MakeCornerRegion(L"file='cornered' corner='2,2,2,2'", 100, 200, YdDpiScale(192)));
+  ASSERT_TRUE(doubled);
+  EXPECT_FALSE(::PtInRegion(doubled.Get(), 1, 1));
+  EXPECT_TRUE(::PtInRegion(doubled.Get(), 2, 0));
+  EXPECT_FALSE(::PtInRegion(doubled.Get(), 198, 98));
+  EXPECT_TRUE(::PtInRegion(doubled.Get(), 197, 99));
+  EXPECT_TRUE(::PtInRegion(doubled.Get(), 4, 4));
   EXPECT_FALSE(MakeCornerRegion(L"file='cornered' corner='0,0,0,0'", 50, 100));
   EXPECT_FALSE(MakeCornerRegion(L"file='cornered'", 50, 100));
 }

@@ -62,7 +62,7 @@ void YdActiveX::ApplyAttribute(const std::wstring& key, const std::wstring& valu
     YdControl::ApplyAttribute(key, value);
     return;
   }
-  const bool on = ParseAttributeValue(entry->syntax, AsUtf16(value)).flag;
+  const bool on = ParseEntryValue(*entry, value).flag;
   switch (static_cast<ActiveXAttr>(entry->id)) {
     case ActiveXAttr::kClsid: SetClsid(value); break;
     case ActiveXAttr::kModuleName: SetModuleName(value); break;

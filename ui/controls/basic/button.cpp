@@ -23,11 +23,11 @@ constexpr YdAttributeEntry kButtonEntries[] = {
     {"splitpushedimage", static_cast<int>(ButtonAttr::kSplitPushedImage), YdValueSyntax::kDescriptor, YdVisualState::kNormal},
     {"splitdisabledimage", static_cast<int>(ButtonAttr::kSplitDisabledImage), YdValueSyntax::kDescriptor, YdVisualState::kNormal},
     {"split", static_cast<int>(ButtonAttr::kSplit), YdValueSyntax::kBool, YdVisualState::kNormal},
-    {"splitarea", static_cast<int>(ButtonAttr::kSplitArea), YdValueSyntax::kRect, YdVisualState::kNormal},
+    {"splitarea", static_cast<int>(ButtonAttr::kSplitArea), YdValueSyntax::kLengthRect, YdVisualState::kNormal},
     {"extendtextcolor", static_cast<int>(ButtonAttr::kExtendTextColour), YdValueSyntax::kColour, YdVisualState::kNormal},
     {"extendtextfont", static_cast<int>(ButtonAttr::kExtendTextFont), YdValueSyntax::kString, YdVisualState::kNormal},
     {"extendtext", static_cast<int>(ButtonAttr::kExtendText), YdValueSyntax::kString, YdVisualState::kNormal},
-    {"extendtextpos", static_cast<int>(ButtonAttr::kExtendTextPos), YdValueSyntax::kRect, YdVisualState::kNormal},
+    {"extendtextpos", static_cast<int>(ButtonAttr::kExtendTextPos), YdValueSyntax::kLengthRect, YdVisualState::kNormal},
 };
 
 }  // namespace
@@ -67,7 +67,7 @@ void YdButton::ApplyAttribute(const std::wstring& key, const std::wstring& value
     YdLabel::ApplyAttribute(key, value);
     return;
   }
-  const YdAttributeValue v = ParseAttributeValue(entry->syntax, AsUtf16(value));
+  const YdAttributeValue v = ParseEntryValue(*entry, value);
   switch (static_cast<ButtonAttr>(entry->id)) {
     case ButtonAttr::kSplitNormalImage: SetSplitImage(YdSplitImage::kNormal, ToWide(v.text)); break;
     case ButtonAttr::kSplitHotImage: SetSplitImage(YdSplitImage::kHot, ToWide(v.text)); break;
@@ -170,6 +170,13 @@ void YdButton::DrawSplitImages(HDC dc) {
     if (PaintImageDescriptor(dc, ToRECT(paint_rect_), ToRECT(split_part_), descriptor, {}, DpiScale())) return;
     descriptor.clear();  // a broken split image is not tried again
   }
+}
+
+void YdButton::RescaleGeometry(YdDpiScale from, YdDpiScale to) {
+  YdLabel::RescaleGeometry(from, to);
+  if (from == to) return;
+  split_area_ = YdDpiScale::Rescale(split_area_, from, to);
+  extend_pos_ = YdDpiScale::Rescale(extend_pos_, from, to);
 }
 
 }  // namespace ZEPHYRA_NAMESPACE

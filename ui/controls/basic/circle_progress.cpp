@@ -27,7 +27,7 @@ const YdAttributeTable& YdCircleProgress::AttributeTable() {
 void YdCircleProgress::ApplyAttribute(const std::wstring& key, const std::wstring& value) {
   for (const YdAttributeEntry& entry : kCircleProgressEntries) {
     if (!ContainsWord(AsUtf16(key), entry.key)) continue;
-    const YdAttributeValue v = ParseAttributeValue(entry.syntax, AsUtf16(value));
+    const YdAttributeValue v = ParseEntryValue(entry, value);
     switch (static_cast<CircleProgressAttr>(entry.id)) {
       case CircleProgressAttr::kCircleColour: SetCircleColor(v.colour); break;
     }
@@ -60,8 +60,8 @@ void YdCircleProgress::Paint(HDC dc, const RECT& dirty) {
   ::EndPath(dc);
   ScopedRegion sector(::PathToRegion(dc));
   if (!sector.IsValid()) return;
-  ScopedRegion inner(::CreateEllipticRgn(pos_.left + kRingWidth, pos_.top + kRingWidth, pos_.right - kRingWidth,
-                                         pos_.bottom - kRingWidth));
+  const int ring = DpiScale().Scale(kRingWidth);
+  ScopedRegion inner(::CreateEllipticRgn(pos_.left + ring, pos_.top + ring, pos_.right - ring, pos_.bottom - ring));
   if (inner.IsValid()) ::CombineRgn(sector.Get(), sector.Get(), inner.Get(), RGN_DIFF);
   ::FillRgn(dc, sector.Get(), brush_.Get());
 }

@@ -32,7 +32,7 @@ class YdCircleProgress : public YdControl {
   uint32_t GetCircleColor() const { return circle_colour_; }
   void SetCircleColor(uint32_t colour);
 
-  // The ring thickness in pixels.
+  // The ring thickness in 96-DPI pixels.
   static constexpr int kRingWidth = 8;
 
  private:

@@ -42,7 +42,7 @@ void YdLabel::ApplyAttribute(const std::wstring& key, const std::wstring& value)
     YdContainer::ApplyAttribute(key, value);
     return;
   }
-  const YdAttributeValue v = ParseAttributeValue(entry->syntax, AsUtf16(value));
+  const YdAttributeValue v = ParseEntryValue(*entry, value);
   switch (static_cast<LabelAttr>(entry->id)) {
     case LabelAttr::kTextAntialias: SetAntialiasText(v.flag); break;
   }

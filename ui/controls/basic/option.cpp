@@ -51,7 +51,7 @@ void YdOption::ApplyAttribute(const std::wstring& key, const std::wstring& value
     YdButton::ApplyAttribute(key, value);
     return;
   }
-  const YdAttributeValue v = ParseAttributeValue(entry->syntax, AsUtf16(value));
+  const YdAttributeValue v = ParseEntryValue(*entry, value);
   switch (static_cast<OptionAttr>(entry->id)) {
     case OptionAttr::kGroup: SetGroup(v.number); break;
     case OptionAttr::kSelected: SetSelected(v.flag); break;

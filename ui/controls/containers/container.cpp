@@ -24,7 +24,7 @@ enum class ContainerAttr : int {
 };
 
 constexpr YdAttributeEntry kContainerEntries[] = {
-    AttributeEntry("inset", ContainerAttr::kInset, YdValueSyntax::kRect),
+    AttributeEntry("inset", ContainerAttr::kInset, YdValueSyntax::kLengthRect),
     AttributeEntry("layouttype", ContainerAttr::kLayoutType, YdValueSyntax::kInt),
     AttributeEntry("vertical", ContainerAttr::kVertical, YdValueSyntax::kBool),
     AttributeEntry("vscrollbar", ContainerAttr::kVScrollBar, YdValueSyntax::kBool),
@@ -32,7 +32,7 @@ constexpr YdAttributeEntry kContainerEntries[] = {
     AttributeEntry("vscrollbarstyle", ContainerAttr::kVScrollBarStyle, YdValueSyntax::kAttributeList),
     AttributeEntry("hscrollbarstyle", ContainerAttr::kHScrollBarStyle, YdValueSyntax::kAttributeList),
     AttributeEntry("autodestroy", ContainerAttr::kAutoDestroy, YdValueSyntax::kBool),
-    AttributeEntry("childpadding", ContainerAttr::kChildPadding, YdValueSyntax::kInt),
+    AttributeEntry("childpadding", ContainerAttr::kChildPadding, YdValueSyntax::kLength),
     AttributeEntry("scrollcover", ContainerAttr::kScrollCover, YdValueSyntax::kBool),
     AttributeEntry("autohidescrollbar", ContainerAttr::kAutoHideScrollBar, YdValueSyntax::kBool),
     AttributeEntry("autominwidth", ContainerAttr::kAutoMinWidth, YdValueSyntax::kBool),
@@ -640,9 +640,9 @@ void YdContainer::ApplyAttribute(const std::wstring& key, const std::wstring& va
     YdControl::ApplyAttribute(key, value);
     return;
   }
-  const YdAttributeValue v = ParseAttributeValue(entry->syntax, AsUtf16(value));
+  const YdAttributeValue v = ParseEntryValue(*entry, value);
   switch (static_cast<ContainerAttr>(entry->id)) {
-    case ContainerAttr::kInset: SetInset(ToRECT(DpiScale().Scale(v.rect))); break;
+    case ContainerAttr::kInset: SetInset(ToRECT(v.rect)); break;
     case ContainerAttr::kLayoutType: SetLayoutKind(v.number); break;
     case ContainerAttr::kVertical:
       if (v.flag) SetLayoutKind(2);
@@ -658,7 +658,7 @@ void YdContainer::ApplyAttribute(const std::wstring& key, const std::wstring& va
       EnableScrollBars(vbar_ != nullptr, true);
       break;
     case ContainerAttr::kAutoDestroy: SetAutoDestroy(v.flag); break;
-    case ContainerAttr::kChildPadding: SetChildPadding(DpiScale().Scale(v.number)); break;
+    case ContainerAttr::kChildPadding: SetChildPadding(v.number); break;
     case ContainerAttr::kScrollCover: scroll_cover_ = v.flag; break;
     case ContainerAttr::kAutoHideScrollBar:
       auto_hide_ = v.flag;

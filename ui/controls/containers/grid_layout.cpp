@@ -10,8 +10,8 @@ namespace {
 enum class GridAttr : int { kGridWidth, kGridHeight, kColumn, kRow };
 
 constexpr YdAttributeEntry kGridEntries[] = {
-    AttributeEntry("gridwidth", GridAttr::kGridWidth, YdValueSyntax::kInt),
-    AttributeEntry("gridheight", GridAttr::kGridHeight, YdValueSyntax::kInt),
+    AttributeEntry("gridwidth", GridAttr::kGridWidth, YdValueSyntax::kLength),
+    AttributeEntry("gridheight", GridAttr::kGridHeight, YdValueSyntax::kLength),
     AttributeEntry("column", GridAttr::kColumn, YdValueSyntax::kInt),
     AttributeEntry("row", GridAttr::kRow, YdValueSyntax::kInt),
 };
@@ -30,7 +30,7 @@ void YdGridLayout::ApplyAttribute(const std::wstring& key, const std::wstring& v
     YdContainer::ApplyAttribute(key, value);
     return;
   }
-  const int number = ParseAttributeValue(entry->syntax, AsUtf16(value)).number;
+  const int number = ParseEntryValue(*entry, value).number;
   switch (static_cast<GridAttr>(entry->id)) {
     case GridAttr::kGridWidth: grid_.cellWidth = number; break;
     case GridAttr::kGridHeight: grid_.cellHeight = number; break;
@@ -42,6 +42,13 @@ void YdGridLayout::ApplyAttribute(const std::wstring& key, const std::wstring& v
 
 YdLayoutOutcome YdGridLayout::RunLayout(const YdContainerBox& box, const std::vector<YdLayoutChild>& children) {
   return LayoutGrid(box, grid_, children);
+}
+
+void YdGridLayout::RescaleGeometry(YdDpiScale from, YdDpiScale to) {
+  YdContainer::RescaleGeometry(from, to);
+  if (from == to) return;
+  grid_.cellWidth = YdDpiScale::Rescale(grid_.cellWidth, from, to);
+  grid_.cellHeight = YdDpiScale::Rescale(grid_.cellHeight, from, to);
 }
 
 }  // namespace ZEPHYRA_NAMESPACE

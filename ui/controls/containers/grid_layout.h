@@ -12,6 +12,7 @@ namespace ZEPHYRA_NAMESPACE {
 class YdGridLayout : public YdContainer {
  public:
   void ApplyAttribute(const std::wstring& key, const std::wstring& value) override;
+  void RescaleGeometry(YdDpiScale from, YdDpiScale to) override;
   const YdAttributeTable& Attributes() const override { return AttributeTable(); }
   // The grid's own keys; its base is the container's table.
   static const YdAttributeTable& AttributeTable();

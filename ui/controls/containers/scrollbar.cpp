@@ -46,12 +46,12 @@ constexpr YdAttributeEntry kScrollbarEntries[] = {
     AttributeEntry("bkpushedimage", ScrollbarAttr::kBkImage, kD, YdVisualState::kPushed),
     AttributeEntry("bkdisabledimage", ScrollbarAttr::kBkImage, kD, YdVisualState::kDisabled),
     AttributeEntry("hor", ScrollbarAttr::kHor, YdValueSyntax::kBool),
-    AttributeEntry("linesize", ScrollbarAttr::kLineSize, YdValueSyntax::kInt),
+    AttributeEntry("linesize", ScrollbarAttr::kLineSize, YdValueSyntax::kLength),
     AttributeEntry("range", ScrollbarAttr::kRange, YdValueSyntax::kInt),
     AttributeEntry("value", ScrollbarAttr::kValue, YdValueSyntax::kInt),
     AttributeEntry("showbutton1", ScrollbarAttr::kShowButton1, YdValueSyntax::kBool),
     AttributeEntry("showbutton2", ScrollbarAttr::kShowButton2, YdValueSyntax::kBool),
-    AttributeEntry("inset", ScrollbarAttr::kInset, YdValueSyntax::kRect),
+    AttributeEntry("inset", ScrollbarAttr::kInset, YdValueSyntax::kLengthRect),
 };
 
 // The slot of a state's image in an image family.
@@ -377,7 +377,7 @@ void YdScrollbar::ApplyAttribute(const std::wstring& key, const std::wstring& va
     YdControl::ApplyAttribute(key, value);
     return;
   }
-  const YdAttributeValue v = ParseAttributeValue(entry->syntax, AsUtf16(value));
+  const YdAttributeValue v = ParseEntryValue(*entry, value);
   std::wstring* images = nullptr;
   switch (static_cast<ScrollbarAttr>(entry->id)) {
     case ScrollbarAttr::kButton1Image: images = button1_images_; break;
@@ -396,6 +396,19 @@ void YdScrollbar::ApplyAttribute(const std::wstring& key, const std::wstring& va
   if (images != nullptr) {
     images[ImageSlot(entry->state)] = value;
     Invalidate();
+  }
+}
+
+void YdScrollbar::RescaleGeometry(YdDpiScale from, YdDpiScale to) {
+  YdControl::RescaleGeometry(from, to);
+  if (from == to) return;
+  line_size_ = YdDpiScale::Rescale(line_size_, from, to);
+  inset_ = YdDpiScale::Rescale(inset_, from, to);
+  // A container's bar counts pixels of its content: the same content stays
+  // in view. A free bar's range is the program's own unit.
+  if (owner_ != nullptr) {
+    range_ = YdDpiScale::Rescale(range_, from, to);
+    position_ = YdDpiScale::Rescale(position_, from, to);
   }
 }
 

@@ -61,6 +61,7 @@ class YdScrollbar : public YdControl {
   void OnTimer(YdEvent& event) override;
   void Paint(HDC dc, const RECT& dirty) override;
   void ApplyAttribute(const std::wstring& key, const std::wstring& value) override;
+  void RescaleGeometry(YdDpiScale from, YdDpiScale to) override;
   const YdAttributeTable& Attributes() const override { return AttributeTable(); }
   // The bar's own keys; its base is the control base's table.
   static const YdAttributeTable& AttributeTable();

@@ -49,7 +49,7 @@ void YdEdit::ApplyAttribute(const std::wstring& key, const std::wstring& value) 
     YdContainer::ApplyAttribute(key, value);
     return;
   }
-  const YdAttributeValue v = ParseAttributeValue(entry->syntax, AsUtf16(value));
+  const YdAttributeValue v = ParseEntryValue(*entry, value);
   switch (static_cast<EditAttr>(entry->id)) {
     case EditAttr::kReadOnly: SetReadOnly(v.flag); break;
     case EditAttr::kPassword: SetPassword(v.flag); break;

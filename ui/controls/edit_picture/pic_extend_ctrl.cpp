@@ -60,7 +60,7 @@ void YdPicExtendCtrl::ApplyAttribute(const std::wstring& key, const std::wstring
     YdContainer::ApplyAttribute(key, value);
     return;
   }
-  const YdAttributeValue v = ParseAttributeValue(entry->syntax, AsUtf16(value));
+  const YdAttributeValue v = ParseEntryValue(*entry, value);
   const int style = entry->id / 3;
   switch (static_cast<PicExtendAttr>(entry->id)) {
     case PicExtendAttr::kNormalUseTimer:

@@ -38,7 +38,7 @@ void YdSpinEdit::ApplyAttribute(const std::wstring& key, const std::wstring& val
     YdRichEdit::ApplyAttribute(key, value);
     return;
   }
-  const YdAttributeValue v = ParseAttributeValue(entry->syntax, AsUtf16(value));
+  const YdAttributeValue v = ParseEntryValue(*entry, value);
   switch (static_cast<SpinEditAttr>(entry->id)) {
     case SpinEditAttr::kMaxNumber:
       max_ = v.number;
@@ -78,7 +78,7 @@ void YdSpinEdit::Step(bool up) {
 
 YdSpinParts YdSpinEdit::ArrowParts() const {
   const RECT rc = GetPosition();
-  return SpinArrowParts(rc.left, rc.top, rc.right, rc.bottom, kArrowWidth);
+  return SpinArrowParts(rc.left, rc.top, rc.right, rc.bottom, DpiScale().Scale(kArrowWidth));
 }
 
 void YdSpinEdit::Paint(HDC dc, const RECT& dirty) {

@@ -36,6 +36,7 @@ class YdSpinEdit : public YdRichEdit {
   // The arrow strip in window coordinates.
   YdSpinParts ArrowParts() const;
 
+  // The strip's width in 96-DPI pixels.
   static constexpr int kArrowWidth = 16;
 
  private:

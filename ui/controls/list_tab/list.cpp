@@ -16,9 +16,9 @@ enum class ListAttr : int {
 };
 
 constexpr YdAttributeEntry kListEntries[] = {
-    AttributeEntry("indent", ListAttr::kIndent, YdValueSyntax::kInt),
-    AttributeEntry("defaultelementwidth", ListAttr::kDefaultElementWidth, YdValueSyntax::kInt),
-    AttributeEntry("defaultelementheight", ListAttr::kDefaultElementHeight, YdValueSyntax::kInt),
+    AttributeEntry("indent", ListAttr::kIndent, YdValueSyntax::kLength),
+    AttributeEntry("defaultelementwidth", ListAttr::kDefaultElementWidth, YdValueSyntax::kLength),
+    AttributeEntry("defaultelementheight", ListAttr::kDefaultElementHeight, YdValueSyntax::kLength),
     AttributeEntry("dbclickexpand", ListAttr::kDbClickExpand, YdValueSyntax::kBool),
     AttributeEntry("clickexpand", ListAttr::kClickExpand, YdValueSyntax::kBool),
     AttributeEntry("group", ListAttr::kGroup, YdValueSyntax::kInt),
@@ -49,7 +49,7 @@ void YdList::ApplyAttribute(const std::wstring& key, const std::wstring& value) 
     YdVerticalLayout::ApplyAttribute(key, value);
     return;
   }
-  const YdAttributeValue v = ParseAttributeValue(entry->syntax, AsUtf16(value));
+  const YdAttributeValue v = ParseEntryValue(*entry, value);
   switch (static_cast<ListAttr>(entry->id)) {
     case ListAttr::kIndent: indent_ = v.number; break;
     case ListAttr::kDefaultElementWidth: default_width_ = v.number; break;
@@ -262,6 +262,14 @@ void YdList::EnsureVisible(int index) {
 void YdList::OnKeyDown(YdEvent& event) {
   if (IsEnabled() && MoveSelection(event.key)) return;
   YdVerticalLayout::OnKeyDown(event);
+}
+
+void YdList::RescaleGeometry(YdDpiScale from, YdDpiScale to) {
+  YdVerticalLayout::RescaleGeometry(from, to);
+  if (from == to) return;
+  indent_ = YdDpiScale::Rescale(indent_, from, to);
+  default_width_ = YdDpiScale::Rescale(default_width_, from, to);
+  default_height_ = YdDpiScale::Rescale(default_height_, from, to);
 }
 
 }  // namespace ZEPHYRA_NAMESPACE

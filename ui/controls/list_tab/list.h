@@ -83,6 +83,7 @@ class YdList : public YdVerticalLayout {
   int GetKind() const override { return kKindList; }
   YdControl* QueryKind(int kind) override;
   void ApplyAttribute(const std::wstring& key, const std::wstring& value) override;
+  void RescaleGeometry(YdDpiScale from, YdDpiScale to) override;
   const YdAttributeTable& Attributes() const override { return AttributeTable(); }
   // The list's own keys; its base is the vertical layout's table.
   static const YdAttributeTable& AttributeTable();

@@ -42,7 +42,7 @@ void YdListElement::ApplyAttribute(const std::wstring& key, const std::wstring& 
     YdOption::ApplyAttribute(key, value);
     return;
   }
-  const YdAttributeValue v = ParseAttributeValue(entry->syntax, AsUtf16(value));
+  const YdAttributeValue v = ParseEntryValue(*entry, value);
   switch (static_cast<ListElementAttr>(entry->id)) {
     case ListElementAttr::kLevel: SetLevel(v.number); break;
     case ListElementAttr::kExpanded: SetExpanded(v.flag); break;

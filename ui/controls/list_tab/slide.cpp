@@ -29,8 +29,8 @@ constexpr YdAttributeEntry kSlideEntries[] = {
     {"bkdisabledimage", static_cast<int>(SlideAttr::kBkDisabled), kD, YdVisualState::kDisabled},
     {"hor", static_cast<int>(SlideAttr::kHor), YdValueSyntax::kBool, YdVisualState::kNormal},
     {"value", static_cast<int>(SlideAttr::kValue), YdValueSyntax::kInt, YdVisualState::kNormal},
-    {"thumbsize", static_cast<int>(SlideAttr::kThumbSize), YdValueSyntax::kPair, YdVisualState::kNormal},
-    {"inset", static_cast<int>(SlideAttr::kInset), YdValueSyntax::kRect, YdVisualState::kNormal},
+    {"thumbsize", static_cast<int>(SlideAttr::kThumbSize), YdValueSyntax::kLengthPair, YdVisualState::kNormal},
+    {"inset", static_cast<int>(SlideAttr::kInset), YdValueSyntax::kLengthRect, YdVisualState::kNormal},
     {"leftbknormalimage", static_cast<int>(SlideAttr::kLeftNormal), kD, YdVisualState::kNormal},
     {"leftbkhotimage", static_cast<int>(SlideAttr::kLeftHot), kD, YdVisualState::kHot},
     {"leftbkpushedimage", static_cast<int>(SlideAttr::kLeftPushed), kD, YdVisualState::kPushed},
@@ -65,7 +65,7 @@ void YdSlide::ApplyAttribute(const std::wstring& key, const std::wstring& value)
     YdControl::ApplyAttribute(key, value);
     return;
   }
-  const YdAttributeValue v = ParseAttributeValue(entry->syntax, AsUtf16(value));
+  const YdAttributeValue v = ParseEntryValue(*entry, value);
   const std::wstring text(AsWide(v.text));
   switch (static_cast<SlideAttr>(entry->id)) {
     case SlideAttr::kThumbNormal: case SlideAttr::kThumbHot: case SlideAttr::kThumbPushed:
@@ -213,6 +213,14 @@ void YdSlide::DrawStateImage(HDC dc) {
     DrawImage(dc, thumbImage, Dest({thumb.left - pos_.left, thumb.top - pos_.top, thumb.right - pos_.left,
                                     thumb.bottom - pos_.top}));
   }
+}
+
+void YdSlide::RescaleGeometry(YdDpiScale from, YdDpiScale to) {
+  YdControl::RescaleGeometry(from, to);
+  if (from == to) return;
+  thumb_size_.cx = YdDpiScale::Rescale(thumb_size_.cx, from, to);
+  thumb_size_.cy = YdDpiScale::Rescale(thumb_size_.cy, from, to);
+  track_inset_ = YdDpiScale::Rescale(track_inset_, from, to);
 }
 
 }  // namespace ZEPHYRA_NAMESPACE

@@ -25,6 +25,7 @@ class YdSlide : public YdControl {
   int GetKind() const override { return kKindSlide; }
   YdControl* QueryKind(int kind) override;
   void ApplyAttribute(const std::wstring& key, const std::wstring& value) override;
+  void RescaleGeometry(YdDpiScale from, YdDpiScale to) override;
   const YdAttributeTable& Attributes() const override { return AttributeTable(); }
   // The slider's own keys; its base is the control base's table.
   static const YdAttributeTable& AttributeTable();

@@ -41,7 +41,7 @@ void YdTabCtrl::ApplyAttribute(const std::wstring& key, const std::wstring& valu
     return;
   }
   switch (static_cast<TabCtrlAttr>(entry->id)) {
-    case TabCtrlAttr::kGroup: group_ = ParseAttributeValue(entry->syntax, AsUtf16(value)).number; break;
+    case TabCtrlAttr::kGroup: group_ = ParseEntryValue(*entry, value).number; break;
     case TabCtrlAttr::kItem: item_attributes_ = value; break;
   }
   for (YdControl* child : children_) AdoptItem(child);

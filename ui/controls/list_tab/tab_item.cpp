@@ -61,7 +61,7 @@ void YdTabItem::ApplyAttribute(const std::wstring& key, const std::wstring& valu
     YdOption::ApplyAttribute(key, value);
     return;
   }
-  const YdAttributeValue v = ParseAttributeValue(entry->syntax, AsUtf16(value));
+  const YdAttributeValue v = ParseEntryValue(*entry, value);
   switch (static_cast<TabItemAttr>(entry->id)) {
     case TabItemAttr::kControlId:
       page_id_ = v.number;

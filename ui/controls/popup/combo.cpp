@@ -26,8 +26,8 @@ enum class ComboAttr : int {
 
 constexpr YdAttributeEntry kComboEntries[] = {
     AttributeEntry("dropbox", ComboAttr::kDropBox, YdValueSyntax::kAttributeList),
-    AttributeEntry("dropboxsize", ComboAttr::kDropBoxSize, YdValueSyntax::kPair),
-    AttributeEntry("dropboxroundcorner", ComboAttr::kDropBoxRoundCorner, YdValueSyntax::kPair),
+    AttributeEntry("dropboxsize", ComboAttr::kDropBoxSize, YdValueSyntax::kLengthPair),
+    AttributeEntry("dropboxroundcorner", ComboAttr::kDropBoxRoundCorner, YdValueSyntax::kLengthPair),
     AttributeEntry("dropboxcolumn", ComboAttr::kDropBoxColumn, YdValueSyntax::kInt),
     AttributeEntry("dropboxlayeredwindow", ComboAttr::kDropBoxLayeredWindow, YdValueSyntax::kBool),
     AttributeEntry("readonly", ComboAttr::kReadOnly, YdValueSyntax::kBool),
@@ -35,31 +35,16 @@ constexpr YdAttributeEntry kComboEntries[] = {
     // "true" or "up" opens the box upwards.
     AttributeEntry("direct", ComboAttr::kDirect, YdValueSyntax::kString),
     AttributeEntry("space", ComboAttr::kSpace, YdValueSyntax::kAttributeList),
-    AttributeEntry("spacewidth", ComboAttr::kSpaceWidth, YdValueSyntax::kInt),
-    AttributeEntry("spaceheight", ComboAttr::kSpaceHeight, YdValueSyntax::kInt),
+    AttributeEntry("spacewidth", ComboAttr::kSpaceWidth, YdValueSyntax::kLength),
+    AttributeEntry("spaceheight", ComboAttr::kSpaceHeight, YdValueSyntax::kLength),
     AttributeEntry("more", ComboAttr::kMore, YdValueSyntax::kString),
-    AttributeEntry("defaultelementwidth", ComboAttr::kDefaultElementWidth, YdValueSyntax::kInt),
-    AttributeEntry("defaultelementheight", ComboAttr::kDefaultElementHeight, YdValueSyntax::kInt),
+    AttributeEntry("defaultelementwidth", ComboAttr::kDefaultElementWidth, YdValueSyntax::kLength),
+    AttributeEntry("defaultelementheight", ComboAttr::kDefaultElementHeight, YdValueSyntax::kLength),
     AttributeEntry("autocenter", ComboAttr::kAutoCenter, YdValueSyntax::kBool),
-    AttributeEntry("dropboxspace", ComboAttr::kDropBoxSpace, YdValueSyntax::kRect),
+    AttributeEntry("dropboxspace", ComboAttr::kDropBoxSpace, YdValueSyntax::kLengthRect),
     // "horizontal"; anything else is vertical.
     AttributeEntry("layout", ComboAttr::kLayout, YdValueSyntax::kString),
 };
-
-// The value syntaxes of the shared parsers, in the Win32 types the combo keeps.
-bool IsTrue(const std::wstring& v) { return ParseBool(AsUtf16(v)); }
-
-int ToInt(const std::wstring& v) { return ParseInt(AsUtf16(v)); }
-
-SIZE ToSize(const std::wstring& v) {
-  const YdPoint p = ParsePair(AsUtf16(v));
-  return {p.x, p.y};
-}
-
-RECT ToRect(const std::wstring& v) {
-  const YdRect r = ParseRect(AsUtf16(v));
-  return {r.left, r.top, r.right, r.bottom};
-}
 
 }  // namespace
 
@@ -84,23 +69,24 @@ void YdCombo::ApplyAttribute(const std::wstring& key, const std::wstring& value)
     YdContainer::ApplyAttribute(key, value);
     return;
   }
+  const YdAttributeValue v = ParseEntryValue(*entry, value);
   switch (static_cast<ComboAttr>(entry->id)) {
     case ComboAttr::kDropBox: dropbox_attrs_ = value; break;
-    case ComboAttr::kDropBoxSize: dropbox_size_ = ToSize(value); break;
-    case ComboAttr::kDropBoxRoundCorner: dropbox_round_ = ToSize(value); break;
-    case ComboAttr::kDropBoxColumn: dropbox_column_ = ToInt(value) < 1 ? 1 : ToInt(value); break;
-    case ComboAttr::kDropBoxLayeredWindow: dropbox_layered_ = IsTrue(value); break;
-    case ComboAttr::kReadOnly: readonly_ = IsTrue(value); break;
-    case ComboAttr::kDropBoxAutoHeight: dropbox_auto_height_ = IsTrue(value); break;
-    case ComboAttr::kDirect: direct_ = IsTrue(value) || value == L"up"; break;
+    case ComboAttr::kDropBoxSize: dropbox_size_ = {v.pair.x, v.pair.y}; break;
+    case ComboAttr::kDropBoxRoundCorner: dropbox_round_ = {v.pair.x, v.pair.y}; break;
+    case ComboAttr::kDropBoxColumn: dropbox_column_ = v.number < 1 ? 1 : v.number; break;
+    case ComboAttr::kDropBoxLayeredWindow: dropbox_layered_ = v.flag; break;
+    case ComboAttr::kReadOnly: readonly_ = v.flag; break;
+    case ComboAttr::kDropBoxAutoHeight: dropbox_auto_height_ = v.flag; break;
+    case ComboAttr::kDirect: direct_ = ParseBool(AsUtf16(value)) || value == L"up"; break;
     case ComboAttr::kSpace: space_ = value; break;
-    case ComboAttr::kSpaceWidth: space_width_ = ToInt(value); break;
-    case ComboAttr::kSpaceHeight: space_height_ = ToInt(value); break;
+    case ComboAttr::kSpaceWidth: space_width_ = v.number; break;
+    case ComboAttr::kSpaceHeight: space_height_ = v.number; break;
     case ComboAttr::kMore: more_ = value; break;
-    case ComboAttr::kDefaultElementWidth: default_element_width_ = ToInt(value); break;
-    case ComboAttr::kDefaultElementHeight: default_element_height_ = ToInt(value); break;
-    case ComboAttr::kAutoCenter: auto_center_ = IsTrue(value); break;
-    case ComboAttr::kDropBoxSpace: dropbox_space_ = ToRect(value); break;
+    case ComboAttr::kDefaultElementWidth: default_element_width_ = v.number; break;
+    case ComboAttr::kDefaultElementHeight: default_element_height_ = v.number; break;
+    case ComboAttr::kAutoCenter: auto_center_ = v.flag; break;
+    case ComboAttr::kDropBoxSpace: dropbox_space_ = ToRECT(v.rect); break;
     case ComboAttr::kLayout: vertical_box_ = value != L"horizontal"; break;
   }
 }
@@ -302,6 +288,21 @@ void YdCombo::BoxClosed(YdComboWnd* from, int chosen, const std::vector<YdContro
   NeedUpdate();
   Invalidate();
   if (chosen >= 0) SelectItem(chosen);
+}
+
+void YdCombo::RescaleGeometry(YdDpiScale from, YdDpiScale to) {
+  YdContainer::RescaleGeometry(from, to);
+  if (from == to) return;
+  auto length = [&](auto& v) { v = YdDpiScale::Rescale(v, from, to); };
+  length(dropbox_size_.cx);
+  length(dropbox_size_.cy);
+  length(dropbox_round_.cx);
+  length(dropbox_round_.cy);
+  length(space_width_);
+  length(space_height_);
+  length(default_element_width_);
+  length(default_element_height_);
+  dropbox_space_ = ToRECT(YdDpiScale::Rescale(FromRECT(dropbox_space_), from, to));
 }
 
 }  // namespace ZEPHYRA_NAMESPACE

@@ -49,6 +49,7 @@ class YdCombo : public YdContainer {
   int GetKind() const override { return kKindCombo; }
   YdControl* QueryKind(int kind) override;
   void ApplyAttribute(const std::wstring& key, const std::wstring& value) override;
+  void RescaleGeometry(YdDpiScale from, YdDpiScale to) override;
   const YdAttributeTable& Attributes() const override { return AttributeTable(); }
   // The combo's own keys; its base is the container's table.
   static const YdAttributeTable& AttributeTable();

@@ -22,7 +22,7 @@ constexpr YdAttributeEntry kMenuElementEntries[] = {
     AttributeEntry("submenudefaultvscrollbarattribute", MenuElementAttr::kSubmenuScrollBarAttributes,
                    YdValueSyntax::kAttributeList),
     AttributeEntry("submenuattribute", MenuElementAttr::kSubmenuAttributes, YdValueSyntax::kAttributeList),
-    AttributeEntry("submenumaxheight", MenuElementAttr::kSubmenuMaxHeight, YdValueSyntax::kInt),
+    AttributeEntry("submenumaxheight", MenuElementAttr::kSubmenuMaxHeight, YdValueSyntax::kLength),
     AttributeEntry("submenuelementattribute", MenuElementAttr::kSubmenuElementAttributes,
                    YdValueSyntax::kAttributeList),
 };
@@ -38,14 +38,14 @@ SIZE YdMenu::WindowSize(int maxHeight) const {
   const RECT inset = GetInset();
   int width = GetFixedWidth();
   if (width <= 0) {
-    width = kMenuDefaultWidth;
+    width = DpiScale().Scale(kMenuDefaultWidth);
     for (YdControl* child : children_) width = std::max(width, child->GetFixedWidth());
     width += inset.left + inset.right;
   }
   int height = inset.top + inset.bottom;
   for (YdControl* child : children_) {
     if (!child->IsVisible()) continue;
-    height += child->GetFixedHeight() > 0 ? child->GetFixedHeight() : kMenuDefaultItemHeight;
+    height += child->GetFixedHeight() > 0 ? child->GetFixedHeight() : DpiScale().Scale(kMenuDefaultItemHeight);
   }
   if (!children_.empty()) height += child_padding_ * (static_cast<int>(children_.size()) - 1);
   if (maxHeight > 0 && height > maxHeight) height = maxHeight;
@@ -77,7 +77,7 @@ void YdMenuElement::ApplyAttribute(const std::wstring& key, const std::wstring& 
     case MenuElementAttr::kSubmenuScrollBarAttributes: vbar_attrs_ = value; break;
     case MenuElementAttr::kSubmenuAttributes: submenu_attrs_ = value; break;
     case MenuElementAttr::kSubmenuMaxHeight:
-      max_height_ = static_cast<int>(std::wcstol(value.c_str(), nullptr, 10));
+      max_height_ = ParseEntryValue(*entry, value).number;
       break;
     case MenuElementAttr::kSubmenuElementAttributes: element_attrs_ = value; break;
   }
@@ -145,6 +145,12 @@ bool YdMenuElement::Activate(YdEvent& event) {
   if (!IsVisible() || !IsEnabled()) return false;
   YdMenuWnd* window = WindowOf(manager_);
   return window != nullptr && !submenu_.empty() && window->OpenSubmenu(this);
+}
+
+void YdMenuElement::RescaleGeometry(YdDpiScale from, YdDpiScale to) {
+  YdOption::RescaleGeometry(from, to);
+  if (from == to) return;
+  max_height_ = YdDpiScale::Rescale(max_height_, from, to);
 }
 
 }  // namespace ZEPHYRA_NAMESPACE

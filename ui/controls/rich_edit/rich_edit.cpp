@@ -80,7 +80,7 @@ void YdRichEdit::ApplyAttribute(const std::wstring& key, const std::wstring& val
     YdContainer::ApplyAttribute(key, value);
     return;
   }
-  const YdAttributeValue v = ParseAttributeValue(entry->syntax, AsUtf16(value));
+  const YdAttributeValue v = ParseEntryValue(*entry, value);
   switch (static_cast<RichEditAttr>(entry->id)) {
     case RichEditAttr::kVScrollBar:
     case RichEditAttr::kAutoVScroll:

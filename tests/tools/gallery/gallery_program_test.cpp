@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/screen_shot.h"
 #include "tools/gallery/gallery_layout.h"
 #include "tools/gallery/gallery_wnd.h"
 
@@ -44,70 +45,7 @@ std::string Hex(uint32_t c) {
 }
 
 // The window's client area as the screen shows it.
-class Shot {
- public:
-  Shot(HWND window, SIZE size) : size_(size), bits_(static_cast<size_t>(size.cx) * size.cy) {
-    POINT origin{0, 0};
-    ::ClientToScreen(window, &origin);
-    HDC screen = ::GetDC(nullptr);
-    HDC memory = ::CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = size.cx;
-    info.bmiHeader.biHeight = -size.cy;  // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* pixels = nullptr;
-    HBITMAP bitmap = ::CreateDIBSection(screen, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
-    if (bitmap != nullptr && pixels != nullptr) {
-      HGDIOBJ old = ::SelectObject(memory, bitmap);
-      ::BitBlt(memory, 0, 0, size.cx, size.cy, screen, origin.x, origin.y, SRCCOPY);
-      ::GdiFlush();
-      const auto* p = static_cast<const uint32_t*>(pixels);
-      for (size_t i = 0; i < bits_.size(); ++i) bits_[i] = p[i] & 0xFFFFFF;
-      ::SelectObject(memory, old);
-      ::DeleteObject(bitmap);
-    }
-    ::DeleteDC(memory);
-    ::ReleaseDC(nullptr, screen);
-  }
-  uint32_t At(POINT p) const {
-    if (p.x < 0 || p.y < 0 || p.x >= size_.cx || p.y >= size_.cy) return 0xFFFFFFFFu;
-    return bits_[static_cast<size_t>(p.y) * size_.cx + p.x];
-  }
-  // A 24-bit bottom-up BMP, for people to look at.
-  bool Save(const std::string& path) const {
-    FILE* f = std::fopen(path.c_str(), "wb");
-    if (f == nullptr) return false;
-    const uint32_t row = static_cast<uint32_t>((size_.cx * 3 + 3) & ~3);
-    BITMAPFILEHEADER fh{};
-    BITMAPINFOHEADER ih{};
-    fh.bfType = 0x4D42;
-    fh.bfOffBits = sizeof(fh) + sizeof(ih);
-    fh.bfSize = fh.bfOffBits + row * size_.cy;
-    ih.biSize = sizeof(ih);
-    ih.biWidth = size_.cx;
-    ih.biHeight = size_.cy;
-    ih.biPlanes = 1;
-    ih.biBitCount = 24;
-    bool ok = std::fwrite(&fh, sizeof(fh), 1, f) == 1 && std::fwrite(&ih, sizeof(ih), 1, f) == 1;
-    std::vector<unsigned char> line(row, 0);
-    for (int y = size_.cy - 1; ok && y >= 0; --y) {
-      for (int x = 0; x < size_.cx; ++x) {
-        const uint32_t c = bits_[static_cast<size_t>(y) * size_.cx + x];
-        line[x * 3] = c & 0xFF;
-        line[x * 3 + 1] = (c >> 8) & 0xFF;
-        line[x * 3 + 2] = (c >> 16) & 0xFF;
-      }
-      ok = std::fwrite(line.data(), row, 1, f) == 1;
-    }
-    return std::fclose(f) == 0 && ok;
-  }
-
- private:
-  SIZE size_;
-  std::vector<uint32_t> bits_;
-};
+using Shot = ScreenShot;
 
 struct FindData {
   DWORD pid;

@@ -477,20 +477,25 @@ class SlowPayload {
   ~SlowPayload() { ::SetEnvironmentVariableW(L"ZEPHYRA_PAYLOAD_SLEEP_MS", nullptr); }
 };
 
+// Starts the install and asks to close while the setup waits for the
+// service program; the close confirmation's window, or null.
+HWND CloseWhileTheServiceRuns(SetupProcess& setup) {
+  if (!setup.Started()) return nullptr;
+  const HWND wizard = setup.FindWindowOf(L"ydSetupWndClass");
+  if (wizard == nullptr) return nullptr;
+  ::Sleep(500);
+  Click(wizard, 250, 233);
+  if (!WaitUntil([] { return AnyProcessNamed({L"ydcoresrv.exe"}); }, 30000)) return nullptr;
+  ::PostMessageW(wizard, WM_CLOSE, 0, 0);
+  return setup.FindWindowOf(L"YdMessageDlg");
+}
+
 TEST(SetupProgramTest, ClosingDuringTheInstallYesEndsWithoutLaunching) {
   SlowPayload slow(L"6000");
   const std::wstring log = TempDir(L"yd_e2e_cancel.log");
   ::DeleteFileW(log.c_str());
   SetupProcess setup("", log);
-  ASSERT_TRUE(setup.Started());
-  const HWND wizard = setup.FindWindowOf(L"ydSetupWndClass");
-  ASSERT_NE(wizard, nullptr);
-  ::Sleep(500);
-  Click(wizard, 250, 233);
-  // The close request comes while the setup waits for the service program.
-  ASSERT_TRUE(WaitUntil([] { return AnyProcessNamed({L"ydcoresrv.exe"}); }, 30000));
-  ::PostMessageW(wizard, WM_CLOSE, 0, 0);
-  const HWND dialog = setup.FindWindowOf(L"YdMessageDlg");
+  const HWND dialog = CloseWhileTheServiceRuns(setup);
   ASSERT_NE(dialog, nullptr);
   ::Sleep(300);
   const DWORD clicked = ::GetTickCount();
@@ -513,15 +518,7 @@ TEST(SetupProgramTest, ClosingDuringTheInstallNoCarriesOn) {
   const std::wstring log = TempDir(L"yd_e2e_resume.log");
   ::DeleteFileW(log.c_str());
   SetupProcess setup("", log);
-  ASSERT_TRUE(setup.Started());
-  const HWND wizard = setup.FindWindowOf(L"ydSetupWndClass");
-  ASSERT_NE(wizard, nullptr);
-  ::Sleep(500);
-  Click(wizard, 250, 233);
-  // The close request comes while the setup waits for the service program.
-  ASSERT_TRUE(WaitUntil([] { return AnyProcessNamed({L"ydcoresrv.exe"}); }, 30000));
-  ::PostMessageW(wizard, WM_CLOSE, 0, 0);
-  const HWND dialog = setup.FindWindowOf(L"YdMessageDlg");
+  const HWND dialog = CloseWhileTheServiceRuns(setup);
   ASSERT_NE(dialog, nullptr);
   ::Sleep(300);
   Click(dialog, 200, 113);  // "否"

@@ -5,7 +5,7 @@
 #include <unordered_map>
 
 #include "archive/byte_order.h"
-#include "archive/converter_registry.h"
+#include "archive/codec/converter_registry.h"
 #include "archive/ydz_format.h"
 
 namespace ZEPHYRA_NAMESPACE {
@@ -32,7 +32,7 @@ void PreOrderMutable(YdTocNode& node, Visit& visit) {
 }  // namespace
 
 uint64_t TocRecordSize(const YdTocNode& node) {
-  if (node.type == kTocInline) return kInlineHeadSize + node.name.size() * 2 + 4 + node.inline_data.Length();
+  if (node.type == kTocInline) return kInlineHeadSize + node.name.size() * 2 + 4 + node.inlineData.Length();
   return kEntryHeadSize + node.name.size() * 2 + kEntryTailSize;
 }
 
@@ -42,8 +42,8 @@ void AppendTocRecord(std::vector<uint8_t>& out, const YdTocNode& node) {
     AppendLe(out, 0, 3);
     AppendLe(out, node.name.size() * 2, 4);
     AppendName(out, node.name);
-    AppendLe(out, node.inline_data.Length(), 4);
-    out.insert(out.end(), node.inline_data.Data(), node.inline_data.Data() + node.inline_data.Length());
+    AppendLe(out, node.inlineData.Length(), 4);
+    out.insert(out.end(), node.inlineData.Data(), node.inlineData.Data() + node.inlineData.Length());
     return;
   }
   const uint32_t children = node.type == kTocDirectory ? static_cast<uint32_t>(node.children.size()) : 0;
@@ -53,13 +53,13 @@ void AppendTocRecord(std::vector<uint8_t>& out, const YdTocNode& node) {
   AppendLe(out, node.attributes, 4);
   AppendLe(out, node.name.size() * 2, 4);
   AppendName(out, node.name);
-  AppendLe(out, node.creation_time, 8);
-  AppendLe(out, node.last_access_time, 8);
-  AppendLe(out, node.last_write_time, 8);
-  AppendLe(out, node.decoded_size, 8);
+  AppendLe(out, node.creationTime, 8);
+  AppendLe(out, node.lastAccessTime, 8);
+  AppendLe(out, node.lastWriteTime, 8);
+  AppendLe(out, node.decodedSize, 8);
   AppendLe(out, node.converter, 2);
-  AppendLe(out, node.data_offset, 8);
-  AppendLe(out, node.stored_size, 8);
+  AppendLe(out, node.dataOffset, 8);
+  AppendLe(out, node.storedSize, 8);
 }
 
 bool EncodeEntry(const std::vector<uint8_t>& content, int converter, int level, std::vector<uint8_t>& stored) {
@@ -107,9 +107,9 @@ YdTocNode& YdArchiveWriter::AddDirectory(YdTocNode& parent, const std::u16string
   node.type = kTocDirectory;
   node.name = name;
   node.attributes = attributes;
-  node.creation_time = times.creation;
-  node.last_access_time = times.last_access;
-  node.last_write_time = times.last_write;
+  node.creationTime = times.creation;
+  node.lastAccessTime = times.lastAccess;
+  node.lastWriteTime = times.lastWrite;
   return node;
 }
 
@@ -126,9 +126,9 @@ YdTocNode& YdArchiveWriter::AddStoredEntry(YdTocNode& parent, int type, const st
                                            std::vector<uint8_t> stored, uint64_t decoded_size, int converter) {
   YdTocNode& node = AddDirectory(parent, name, attributes, times);
   node.type = type;
-  node.decoded_size = decoded_size;
+  node.decodedSize = decoded_size;
   node.converter = static_cast<uint16_t>(converter);
-  node.stored_size = stored.size();
+  node.storedSize = stored.size();
   stored_.emplace_back(&node, std::move(stored));
   return node;
 }
@@ -138,9 +138,9 @@ YdTocNode& YdArchiveWriter::AddInline(YdTocNode& parent, const std::u16string& n
   YdTocNode& node = Append(parent);
   node.type = kTocInline;
   node.name = name;
-  node.inline_data.SetCapacity(static_cast<uint32_t>(data.size()));
-  if (!data.empty()) std::memcpy(node.inline_data.Data(), data.data(), data.size());
-  node.inline_data.SetLength(static_cast<uint32_t>(data.size()));
+  node.inlineData.SetCapacity(static_cast<uint32_t>(data.size()));
+  if (!data.empty()) std::memcpy(node.inlineData.Data(), data.data(), data.size());
+  node.inlineData.SetLength(static_cast<uint32_t>(data.size()));
   return node;
 }
 
@@ -157,7 +157,7 @@ std::vector<uint8_t> YdArchiveWriter::Finish(uint8_t version) {
   auto place = [&](YdTocNode& node) {
     auto it = data_of.find(&node);
     if (it == data_of.end()) return;
-    node.data_offset = it->second->empty() ? 0 : offset;
+    node.dataOffset = it->second->empty() ? 0 : offset;
     offset += it->second->size();
   };
   PreOrderMutable(root_, place);

@@ -12,8 +12,8 @@ namespace ZEPHYRA_NAMESPACE {
 
 struct YdEntryTimes {
   YdFileTime creation = 0;
-  YdFileTime last_access = 0;
-  YdFileTime last_write = 0;
+  YdFileTime lastAccess = 0;
+  YdFileTime lastWrite = 0;
 };
 
 class YdArchiveWriter {

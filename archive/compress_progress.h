@@ -20,7 +20,7 @@ struct YdErrorRecord {
   int code = 0;
   const std::u16string* path = nullptr;  // file errors; null for format errors
   int detail1 = 0;                       // format errors
-  int system_error = 0;                  // file errors: system error; format errors: detail 2
+  int systemError = 0;                  // file errors: system error; format errors: detail 2
 };
 
 class YdCompressProgress {

@@ -2,11 +2,12 @@
 #include <windows.h>
 
 #include "archive/debug_output.h"
+#include "common/utf.h"
 
 namespace ZEPHYRA_NAMESPACE {
 
 void WriteDebugMessage(const std::u16string& message) {
-  ::OutputDebugStringW(reinterpret_cast<const wchar_t*>(message.c_str()));
+  ::OutputDebugStringW(WideCStr(message));
 }
 
 }  // namespace ZEPHYRA_NAMESPACE

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "archive/compress_converter.h"
+#include "archive/codec/compress_converter.h"
 
 namespace ZEPHYRA_NAMESPACE {
 

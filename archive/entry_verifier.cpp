@@ -4,7 +4,7 @@
 #include <map>
 #include <memory>
 
-#include "archive/converter_registry.h"
+#include "archive/codec/converter_registry.h"
 #include "archive/entry_decoder.h"
 
 namespace ZEPHYRA_NAMESPACE {
@@ -50,7 +50,7 @@ class Verifier {
     YdEntryProblem problem;
     problem.path = path;
     problem.converter = node.converter;
-    problem.expected = node.decoded_size;
+    problem.expected = node.decodedSize;
     std::shared_ptr<YdCompressConverter>& converter = converters_[node.converter];
     if (!converter) converter = GetConverterForExtraction(node.converter);
     if (!converter || !converter->Reset()) {
@@ -59,14 +59,14 @@ class Verifier {
       return;
     }
     const uint64_t limit =
-        node.decoded_size > UINT64_MAX - decoded_limit_ ? UINT64_MAX : node.decoded_size + decoded_limit_;
+        node.decodedSize > UINT64_MAX - decoded_limit_ ? UINT64_MAX : node.decodedSize + decoded_limit_;
     CountingSink sink(limit);
     // An empty entry's offset is unchecked: add it only when bytes are read.
-    const uint8_t* stored = archive_ + (node.stored_size != 0 ? node.data_offset : 0);
+    const uint8_t* stored = archive_ + (node.storedSize != 0 ? node.dataOffset : 0);
     const YdDecodeOutcome outcome =
-        DecodeStoredBytes(stored, node.stored_size, node.decoded_size, *converter, sink);
+        DecodeStoredBytes(stored, node.storedSize, node.decodedSize, *converter, sink);
     problem.decoded = sink.count();
-    if (outcome == YdDecodeOutcome::kComplete && sink.count() == node.decoded_size) return;
+    if (outcome == YdDecodeOutcome::kComplete && sink.count() == node.decodedSize) return;
     problem.fault = (outcome == YdDecodeOutcome::kComplete || sink.over_limit()) ? YdEntryFault::kSizeMismatch
                                                                                 : YdEntryFault::kStreamError;
     problems.push_back(problem);

@@ -21,6 +21,10 @@ constexpr char16_t kYdPathSeparator = u'/';
 // System error given for a target directory that is an existing file
 // (ERROR_ALREADY_EXISTS), on every platform.
 constexpr int kYdErrorAlreadyExists = 183;
+// System errors of a missing folder (ERROR_PATH_NOT_FOUND) and of a full
+// volume (ERROR_DISK_FULL), on every platform.
+constexpr int kYdErrorPathNotFound = 3;
+constexpr int kYdErrorDiskFull = 112;
 
 // Windows file attribute bits the archive may carry.
 enum YdFileAttribute : uint32_t {
@@ -43,8 +47,8 @@ uint32_t SettableAttributes(uint32_t attributes);
 
 struct YdEntryTimesValue {
   YdFileTime creation = 0;
-  YdFileTime last_access = 0;
-  YdFileTime last_write = 0;
+  YdFileTime lastAccess = 0;
+  YdFileTime lastWrite = 0;
 };
 
 enum class YdPathKind { kNone, kFile, kDirectory };
@@ -74,6 +78,17 @@ class YdFileSystem {
   // Sets a directory's attributes and times; failures are ignored.
   virtual void SetDirectoryMetadata(const std::u16string& path, uint32_t attributes,
                                     const YdEntryTimesValue& times) = 0;
+  // Renames a file within its volume; fails when `to` exists. The file keeps
+  // its bytes, times and attributes.
+  virtual bool RenamePath(const std::u16string& from, const std::u16string& to, int* error) = 0;
+  // Removes a folder that is empty.
+  virtual bool RemoveEmptyDirectory(const std::u16string& path, int* error) = 0;
+  // Has the file or empty folder deleted at the next restart; false where
+  // the platform cannot.
+  virtual bool DeleteAtRestart(const std::u16string& path) = 0;
+  // The bytes the caller may still write on the volume of the existing
+  // folder `path`.
+  virtual bool FreeBytes(const std::u16string& path, uint64_t* bytes) = 0;
 };
 
 // The backend of the platform the program runs on (process-wide, stateless).

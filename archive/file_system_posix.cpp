@@ -1,9 +1,12 @@
 // file_system_posix.cpp -- the file-system backend of the host tools: the
 // read-only attribute maps to the write bits, the last-write and last-access
-// times are set (POSIX has no creation time), links are never followed.
+// times are set (POSIX has no creation time), links are never followed; a
+// delete at the next restart does not exist here.
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <cstdio>
 #include <unistd.h>
 
 #include "archive/file_system.h"
@@ -55,7 +58,7 @@ class PosixOutputFile : public YdOutputFile {
   }
 
   bool SetTimes(const YdEntryTimesValue& times) override {
-    const timespec values[2] = {ToTimespec(times.last_access), ToTimespec(times.last_write)};
+    const timespec values[2] = {ToTimespec(times.lastAccess), ToTimespec(times.lastWrite)};
     return ::futimens(fd_, values) == 0;
   }
 
@@ -101,8 +104,34 @@ class PosixFileSystem : public YdFileSystem {
   // The read-only bit of a directory is not applied: on Windows it does not
   // stop files from being created inside, on POSIX it would.
   void SetDirectoryMetadata(const std::u16string& path, uint32_t, const YdEntryTimesValue& times) override {
-    const timespec values[2] = {ToTimespec(times.last_access), ToTimespec(times.last_write)};
+    const timespec values[2] = {ToTimespec(times.lastAccess), ToTimespec(times.lastWrite)};
     ::utimensat(AT_FDCWD, Native(path).c_str(), values, AT_SYMLINK_NOFOLLOW);
+  }
+
+  bool RenamePath(const std::u16string& from, const std::u16string& to, int* error) override {
+    struct stat info;
+    if (::lstat(Native(to).c_str(), &info) == 0) {
+      *error = EEXIST;
+      return false;
+    }
+    if (::rename(Native(from).c_str(), Native(to).c_str()) == 0) return true;
+    *error = errno;
+    return false;
+  }
+
+  bool RemoveEmptyDirectory(const std::u16string& path, int* error) override {
+    if (::rmdir(Native(StripProbePath(path)).c_str()) == 0) return true;
+    *error = errno;
+    return false;
+  }
+
+  bool DeleteAtRestart(const std::u16string&) override { return false; }
+
+  bool FreeBytes(const std::u16string& path, uint64_t* bytes) override {
+    struct statvfs info;
+    if (::statvfs(Native(StripProbePath(path)).c_str(), &info) != 0) return false;
+    *bytes = static_cast<uint64_t>(info.f_bavail) * info.f_frsize;
+    return true;
   }
 };
 

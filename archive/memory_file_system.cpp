@@ -9,6 +9,7 @@ constexpr int kMemoryErrorNotFound = 2;       // ERROR_FILE_NOT_FOUND
 constexpr int kMemoryErrorPathNotFound = 3;   // ERROR_PATH_NOT_FOUND
 constexpr int kMemoryErrorAccessDenied = 5;   // ERROR_ACCESS_DENIED
 constexpr int kMemoryErrorSharing = 32;       // ERROR_SHARING_VIOLATION
+constexpr int kMemoryErrorDirectoryNotEmpty = 145;  // ERROR_DIR_NOT_EMPTY
 
 // The folder part of a path, or empty for a path without separators.
 std::u16string ParentOf(const std::u16string& path) {
@@ -30,6 +31,10 @@ class MemoryOutputFile : public YdOutputFile {
     const auto fail = owner_.fail_write_.find(path_);
     if (fail != owner_.fail_write_.end() && node.size + length > fail->second.first) {
       *error = fail->second.second;
+      return false;
+    }
+    if (owner_.capacity_ != 0 && owner_.UsedBytes() + length > owner_.capacity_) {
+      *error = kYdErrorDiskFull;
       return false;
     }
     node.size += length;
@@ -73,6 +78,7 @@ bool YdMemoryFileSystem::MakeDirectory(const std::u16string& path, int* error) {
     *error = fail->second;
     return false;
   }
+  if (vanish_mkdir_.count(key) != 0) return true;
   const std::u16string parent = ParentOf(key);
   if (!parent.empty() && Probe(parent) != YdPathKind::kDirectory) {
     *error = kMemoryErrorPathNotFound;
@@ -142,6 +148,72 @@ void YdMemoryFileSystem::SetDirectoryMetadata(const std::u16string& path, uint32
   if (it == nodes_.end() || it->second.kind != YdPathKind::kDirectory) return;
   it->second.attributes = SettableAttributes(attributes) | kAttrDirectory;
   it->second.times = times;
+}
+
+bool YdMemoryFileSystem::RenamePath(const std::u16string& from, const std::u16string& to, int* error) {
+  const std::u16string source = StripProbePath(from);
+  const std::u16string target = StripProbePath(to);
+  const auto fail = fail_rename_.find(source);
+  if (fail != fail_rename_.end()) {
+    *error = fail->second;
+    return false;
+  }
+  const auto it = nodes_.find(source);
+  if (it == nodes_.end()) {
+    *error = kMemoryErrorNotFound;
+    return false;
+  }
+  if (it->second.kind != YdPathKind::kFile || it->second.open) {
+    *error = it->second.open ? kMemoryErrorSharing : kMemoryErrorAccessDenied;
+    return false;
+  }
+  const std::u16string parent = ParentOf(target);
+  if (!parent.empty() && Probe(parent) != YdPathKind::kDirectory) {
+    *error = kMemoryErrorPathNotFound;
+    return false;
+  }
+  if (nodes_.count(target) != 0) {
+    *error = kYdErrorAlreadyExists;
+    return false;
+  }
+  Node moved = it->second;
+  nodes_.erase(it);
+  nodes_[target] = std::move(moved);
+  return true;
+}
+
+bool YdMemoryFileSystem::RemoveEmptyDirectory(const std::u16string& path, int* error) {
+  const std::u16string key = StripProbePath(path);
+  const auto it = nodes_.find(key);
+  if (it == nodes_.end() || it->second.kind != YdPathKind::kDirectory) {
+    *error = kMemoryErrorNotFound;
+    return false;
+  }
+  for (const auto& entry : nodes_) {
+    if (ParentOf(entry.first) == key) {
+      *error = kMemoryErrorDirectoryNotEmpty;
+      return false;
+    }
+  }
+  nodes_.erase(it);
+  return true;
+}
+
+bool YdMemoryFileSystem::DeleteAtRestart(const std::u16string& path) {
+  restart_deletes_.push_back(StripProbePath(path));
+  return true;
+}
+
+bool YdMemoryFileSystem::FreeBytes(const std::u16string&, uint64_t* bytes) {
+  const uint64_t used = UsedBytes();
+  *bytes = capacity_ == 0 ? (uint64_t{1} << 62) : (capacity_ > used ? capacity_ - used : 0);
+  return true;
+}
+
+uint64_t YdMemoryFileSystem::UsedBytes() const {
+  uint64_t used = 0;
+  for (const auto& entry : nodes_) used += entry.second.size;
+  return used;
 }
 
 }  // namespace ZEPHYRA_NAMESPACE

@@ -4,16 +4,18 @@
 #include "archive/res_unpacker.h"
 
 #include <chrono>
-#include <filesystem>
-#include <fstream>
+#include <cstdio>
+#include <memory>
+#include <vector>
 #include <thread>
 
 #include "archive/archive_resource.h"
-#include "archive/converter_registry.h"
+#include "archive/codec/converter_registry.h"
 #include "archive/debug_output.h"
 #include "archive/entry_decoder.h"
 #include "archive/progress_math.h"
 #include "archive/toc_reader.h"
+#include "common/utf.h"
 #include "archive/ydz_format.h"
 
 namespace ZEPHYRA_NAMESPACE {
@@ -41,7 +43,7 @@ std::u16string WithTrailingSeparator(const std::u16string& directory) {
 }
 
 YdEntryTimesValue TimesOf(const YdTocNode& node) {
-  return {node.creation_time, node.last_access_time, node.last_write_time};
+  return {node.creationTime, node.lastAccessTime, node.lastWriteTime};
 }
 
 }  // namespace
@@ -68,8 +70,8 @@ class YdResUnpacker::FileSink : public YdDecodeSink {
     if (file_ == nullptr) return WriteAnswer::kWritten;
     int error = 0;
     if (file_->Write(data, length, &error)) return WriteAnswer::kWritten;
-    if (owner_.ShouldSkipError(error, node_.full_path)) return WriteAnswer::kStopKeep;
-    return owner_.ReportFileError(kErrTargetOrWrite, node_.full_path, error) ? WriteAnswer::kStopKeep
+    if (owner_.ShouldSkipError(error, node_.fullPath)) return WriteAnswer::kStopKeep;
+    return owner_.ReportFileError(kErrTargetOrWrite, node_.fullPath, error) ? WriteAnswer::kStopKeep
                                                                              : WriteAnswer::kAbort;
   }
 
@@ -107,21 +109,26 @@ bool YdResUnpacker::OpenMemory(const uint8_t* data, uint64_t size) {
   archive_base_ = data;
   archive_size_ = size;
   read_position_ = 0;
-  total_stored_size_ = result.total_stored_size;
+  total_stored_size_ = result.totalStoredSize;
   open_ = true;
   return true;
 }
 
 bool YdResUnpacker::OpenFile(const std::u16string& path) {
   if (open_) return false;
-  std::ifstream in(std::filesystem::path(path), std::ios::binary);
-  if (!in) return false;
-  in.seekg(0, std::ios::end);
-  const std::streamoff length = in.tellg();
-  if (length < 0) return false;
-  in.seekg(0, std::ios::beg);
-  owned_bytes_.resize(static_cast<size_t>(length));
-  if (length != 0 && !in.read(reinterpret_cast<char*>(owned_bytes_.data()), length)) return false;
+  using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
+#ifdef _WIN32
+  File f(_wfopen(reinterpret_cast<const wchar_t*>(path.c_str()), L"rb"), &std::fclose);
+#else
+  File f(std::fopen(Utf16ToUtf8(path).c_str(), "rb"), &std::fclose);
+#endif
+  if (!f) return false;
+  std::vector<uint8_t> bytes;
+  uint8_t buffer[65536];
+  size_t n;
+  while ((n = std::fread(buffer, 1, sizeof buffer, f.get())) > 0) bytes.insert(bytes.end(), buffer, buffer + n);
+  if (std::ferror(f.get())) return false;
+  owned_bytes_ = std::move(bytes);
   return OpenMemory(owned_bytes_.data(), owned_bytes_.size());
 }
 
@@ -137,6 +144,7 @@ bool YdResUnpacker::Unpack(const std::u16string& target) {
     ReportFileError(kErrTargetOrWrite, target, kYdErrorAlreadyExists);
     return false;
   }
+  if (journal_ != nullptr) journal_->SetTarget(target);
   if (kind == YdPathKind::kNone && !CreateDirectoryPath(target)) {
     ReportFileError(kErrTargetOrWrite, target, last_error_);  // extraction goes on; files will report
   }
@@ -166,16 +174,16 @@ bool YdResUnpacker::ExtractEntry(YdTocNode& node, const std::u16string& parent) 
   FilterEntry(node, folder, name, skip);
   if (skip) return true;
   node.name = name;
-  node.full_path = folder + name;
+  node.fullPath = folder + name;
   if (progress_ != nullptr) progress_->OnEntryBegin(node);
   return node.type == kTocDirectory ? ExtractDirectory(node) : ExtractFile(node);
 }
 
 bool YdResUnpacker::ExtractDirectory(YdTocNode& node) {
-  const YdPathKind kind = file_system_->Probe(node.full_path);
+  const YdPathKind kind = file_system_->Probe(node.fullPath);
   if (kind == YdPathKind::kFile) return false;
-  if (kind == YdPathKind::kNone && !CreateDirectoryPath(node.full_path)) {
-    if (!ShouldSkipError(last_error_, node.full_path)) return false;
+  if (kind == YdPathKind::kNone && !CreateDirectoryPath(node.fullPath)) {
+    if (!ShouldSkipError(last_error_, node.fullPath)) return false;
     ReportProgress(node, 0);
     FinishEntry(node);  // counted as done, without its children
     return true;
@@ -183,10 +191,14 @@ bool YdResUnpacker::ExtractDirectory(YdTocNode& node) {
   ReportProgress(node, 0);
   for (const auto& child : node.children) {
     if (IsCancelFlagSet()) break;
-    if (!ExtractEntry(*child, node.full_path)) return false;
+    if (!ExtractEntry(*child, node.fullPath)) return false;
   }
   if (IsCancelFlagSet()) return false;
-  file_system_->SetDirectoryMetadata(node.full_path, node.attributes, TimesOf(node));
+  // A staged update leaves the folders it found as they were, so that a
+  // rollback has nothing of theirs to undo.
+  if (kind == YdPathKind::kNone || journal_ == nullptr) {
+    file_system_->SetDirectoryMetadata(node.fullPath, node.attributes, TimesOf(node));
+  }
   FinishEntry(node);
   return true;
 }
@@ -197,14 +209,16 @@ bool YdResUnpacker::ExtractFile(YdTocNode& node) {
   if (!converter) return false;
   if (!converter->Reset()) return false;
 
-  if (file_system_->Probe(node.full_path) == YdPathKind::kFile) {
+  if (file_system_->Probe(node.fullPath) == YdPathKind::kFile) {
     int error = 0;
-    if (!file_system_->RemoveFile(node.full_path, &error)) {
-      if (ShouldSkipError(error, node.full_path)) {
-        ReportProgress(node, node.stored_size);
+    const bool cleared = journal_ != nullptr ? journal_->MoveAside(node.fullPath, &error)
+                                             : file_system_->RemoveFile(node.fullPath, &error);
+    if (!cleared) {
+      if (ShouldSkipError(error, node.fullPath)) {
+        ReportProgress(node, node.storedSize);
         return true;
       }
-      return ReportFileError(kErrDeleteFile, node.full_path, error);
+      return ReportFileError(kErrDeleteFile, node.fullPath, error);
     }
   }
   if (node.type != kTocFile) {  // accounted or inline: nothing is written
@@ -213,28 +227,29 @@ bool YdResUnpacker::ExtractFile(YdTocNode& node) {
   }
 
   int error = 0;
-  std::unique_ptr<YdOutputFile> file = file_system_->CreateOutputFile(node.full_path, node.attributes, &error);
+  std::unique_ptr<YdOutputFile> file = file_system_->CreateOutputFile(node.fullPath, node.attributes, &error);
   if (!file) {
-    if (ShouldSkipError(error, node.full_path)) {
-      ReportProgress(node, node.stored_size);
+    if (ShouldSkipError(error, node.fullPath)) {
+      ReportProgress(node, node.storedSize);
       return true;
     }
-    return ReportFileError(kErrCreateFile, node.full_path, error);
+    return ReportFileError(kErrCreateFile, node.fullPath, error);
   }
+  if (journal_ != nullptr) journal_->WroteFile(node.fullPath);
 
   // An empty entry's offset is not checked against the archive size at
   // open, so it is only added to the base when bytes are to be read.
-  read_position_ = node.stored_size != 0 ? node.data_offset : 0;
+  read_position_ = node.storedSize != 0 ? node.dataOffset : 0;
   FileSink sink(*this, node, file.get());
-  const YdDecodeOutcome outcome = DecodeStoredBytes(archive_base_ + read_position_, node.stored_size,
-                                                    node.decoded_size, *converter, sink);
-  read_position_ = node.data_offset + node.stored_size;
+  const YdDecodeOutcome outcome = DecodeStoredBytes(archive_base_ + read_position_, node.storedSize,
+                                                    node.decodedSize, *converter, sink);
+  read_position_ = node.dataOffset + node.storedSize;
   switch (outcome) {
     case YdDecodeOutcome::kComplete:
     case YdDecodeOutcome::kStoppedKept:
       break;
     case YdDecodeOutcome::kStreamError:
-      if (!ShouldSkipError(kStreamErrorCode, node.full_path)) return false;  // the partly written file stays
+      if (!ShouldSkipError(kStreamErrorCode, node.fullPath)) return false;  // the partly written file stays
       break;
     case YdDecodeOutcome::kCancelled:
     case YdDecodeOutcome::kWriteAborted:
@@ -248,7 +263,7 @@ bool YdResUnpacker::ExtractFile(YdTocNode& node) {
 
 void YdResUnpacker::FinishEntry(YdTocNode& node) {
   AfterEntry(node);
-  processed_stored_size_ += node.stored_size;
+  processed_stored_size_ += node.storedSize;
   if (progress_ != nullptr) progress_->OnEntryEnd(node);
 }
 
@@ -270,7 +285,7 @@ bool YdResUnpacker::FilterEntry(YdTocNode&, const std::u16string&, std::u16strin
 void YdResUnpacker::ReportProgress(const YdTocNode& node, uint64_t processed) {
   if (progress_ == nullptr) return;
   progress_->OnPercent(ProgressPercent(processed_stored_size_ + processed, total_stored_size_),
-                       ProgressPercent(processed, node.stored_size));
+                       ProgressPercent(processed, node.storedSize));
   progress_->WaitWhilePaused();
 }
 
@@ -281,20 +296,28 @@ bool YdResUnpacker::CreateDirectoryPath(const std::u16string& path) {
     if (!IsSeparator(path[i])) continue;
     const std::u16string prefix = path.substr(0, i);
     int ignored = 0;
-    if (file_system_->Probe(prefix) == YdPathKind::kNone) file_system_->MakeDirectory(prefix, &ignored);
+    if (file_system_->Probe(prefix) == YdPathKind::kNone && file_system_->MakeDirectory(prefix, &ignored) &&
+        journal_ != nullptr) {
+      journal_->CreatedFolder(prefix);
+    }
   }
   const YdPathKind kind = file_system_->Probe(path);
   if (kind == YdPathKind::kNone) {
     int error = 0;
     if (!file_system_->MakeDirectory(path, &error)) {
-      last_error_ = error;
+      last_error_ = error != 0 ? error : kYdErrorPathNotFound;
       return false;
     }
+    if (journal_ != nullptr) journal_->CreatedFolder(path);
   } else if (kind == YdPathKind::kFile) {
     last_error_ = kYdErrorAlreadyExists;
     return false;
   }
-  return file_system_->Probe(path) == YdPathKind::kDirectory;
+  if (file_system_->Probe(path) == YdPathKind::kDirectory) return true;
+  // Created, yet not there: never a failure without its error, or it would
+  // pass as "no error" and the folder would count as done.
+  last_error_ = kYdErrorPathNotFound;
+  return false;
 }
 
 bool YdResUnpacker::ShouldSkipError(int system_error, const std::u16string&) {
@@ -306,7 +329,7 @@ bool YdResUnpacker::ReportFileError(int code, const std::u16string& path, int sy
   YdErrorRecord record;
   record.code = code;
   record.path = &path;
-  record.system_error = system_error;
+  record.systemError = system_error;
   return progress_->OnError(record);
 }
 
@@ -315,7 +338,7 @@ void YdResUnpacker::ReportFormatError(int code, int detail1, int detail2) {
   YdErrorRecord record;
   record.code = code;
   record.detail1 = detail1;
-  record.system_error = detail2;
+  record.systemError = detail2;
   progress_->OnError(record);
 }
 

@@ -11,9 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "archive/compress_converter.h"
+#include "archive/codec/compress_converter.h"
 #include "archive/compress_progress.h"
 #include "archive/file_system.h"
+#include "archive/replace_journal.h"
 #include "archive/yd_toc_node.h"
 
 namespace ZEPHYRA_NAMESPACE {
@@ -57,6 +58,10 @@ class YdResUnpacker {
 
   void SetProgress(YdCompressProgress* progress) { progress_ = progress; }
   void SetContinueOnError(bool on) { continue_on_error_ = on ? 1 : 0; }
+  // With a journal (not owned; null for none) an existing file is moved
+  // aside instead of deleted, and written files and created folders are
+  // recorded, so that the caller can roll the extraction back.
+  void SetJournal(YdReplaceJournal* journal) { journal_ = journal; }
   bool IsOpen() const { return open_; }
   const YdTocNode& Root() const { return root_; }
   uint64_t TotalStoredSize() const { return total_stored_size_; }
@@ -91,6 +96,7 @@ class YdResUnpacker {
   uint8_t continue_on_error_ = 0;
   int last_error_ = 0;  // system error of the last failed directory creation
   YdFileSystem* file_system_;
+  YdReplaceJournal* journal_ = nullptr;
   std::vector<uint8_t> owned_bytes_;  // OpenFile only
 };
 

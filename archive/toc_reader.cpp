@@ -104,11 +104,11 @@ bool ParseTocRecord(const uint8_t* table, size_t table_length, size_t& cursor,
     uint32_t name_length = 0, data_length = 0;
     if (!in.Skip(3) || !in.U32(name_length) || !in.Name(name_length, node.name)) return false;
     if (!in.U32(data_length) || data_length > kInlineMaxData || !in.Has(data_length)) return false;
-    if (!node.inline_data.SetCapacity(data_length)) return false;
-    if (data_length != 0) std::memcpy(node.inline_data.Data(), in.Here(), data_length);
-    node.inline_data.SetLength(data_length);
+    if (!node.inlineData.SetCapacity(data_length)) return false;
+    if (data_length != 0) std::memcpy(node.inlineData.Data(), in.Here(), data_length);
+    node.inlineData.SetLength(data_length);
     in.Skip(data_length);
-    node.decoded_size = node.stored_size = 0;
+    node.decodedSize = node.storedSize = 0;
     return is_root || IsSafeEntryName(node.name);
   }
 
@@ -117,13 +117,13 @@ bool ParseTocRecord(const uint8_t* table, size_t table_length, size_t& cursor,
   in.Skip(3);
   uint32_t name_length = 0;
   if (!in.U32(node.attributes) || !in.U32(name_length) || !in.Name(name_length, node.name)) return false;
-  if (!in.U64(node.creation_time) || !in.U64(node.last_access_time) || !in.U64(node.last_write_time) ||
-      !in.U64(node.decoded_size) || !in.U16(node.converter) || !in.U64(node.data_offset) ||
-      !in.U64(node.stored_size)) {
+  if (!in.U64(node.creationTime) || !in.U64(node.lastAccessTime) || !in.U64(node.lastWriteTime) ||
+      !in.U64(node.decodedSize) || !in.U16(node.converter) || !in.U64(node.dataOffset) ||
+      !in.U64(node.storedSize)) {
     return false;
   }
   if (!is_root && !IsSafeEntryName(node.name)) return false;
-  if (node.stored_size != 0 && !RangeInsideArchive(node.data_offset, node.stored_size, archive_size)) {
+  if (node.storedSize != 0 && !RangeInsideArchive(node.dataOffset, node.storedSize, archive_size)) {
     return false;
   }
   if (type != kTocDirectory) return true;  // only directories have children
@@ -165,7 +165,7 @@ TocReadResult ReadArchiveToc(const uint8_t* data, uint64_t size, YdTocNode& root
     return result;
   }
   result.status = TocStatus::kOk;
-  result.total_stored_size = root.TotalStoredSize();
+  result.totalStoredSize = root.TotalStoredSize();
   return result;
 }
 

@@ -20,7 +20,7 @@ enum class TocStatus {
 struct TocReadResult {
   TocStatus status = TocStatus::kInvalidTable;
   uint8_t version = 0;
-  uint64_t total_stored_size = 0;
+  uint64_t totalStoredSize = 0;
 
   bool ok() const { return status == TocStatus::kOk; }
   // Format-error detail to report, or 0 when the failure is not reported.

@@ -4,7 +4,7 @@
 namespace ZEPHYRA_NAMESPACE {
 
 uint64_t YdTocNode::TotalStoredSize() const {
-  uint64_t total = stored_size;
+  uint64_t total = storedSize;
   if (type == kTocDirectory) {
     for (const auto& child : children) total += child->TotalStoredSize();
   }

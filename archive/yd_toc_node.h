@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "archive/yd_buffer.h"
+#include "archive/codec/yd_buffer.h"
 
 namespace ZEPHYRA_NAMESPACE {
 
@@ -25,15 +25,15 @@ struct YdTocNode {
   int type = kTocDirectory;
   uint32_t attributes = 0;
   std::u16string name;       // one path component, UTF-16
-  std::u16string full_path;  // filled in during extraction
-  YdFileTime creation_time = 0;
-  YdFileTime last_access_time = 0;
-  YdFileTime last_write_time = 0;
-  uint64_t decoded_size = 0;
+  std::u16string fullPath;  // filled in during extraction
+  YdFileTime creationTime = 0;
+  YdFileTime lastAccessTime = 0;
+  YdFileTime lastWriteTime = 0;
+  uint64_t decodedSize = 0;
   uint16_t converter = 0;
-  uint64_t data_offset = 0;
-  uint64_t stored_size = 0;
-  YdBuffer inline_data;       // type 3 only
+  uint64_t dataOffset = 0;
+  uint64_t storedSize = 0;
+  YdBuffer inlineData;       // type 3 only
   YdTocNode* parent = nullptr;  // not owning
   std::vector<std::shared_ptr<YdTocNode>> children;
 

@@ -79,8 +79,8 @@ bool Extract(const uint8_t* archive, const YdTocNode& node, const std::string& f
     } else if (child->type == kTocFile) {
       Out out = OpenOut(path);
       if (!Valid(out)) return false;
-      const bool ok = child->converter == 0 ? WriteOut(out, archive + child->data_offset, child->stored_size)
-                                            : Inflate(archive + child->data_offset, child->stored_size, out);
+      const bool ok = child->converter == 0 ? WriteOut(out, archive + child->dataOffset, child->storedSize)
+                                            : Inflate(archive + child->dataOffset, child->storedSize, out);
       CloseOut(out);
       if (!ok) return false;
     }

@@ -30,11 +30,25 @@ endif()
 
 set(TINYXML_DIR ${ZEPHYRA_DEPS_DIR}/tinyxml)
 if(EXISTS ${TINYXML_DIR}/tinyxml.cpp)
+  # Debian's tinyxml.h switches TinyXML's STL interface on unconditionally.
+  # That interface gives every node class virtual stream functions, which
+  # link the standard streams and every locale facet into whatever parses
+  # XML (most of a megabyte in the setup). Our code uses the char interface,
+  # so TinyXML is built from a copy of its sources whose header leaves the
+  # switch off.
+  set(tinyxml_src ${CMAKE_BINARY_DIR}/tinyxml)
+  foreach(file tinystr.h tinystr.cpp tinyxml.cpp tinyxmlerror.cpp tinyxmlparser.cpp)
+    configure_file(${TINYXML_DIR}/${file} ${tinyxml_src}/${file} COPYONLY)
+  endforeach()
+  file(READ ${TINYXML_DIR}/tinyxml.h tinyxml_header)
+  string(REGEX REPLACE "#ifndef TIXML_USE_STL[ \t\r\n]+#define TIXML_USE_STL[ \t\r\n]+#endif" ""
+         tinyxml_header "${tinyxml_header}")
+  file(WRITE ${tinyxml_src}/tinyxml.h.new "${tinyxml_header}")
+  configure_file(${tinyxml_src}/tinyxml.h.new ${tinyxml_src}/tinyxml.h COPYONLY)
   add_library(tinyxml STATIC
-    ${TINYXML_DIR}/tinystr.cpp ${TINYXML_DIR}/tinyxml.cpp
-    ${TINYXML_DIR}/tinyxmlerror.cpp ${TINYXML_DIR}/tinyxmlparser.cpp)
-  target_include_directories(tinyxml SYSTEM PUBLIC ${TINYXML_DIR})
-  target_compile_definitions(tinyxml PUBLIC TIXML_USE_STL)
+    ${tinyxml_src}/tinystr.cpp ${tinyxml_src}/tinyxml.cpp
+    ${tinyxml_src}/tinyxmlerror.cpp ${tinyxml_src}/tinyxmlparser.cpp)
+  target_include_directories(tinyxml SYSTEM PUBLIC ${tinyxml_src})
   target_compile_options(tinyxml PRIVATE -w)
 else()
   message(FATAL_ERROR "TinyXML sources are missing in ${TINYXML_DIR}: run scripts/bootstrap")

@@ -1,4 +1,4 @@
-// utf.cpp -- UTF-8 / UTF-16 conversion.
+// utf.cpp -- UTF-8 / UTF-16 conversion and the wide / UTF-16 bridge.
 #include "common/utf.h"
 
 namespace ZEPHYRA_NAMESPACE {
@@ -74,6 +74,37 @@ std::u16string Utf8ToUtf16(const std::string& text) {
     i += static_cast<size_t>(extra) + 1;
   }
   return out;
+}
+
+std::u16string ToUtf16(std::wstring_view text) {
+#ifdef _WIN32
+  return std::u16string(AsUtf16(text));
+#else
+  std::u16string out;
+  out.reserve(text.size());
+  for (wchar_t ch : text) {
+    const char32_t c = static_cast<char32_t>(ch);
+    AppendUtf16(out, c > 0x10FFFF ? char32_t{0xFFFD} : c);
+  }
+  return out;
+#endif
+}
+
+std::wstring ToWide(std::u16string_view text) {
+#ifdef _WIN32
+  return std::wstring(AsWide(text));
+#else
+  std::wstring out;
+  out.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    char32_t c = text[i];
+    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
+      c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
+    }
+    out.push_back(static_cast<wchar_t>(c));
+  }
+  return out;
+#endif
 }
 
 }  // namespace ZEPHYRA_NAMESPACE

@@ -19,8 +19,7 @@ std::vector<std::string> Utf8Arguments(int argc, char** argv) {
   wchar_t** wide = ::CommandLineToArgvW(::GetCommandLineW(), &count);
   if (wide == nullptr) return args;
   for (int i = 1; i < count; ++i) {
-    const std::wstring arg(wide[i]);
-    args.push_back(Utf16ToUtf8(std::u16string(arg.begin(), arg.end())));
+    args.push_back(Utf16ToUtf8(ToUtf16(wide[i])));
   }
   ::LocalFree(wide);
   return args;

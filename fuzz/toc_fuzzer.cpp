@@ -10,6 +10,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   YdTocNode root;
   const TocReadResult result = ReadArchiveToc(data, size, root);
   // A parsed tree's stored ranges all lie inside the input.
-  if (result.ok() && root.TotalStoredSize() != result.total_stored_size) __builtin_trap();
+  if (result.ok() && root.TotalStoredSize() != result.totalStoredSize) __builtin_trap();
   return 0;
 }

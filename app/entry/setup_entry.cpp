@@ -3,8 +3,11 @@
 #include "app/entry/setup_entry.h"
 
 #include <memory>
+#include <string>
 
+#include "app/install/install_log.h"
 #include "app/worker/install_actions.h"
+#include "app/wizard/exit_codes.h"
 #include "app/wizard/message_dlg.h"
 #include "app/startup/mode_argument.h"
 #include "app/wizard/setup_skin.h"
@@ -27,7 +30,48 @@ bool RestrictDllSearchToSystem() {
   return setDirs != nullptr && setDirs(kSearchSystem32) != FALSE;
 }
 
+namespace {
+
+#ifndef ZEPHYRA_SETUP_VERSION
+#define ZEPHYRA_SETUP_VERSION "unknown"
+#endif
+
+LogRunFacts RunFacts(ModeFlags mode) {
+  LogRunFacts facts;
+  facts.setupVersion = ZEPHYRA_SETUP_VERSION;
+  facts.mode = mode;
+  facts.modeNames = DescribeModeFlags(mode);
+  OSVERSIONINFOW version{};
+  version.dwOSVersionInfoSize = sizeof(version);
+  if (::GetVersionExW(&version)) {
+    facts.windows = std::to_string(version.dwMajorVersion) + "." + std::to_string(version.dwMinorVersion) + "." +
+                    std::to_string(version.dwBuildNumber);
+  }
+  SYSTEM_INFO system{};
+  ::GetNativeSystemInfo(&system);
+  facts.windows64Bit = system.wProcessorArchitecture == PROCESSOR_ARCHITECTURE_AMD64 ||
+                         system.wProcessorArchitecture == PROCESSOR_ARCHITECTURE_IA64 ||
+                         system.wProcessorArchitecture == 12;  // ARM64
+  return facts;
+}
+
+void StartInstallLog(ModeFlags mode) {
+  wchar_t temp[MAX_PATH + 1] = {};
+  const DWORD length = ::GetTempPathW(MAX_PATH + 1, temp);
+  if (length == 0 || length > MAX_PATH) return;
+  InstallLog().Begin(std::wstring(temp, length) + kInstallLogName, RunFacts(mode));  // the path ends in "\\"
+}
+
+int Ended(int code) {
+  LogEvent("exit code " + std::to_string(code));
+  return code;
+}
+
+}  // namespace
+
 int RunSetup(HINSTANCE instance, const std::string& argument) {
+  const ModeFlags mode = argument.empty() ? 0 : ParseModeValue(argument);
+  StartInstallLog(mode);
   RestrictDllSearchToSystem();
   GetResourceCache().SetResourceModule(instance);
   InstallSetupSkin();
@@ -36,22 +80,23 @@ int RunSetup(HINSTANCE instance, const std::string& argument) {
   if (IsSetupAlreadyRunning()) {
     YdMessageDlg dlg(nullptr, kDlgSingleButton | kDlgAlternateIcon);
     dlg.SetMessageText(kAlreadyRunningText);
+    LogEvent("another setup is running");
     if (::IsWindow(dlg.GetHWND())) dlg.RunModal();
-    return kExitOk;
+    return Ended(kExitOk);
   }
   const std::wstring dir = DefaultInstallDirectory();
-  const ModeFlags mode = argument.empty() ? 0 : ParseModeValue(argument);
+  LogEvent(L"default install folder " + dir);
 
   YdMachineInstallActions actions;
   // Declared after `actions`: the wizard (and its install thread) goes first.
   std::unique_ptr<YdSetupWnd> wizard(new (std::nothrow) YdSetupWnd(dir, mode, &actions));
-  if (!wizard) return kExitOk;
-  if (!wizard->Created()) return wizard->ExitCode();
+  if (!wizard) return Ended(kExitOk);
+  if (!wizard->Created()) return Ended(wizard->ExitCode());
   wizard->CenterOnOwner();
-  wizard->ShowWithDelay(wizard->Mode().show_window, true);
+  wizard->ShowWithDelay(wizard->Mode().showWindow, true);
   YdPaintManager::RunMessageLoop();
   if (YdInstallWorker* worker = wizard->Worker()) worker->Join();
-  return wizard->ExitCode();
+  return Ended(wizard->ExitCode());
 }
 
 }  // namespace ZEPHYRA_NAMESPACE

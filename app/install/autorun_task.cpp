@@ -4,7 +4,7 @@
 #include <objbase.h>
 #include <taskschd.h>
 
-#include "app/install/registration_plan.h"
+#include "app/install/registration_logic.h"
 #include "common/scoped_com.h"
 
 namespace ZEPHYRA_NAMESPACE {
@@ -75,14 +75,14 @@ HRESULT DefineTask(ITaskDefinition* task, const AutorunTaskPlan& plan, TaskOutco
   ScopedComPtr<ITaskSettings> settings;
   if (!Step(outcome, TaskStage::kSettings, task->get_Settings(settings.Receive()))) return outcome->result;
   if (!Step(outcome, TaskStage::kSettings,
-            settings->put_DisallowStartIfOnBatteries(plan.disallow_start_on_batteries ? VARIANT_TRUE : VARIANT_FALSE))) {
+            settings->put_DisallowStartIfOnBatteries(plan.disallowStartOnBatteries ? VARIANT_TRUE : VARIANT_FALSE))) {
     return outcome->result;
   }
 
   ScopedComPtr<IPrincipal> principal;
   if (!Step(outcome, TaskStage::kRunLevel, task->get_Principal(principal.Receive()))) return outcome->result;
   if (!Step(outcome, TaskStage::kRunLevel,
-            principal->put_RunLevel(plan.run_level_highest ? TASK_RUNLEVEL_HIGHEST : TASK_RUNLEVEL_LUA))) {
+            principal->put_RunLevel(plan.runLevelHighest ? TASK_RUNLEVEL_HIGHEST : TASK_RUNLEVEL_LUA))) {
     return outcome->result;
   }
 
@@ -104,9 +104,9 @@ HRESULT DefineTask(ITaskDefinition* task, const AutorunTaskPlan& plan, TaskOutco
   }
   ScopedComPtr<IExecAction> exec;
   if (!Step(outcome, TaskStage::kExecAction, action.QueryInto(IID_IExecAction, &exec))) return outcome->result;
-  ScopedBstr path(plan.action_path.c_str());
+  ScopedBstr path(plan.actionPath.c_str());
   if (!Step(outcome, TaskStage::kExecAction, exec->put_Path(path.Get()))) return outcome->result;
-  ScopedBstr arguments(plan.action_arguments.c_str());
+  ScopedBstr arguments(plan.actionArguments.c_str());
   Step(outcome, TaskStage::kExecAction, exec->put_Arguments(arguments.Get()));
   return outcome->result;
 }
@@ -127,7 +127,7 @@ TaskOutcome RegisterAutorunTaskDetailed(const std::wstring& executable_path) {
   if (!Step(&outcome, TaskStage::kNewTask, session.service()->NewTask(0, task.Receive()))) return outcome;
   if (FAILED(DefineTask(task.Get(), plan, &outcome))) return outcome;
 
-  ScopedBstr user(plan.user_group.c_str());
+  ScopedBstr user(plan.userGroup.c_str());
   VARIANT user_variant;
   ::VariantInit(&user_variant);
   user_variant.vt = VT_BSTR;

@@ -3,15 +3,21 @@
 
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
 #include "app/install/cancel_signal.h"
+#include "app/install/install_log.h"
 #include "common/scoped_handle.h"
 
 namespace ZEPHYRA_NAMESPACE {
 
 ChildRun RunAndWait(const std::wstring& command_line, const YdCancelSignal* cancel) {
-  if (cancel && cancel->IsSet()) return ChildRun::kSkipped;
+  if (cancel && cancel->IsSet()) {
+    LogEvent(L"not run (cancelled): " + command_line);
+    return ChildRun::kSkipped;
+  }
+  LogEvent(L"run: " + command_line);
   // CreateProcessW may write into the command line buffer.
   std::vector<wchar_t> buffer(command_line.begin(), command_line.end());
   buffer.push_back(L'\0');
@@ -20,8 +26,10 @@ ChildRun RunAndWait(const std::wstring& command_line, const YdCancelSignal* canc
   PROCESS_INFORMATION info{};
   if (!::CreateProcessW(nullptr, buffer.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr,
                         &startup, &info)) {
+    LogEvent("  not started: system error " + std::to_string(::GetLastError()));
     return ChildRun::kNotStarted;
   }
+  const ULONGLONG start = ::GetTickCount64();
   ScopedHandle process(info.hProcess);
   ScopedHandle thread(info.hThread);
 
@@ -29,7 +37,15 @@ ChildRun RunAndWait(const std::wstring& command_line, const YdCancelSignal* canc
   const DWORD count = waits[1] ? 2 : 1;
   DWORD result = ::WaitForMultipleObjects(count, waits, FALSE, INFINITE);
   if (result == WAIT_FAILED) result = ::WaitForSingleObject(process.Get(), INFINITE);  // unusable signal
-  return result == WAIT_OBJECT_0 + 1 ? ChildRun::kCancelled : ChildRun::kFinished;
+  const std::string after = " after " + std::to_string(::GetTickCount64() - start) + " ms";
+  if (result == WAIT_OBJECT_0 + 1) {
+    LogEvent("  wait cancelled" + after);
+    return ChildRun::kCancelled;
+  }
+  DWORD exit_code = 0;
+  ::GetExitCodeProcess(process.Get(), &exit_code);
+  LogEvent("  exit code " + std::to_string(exit_code) + after);
+  return ChildRun::kFinished;
 }
 
 }  // namespace ZEPHYRA_NAMESPACE

@@ -13,8 +13,8 @@ class YdCancelSignal;  // set when the user cancels the installation
 
 struct InstallJob {
   YdSetupWnd* window = nullptr;  // not owned; may be null (tests, tools)
-  std::wstring install_dir;      // a copy, as the user or the record gave it
-  bool desktop_shortcut = false;  // option 110 when the thread started
+  std::wstring installDir;      // a copy, as the user or the record gave it
+  bool desktopShortcut = false;  // option 110 when the thread started
   bool autostart = false;         // option 111 when the thread started
   // Not owned; when set, the waits for child processes end as soon as it is
   // signalled. Null means the waits end only with the child.

@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "app/install/install_log.h"
 #include "app/install/install_paths.h"
 #include "common/scoped_handle.h"
 
@@ -21,9 +22,12 @@ bool ShellStart(const LaunchPlan& plan) {
   info.lpFile = plan.file.c_str();
   info.lpParameters = plan.parameters.c_str();
   info.lpDirectory = nullptr;
-  info.nShow = plan.show_command;
+  info.nShow = plan.showCommand;
   const bool started = ::ShellExecuteExW(&info) != FALSE;
+  const DWORD error = started ? 0 : ::GetLastError();
   ScopedHandle process(info.hProcess);  // kept by the shell, released here
+  LogEvent(L"start: \"" + plan.file + L"\" " + plan.parameters +
+           (started ? std::wstring(L" (started)") : L" (not started, system error " + std::to_wstring(error) + L")"));
   return started;
 }
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/install/launch_plan.h"
+#include "app/install/launch_logic.h"
 #include "common/yd_namespace.h"
 
 namespace ZEPHYRA_NAMESPACE {

@@ -7,7 +7,7 @@
 
 #include "app/install/autorun_task.h"
 #include "app/install/install_paths.h"
-#include "app/install/registration_plan.h"
+#include "app/install/registration_logic.h"
 #include "app/install/windows_platform.h"
 #include "common/scoped_handle.h"
 
@@ -45,18 +45,18 @@ bool WriteValues(const wchar_t* key_path, const std::vector<RegistryValuePlan>& 
 bool WriteRegistration(const InstallJob& job) { return WriteRegistrationFor(job, WindowsMajorVersion()); }
 
 bool WriteRegistrationFor(const InstallJob& job, int windows_major_version) {
-  if (!WriteValues(kUninstallKey, UninstallRecordPlan(job.install_dir))) return false;
-  if (!WriteValues(kAppPathsKey, AppPathPlan(job.install_dir))) return false;
+  if (!WriteValues(kUninstallKey, UninstallRecordPlan(job.installDir))) return false;
+  if (!WriteValues(kAppPathsKey, AppPathPlan(job.installDir))) return false;
 
   switch (PlanAutostart(windows_major_version, job.autostart)) {
     case AutostartAction::kRegisterTask:
-      RegisterAutorunTask(InstallFilePath(job.install_dir, L"Zephyra.exe"));
+      RegisterAutorunTask(InstallFilePath(job.installDir, L"Zephyra.exe"));
       break;
     case AutostartAction::kRemoveTask:
       RemoveAutorunTask();
       break;
     case AutostartAction::kWriteRunValue:
-      if (!WriteValues(kRunKey, {RunValuePlan(job.install_dir)})) return false;
+      if (!WriteValues(kRunKey, {RunValuePlan(job.installDir)})) return false;
       break;
     case AutostartAction::kDeleteRunValue: {
       ScopedRegKey key;

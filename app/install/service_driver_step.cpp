@@ -10,8 +10,13 @@
 namespace ZEPHYRA_NAMESPACE {
 
 bool InstallCoreService(const InstallJob& job) {
-  const ChildRun run = RunAndWait(CoreServiceCommandLine(job.install_dir), job.cancel);
-  if (run == ChildRun::kSkipped) return false;  // the setup is being cancelled
+  const ChildRun run = RunAndWait(CoreServiceCommandLine(job.installDir), job.cancel);
+  // The setup is being cancelled: the service may not be installed.
+  if (run == ChildRun::kSkipped) return false;
+  if (run == ChildRun::kCancelled) {
+    ::OutputDebugStringW(L"Cancelled install service");
+    return false;
+  }
   if (run == ChildRun::kNotStarted) {
     ::OutputDebugStringW(L"Error install service");
     return false;
@@ -23,7 +28,7 @@ bool InstallCoreService(const InstallJob& job) {
 bool InstallNatDriver(const InstallJob& job) { return InstallNatDriverOn(job, CurrentWindowsPlatform()); }
 
 bool InstallNatDriverOn(const InstallJob& job, const WindowsPlatform& platform) {
-  for (const auto& command_line : NatDriverCommandLines(job.install_dir, platform)) {
+  for (const auto& command_line : NatDriverCommandLines(job.installDir, platform)) {
     const ChildRun run = RunAndWait(command_line, job.cancel);
     if (run == ChildRun::kCancelled || run == ChildRun::kSkipped) break;  // the setup is ending
   }

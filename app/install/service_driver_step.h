@@ -5,7 +5,7 @@
 #ifdef _WIN32
 
 #include "app/install/install_job.h"
-#include "app/install/service_driver_plan.h"
+#include "app/install/service_driver_logic.h"
 #include "common/yd_namespace.h"
 
 namespace ZEPHYRA_NAMESPACE {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/install/install_paths.h"
-#include "app/install/shortcut_plan.h"
+#include "app/install/shortcut_logic.h"
 #include "common/scoped_com.h"
 
 namespace ZEPHYRA_NAMESPACE {
@@ -53,7 +53,7 @@ bool CreateShellLink(const std::wstring& description, const std::wstring& icon_p
   std::wstring full_link;
   if (!FullPath(target, &full_target) || !FullPath(link_path, &full_link)) return false;
   const ShellLinkSettings plan = PlanShellLink(description, icon_path, full_target, arguments, full_link);
-  if (!plan.valid || !EnsureDirectory(plan.link_dir)) return false;
+  if (!plan.valid || !EnsureDirectory(plan.linkDir)) return false;
 
   ScopedComPtr<IShellLinkW> link;
   if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
@@ -64,15 +64,15 @@ bool CreateShellLink(const std::wstring& description, const std::wstring& icon_p
   if (FAILED(link.QueryInto(IID_IPersistFile, &file))) return false;
 
   link->SetPath(plan.target.c_str());
-  link->SetWorkingDirectory(plan.working_dir.c_str());
-  link->SetIconLocation(plan.icon_path.c_str(), plan.icon_index);
+  link->SetWorkingDirectory(plan.workingDir.c_str());
+  link->SetIconLocation(plan.iconPath.c_str(), plan.iconIndex);
   link->SetArguments(plan.arguments.c_str());
   link->SetDescription(plan.description.c_str());
 
-  if (::GetFileAttributesW(plan.link_file.c_str()) != INVALID_FILE_ATTRIBUTES) {
-    ::DeleteFileW(plan.link_file.c_str());
+  if (::GetFileAttributesW(plan.linkFile.c_str()) != INVALID_FILE_ATTRIBUTES) {
+    ::DeleteFileW(plan.linkFile.c_str());
   }
-  return SUCCEEDED(file->Save(plan.link_file.c_str(), TRUE));
+  return SUCCEEDED(file->Save(plan.linkFile.c_str(), TRUE));
 }
 
 bool CreateFolderShortcut(const std::wstring& description, int special_folder, const std::wstring& target,
@@ -87,9 +87,9 @@ bool CreateFolderShortcut(const std::wstring& description, int special_folder, c
 
 bool CreateShortcuts(const InstallJob& job) {
   ScopedComApartment apartment(COINIT_APARTMENTTHREADED);
-  for (const auto& plan : ShortcutPlans(job.install_dir, job.desktop_shortcut)) {
-    CreateFolderShortcut(plan.description, plan.special_folder, plan.target, plan.arguments, plan.link_name,
-                         plan.sub_folder);
+  for (const auto& plan : ShortcutPlans(job.installDir, job.desktopShortcut)) {
+    CreateFolderShortcut(plan.description, plan.specialFolder, plan.target, plan.arguments, plan.linkName,
+                         plan.subFolder);
   }
   return true;
 }

@@ -31,15 +31,15 @@ LRESULT YdMessageDlg::OnCreate(UINT, WPARAM, LPARAM, bool& handled) {
   if (built != 0) return built;
   YdPaintManager& manager = GetPaintManager();
   const MessageDlgLook look = MessageDlgLookForStyle(style_);
-  if (look.pad_confirm) {
+  if (look.padConfirm) {
     if (YdControl* confirm = manager.ControlById(kDlgConfirmId)) {
-      confirm->SetPadding(RECT{kSingleButtonPaddingLeft, 0, 0, 0});
+      confirm->SetPadding(RECT{manager.GetDpiScale().Scale(kSingleButtonPaddingLeft), 0, 0, 0});
     }
   }
-  if (look.hide_decline) {
+  if (look.hideDecline) {
     if (YdControl* decline = manager.ControlById(kDlgDeclineId)) decline->SetVisible(false);
   }
-  if (look.alternate_icon) {
+  if (look.alternateIcon) {
     if (YdControl* icon = manager.ControlById(kDlgIconId)) {
       icon->SetNormalImage(kAlternateIconImage);
       icon->Invalidate();
@@ -52,7 +52,7 @@ LRESULT YdMessageDlg::OnCreate(UINT, WPARAM, LPARAM, bool& handled) {
   }
   CenterOnOwner();
   shadow_.CreateShadow(GetHWND());
-  shadow_.SetShadowSize(kDialogShadowSize);
+  shadow_.SetShadowSize(GetPaintManager().GetDpiScale().Scale(kDialogShadowSize));
   return 0;
 }
 

@@ -7,9 +7,11 @@
 
 #include <vector>
 
+#include "app/install/install_log.h"
 #include "app/wizard/message_dlg.h"
 #include "app/worker/previous_install.h"
-#include "app/worker/ring_steps.h"
+#include "app/worker/ring_logic.h"
+#include "app/worker/unpack_payload.h"
 #include "ui/control/control.h"
 #include "ui/control/control_state.h"
 #include "ui/manager/animation_record.h"
@@ -27,11 +29,17 @@ const wchar_t kAlreadyRunningText[] =
 const wchar_t kInstallFailedExplanation[] =
     L"\u5b89\u88c5\u6587\u4ef6\u65e0\u6cd5\u5199\u5165\u5b89\u88c5\u76ee\u5f55\uff0c"
     L"\u5b89\u88c5\u672a\u5b8c\u6210\u3002";
+// "磁盘空间不足，安装未进行，未写入任何文件。"
+const wchar_t kNoSpaceExplanation[] =
+    L"\u78c1\u76d8\u7a7a\u95f4\u4e0d\u8db3\uff0c\u5b89\u88c5\u672a\u8fdb\u884c\uff0c"
+    L"\u672a\u5199\u5165\u4efb\u4f55\u6587\u4ef6\u3002";
 
 namespace {
 
 constexpr DWORD kWizardStyle = WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD kWizardExStyle = WS_EX_APPWINDOW | WS_EX_WINDOWEDGE;
+
+std::wstring Ascii(const char* text) { return std::wstring(text, text + std::char_traits<char>::length(text)); }
 
 int RunDialogModally(YdMessageDlg& dlg) {
   dlg.RunModal();
@@ -49,6 +57,10 @@ YdSetupWnd::YdSetupWnd(const std::wstring& defaultDir, ModeFlags mode, IInstallA
   const std::wstring title = GetAppTitle();
   created_ = Create(nullptr, title.c_str(), kWizardStyle, kWizardExStyle, CW_USEDEFAULT, CW_USEDEFAULT,
                     CW_USEDEFAULT, CW_USEDEFAULT) != nullptr;
+  if (created_) {
+    std::lock_guard<std::mutex> hold(post_lock_);
+    post_target_ = GetHWND();
+  }
   if (created_ && mode_.unattended && !StartInstall()) ::PostMessageW(GetHWND(), WM_CLOSE, 0, 0);
 }
 
@@ -63,8 +75,8 @@ InstallState YdSetupWnd::State() const {
 }
 
 int YdSetupWnd::ExitCode() const {
-  return ExitCodeFor(worker_ ? worker_->Outcome() : InstallOutcome::kNotDone, no_previous_install_,
-                     created_);
+  return ExitCodeFor(worker_ ? worker_->Outcome() : InstallOutcome::kNotDone, no_previous_install_, created_,
+                     mode_.unattended && folder_problem_ != FolderProblem::kNone);
 }
 
 YdControl* YdSetupWnd::Control(int id) const {
@@ -90,13 +102,17 @@ LRESULT YdSetupWnd::OnCreate(UINT, WPARAM, LPARAM, bool& handled) {
   if (built != 0) return built;
   ResizeTo(GetPaintManager().GetMinInfo());
   if (mode_.shadow) {
-    shadow_.SetShadowSize(kWizardShadowSize);
+    shadow_.SetShadowSize(GetPaintManager().GetDpiScale().Scale(kWizardShadowSize));
     shadow_.CreateShadow(GetHWND());
   }
   return 0;
 }
 
 LRESULT YdSetupWnd::OnDestroy(UINT, WPARAM, LPARAM, bool& handled) {
+  {
+    std::lock_guard<std::mutex> hold(post_lock_);
+    post_target_ = nullptr;
+  }
   handled = true;
   ::PostQuitMessage(0);
   return 0;
@@ -167,6 +183,8 @@ void YdSetupWnd::OnClick(int id) {
       BackToOneClick();
       return;
     case WizardClick::kQuit:
+      // Nothing of the installation may follow the quit.
+      if (worker_ && worker_->State() == InstallState::kRunning) worker_->Cancel();
       ::PostQuitMessage(0);
       return;
     case WizardClick::kNothing:
@@ -227,23 +245,39 @@ bool YdSetupWnd::FindPreviousInstallDir() {
 
 bool YdSetupWnd::StartInstall() {
   if (worker_ || actions_ == nullptr) return false;
+  std::wstring dir = install_dir_;
   if (mode_.unattended) {
     if (!FindPreviousInstallDir()) {
       no_previous_install_ = true;
+      LogEvent("no previous installation found");
       return false;
     }
-  } else {
+    dir = install_dir_;
+  } else if (YdControl* edit = Control(kLocationEditId)) {
+    dir = edit->GetText();
+  }
+  folder_problem_ = CheckInstallFolder(dir, LongestPayloadPath(), ::GetLogicalDrives());
+  const wchar_t* source = mode_.unattended ? L" (the previous installation's)" : L" (the wizard's field)";
+  LogEvent(L"install folder " + dir + source + L": " + Ascii(FolderProblemName(folder_problem_)));
+  if (folder_problem_ != FolderProblem::kNone) {
+    if (!mode_.unattended) ShowMessage(FolderProblemMessage(folder_problem_));
+    return false;  // nothing written, nothing started
+  }
+  if (!mode_.unattended) {
     ResizeTo(GetPaintManager().GetMinInfo());
     SetVisible(kWelcomePageId, false);
+    // The fold-out toggle floats over the pages; the pane it opens went
+    // with the welcome page.
+    SetVisible(kFoldToggleId, false);
     SetVisible(kProgressPageId, true);
     GetPaintManager().NeedLayout();
     ::InvalidateRect(GetHWND(), nullptr, FALSE);
-    if (YdControl* edit = Control(kLocationEditId)) install_dir_ = edit->GetText();
+    install_dir_ = dir;
   }
   InstallInputs inputs;
-  inputs.install_dir = install_dir_;
+  inputs.installDir = install_dir_;
   // Unattended runs keep the options' skin defaults (selected).
-  inputs.desktop_shortcut = Control(kDesktopOptionId) == nullptr || IsSelected(kDesktopOptionId);
+  inputs.desktopShortcut = Control(kDesktopOptionId) == nullptr || IsSelected(kDesktopOptionId);
   inputs.autostart = Control(kAutostartOptionId) == nullptr || IsSelected(kAutostartOptionId);
   inputs.unattended = mode_.unattended;
   inputs.switches = mode_.switches;
@@ -251,13 +285,16 @@ bool YdSetupWnd::StartInstall() {
   return worker_->Start(inputs);
 }
 
-void YdSetupWnd::ShowInstallStep(unsigned step) {
-  ::PostMessageW(GetHWND(), kInstallStepMessage, step, 0);
+void YdSetupWnd::PostToWindow(UINT msg, WPARAM wParam) {
+  std::lock_guard<std::mutex> hold(post_lock_);
+  if (post_target_ != nullptr) ::PostMessageW(post_target_, msg, wParam, 0);
 }
 
-void YdSetupWnd::ShowInstallFailed() { ::PostMessageW(GetHWND(), kInstallFailedMessage, 0, 0); }
+void YdSetupWnd::ShowInstallStep(unsigned step) { PostToWindow(kInstallStepMessage, step); }
 
-void YdSetupWnd::RequestClose() { ::PostMessageW(GetHWND(), WM_CLOSE, 0, 0); }
+void YdSetupWnd::ShowInstallFailed() { PostToWindow(kInstallFailedMessage, 0); }
+
+void YdSetupWnd::RequestClose() { PostToWindow(WM_CLOSE, 0); }
 
 void YdSetupWnd::ApplyInstallStep(unsigned step) {
   YdControl* ring = Control(kProgressRingId);
@@ -287,17 +324,31 @@ void YdSetupWnd::ApplyInstallStep(unsigned step) {
 }
 
 void YdSetupWnd::ApplyInstallFailed() {
+  if (asking_) {
+    // Never a dialog inside the open confirmation: explained once it closes.
+    failure_pending_ = true;
+    return;
+  }
+  ExplainFailure();
+  ::PostMessageW(GetHWND(), WM_CLOSE, 0, 0);
+}
+
+void YdSetupWnd::ExplainFailure() {
   if (YdControl* caption = Control(kProgressCaptionId)) {
     caption->SetText(kInstallFailedText);
     caption->Invalidate();
   }
   if (!mode_.unattended) {
-    YdMessageDlg dlg(GetHWND(), kDlgSingleButton);
-    dlg.SetControlText(kDlgTitleId, kConfirmTitle);
-    dlg.SetMessageText(kInstallFailedExplanation);
-    confirm_(dlg);
+    ShowMessage(actions_ != nullptr && actions_->ExtractionLackedSpace() ? kNoSpaceExplanation
+                                                                         : kInstallFailedExplanation);
   }
-  ::PostMessageW(GetHWND(), WM_CLOSE, 0, 0);
+}
+
+void YdSetupWnd::ShowMessage(const wchar_t* text) {
+  YdMessageDlg dlg(GetHWND(), kDlgSingleButton);
+  dlg.SetControlText(kDlgTitleId, kConfirmTitle);
+  dlg.SetMessageText(text);
+  confirm_(dlg);
 }
 
 LRESULT YdSetupWnd::OnClose(UINT, WPARAM, LPARAM, bool& handled) {
@@ -308,8 +359,11 @@ LRESULT YdSetupWnd::OnClose(UINT, WPARAM, LPARAM, bool& handled) {
     return 0;
   }
   const bool workerRunning = worker_ && worker_->State() == InstallState::kRunning;
-  const ClosePlan plan = PlanClose(State(), workerRunning, no_previous_install_);
-  if (plan.destroy_at_once) {
+  // Unattended, nobody is there to answer: no previous installation, or a
+  // folder that breaks a rule, ends the setup at once.
+  const bool silentEnd = no_previous_install_ || (mode_.unattended && folder_problem_ != FolderProblem::kNone);
+  const ClosePlan plan = PlanClose(State(), workerRunning, silentEnd);
+  if (plan.destroyAtOnce) {
     handled = false;
     return 0;
   }
@@ -317,7 +371,7 @@ LRESULT YdSetupWnd::OnClose(UINT, WPARAM, LPARAM, bool& handled) {
     overlay->SetVisible(true);
     overlay->Invalidate();
   }
-  if (plan.pause_worker) worker_->Pause();
+  if (plan.pauseWorker) worker_->Pause();
   int result = kDialogDeclined;
   {
     YdMessageDlg dlg(GetHWND(), kConfirmDialogStyle);
@@ -331,16 +385,24 @@ LRESULT YdSetupWnd::OnClose(UINT, WPARAM, LPARAM, bool& handled) {
     result = confirm_(dlg);
     asking_ = false;
   }
-  const CloseAnswer answer = AnswerClose(result, plan.pause_worker);
-  if (answer.cancel_worker) worker_->Cancel();
-  if (answer.resume_worker) worker_->Resume();
+  const CloseAnswer answer = AnswerClose(result, plan.pauseWorker);
+  if (answer.cancelWorker) worker_->Cancel();
+  if (answer.resumeWorker) worker_->Resume();
+  if (failure_pending_) {
+    // The extraction failed while the question was open: say so, then go.
+    failure_pending_ = false;
+    close_while_asking_ = false;
+    ExplainFailure();
+    handled = false;
+    return 0;
+  }
   const bool finishedMeanwhile = close_while_asking_ || State() == InstallState::kFinished;
   close_while_asking_ = false;
   if (answer.destroy || finishedMeanwhile) {
     handled = false;
     return 0;
   }
-  if (answer.hide_overlay) {
+  if (answer.hideOverlay) {
     if (YdControl* overlay = Control(kOverlayId)) {
       overlay->SetVisible(false);
       overlay->Invalidate();

@@ -12,8 +12,10 @@
 
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <string>
 
+#include "app/install/install_folder_check.h"
 #include "app/worker/install_worker.h"
 #include "app/wizard/setup_wnd_logic.h"
 #include "common/yd_namespace.h"
@@ -36,6 +38,7 @@ extern const wchar_t kConfirmYes[];         // "是"
 extern const wchar_t kConfirmNo[];          // "否"
 extern const wchar_t kAlreadyRunningText[]; // "你已经启动了一个安装程序！"
 extern const wchar_t kInstallFailedExplanation[];
+extern const wchar_t kNoSpaceExplanation[];  // the extraction was refused for want of space
 constexpr int kConfirmDialogStyle = 9;      // two buttons, standard icon
 constexpr int kWizardShadowSize = 4;
 
@@ -61,8 +64,11 @@ class YdSetupWnd : public YdWindowImplBase, private IInstallUi {
   // Unattended mode: the previous installation's directory becomes the
   // install directory; false when there is none.
   bool FindPreviousInstallDir();
-  // Switches to the progress page and starts the install thread; false in
-  // unattended mode without a previous installation, or when already
+  // Checks the install folder (the field's text, or the previous
+  // installation's folder in unattended mode), then switches to the progress
+  // page and starts the install thread. False in unattended mode without a
+  // previous installation, for a folder that breaks a rule (interactive: a
+  // one-button message says why and the page stays), or when already
   // started.
   bool StartInstall();
 
@@ -71,6 +77,8 @@ class YdSetupWnd : public YdWindowImplBase, private IInstallUi {
   const std::wstring& InstallDir() const { return install_dir_; }
   YdInstallWorker* Worker() const { return worker_.get(); }
   bool NoPreviousInstall() const { return no_previous_install_; }
+  // The rule the last checked install folder broke (kNone when it passed).
+  FolderProblem InstallFolderProblem() const { return folder_problem_; }
   bool Created() const { return created_; }
   // The process exit code for how this wizard ended (SetupExitCode).
   int ExitCode() const;
@@ -91,6 +99,11 @@ class YdSetupWnd : public YdWindowImplBase, private IInstallUi {
   // UI thread.
   void ApplyInstallStep(unsigned step);
   void ApplyInstallFailed();
+  // The failure caption and, in interactive mode, its one-button message.
+  void ExplainFailure();
+  void ShowMessage(const wchar_t* text);
+  // Install thread: posts to the window while it exists (see post_lock_).
+  void PostToWindow(UINT msg, WPARAM wParam);
   void OnClick(int id);
   void ToggleCustomPane();
   void BrowseFolder();
@@ -108,8 +121,15 @@ class YdSetupWnd : public YdWindowImplBase, private IInstallUi {
   YdWindowShadow shadow_;
   bool created_ = false;
   bool no_previous_install_ = false;
+  FolderProblem folder_problem_ = FolderProblem::kNone;
   bool asking_ = false;
   bool close_while_asking_ = false;
+  bool failure_pending_ = false;  // the failure came while the confirmation was open
+  // The install thread posts under this lock to post_target_, which the UI
+  // thread clears under it when the window is destroyed: a post never
+  // reaches a handle that is gone (or reused).
+  std::mutex post_lock_;
+  HWND post_target_ = nullptr;
   int confirmations_ = 0;
   // Last member: destroyed (cancelled and joined) before the rest.
   std::unique_ptr<YdInstallWorker> worker_;

@@ -25,7 +25,7 @@ WizardClick WizardClickForId(int senderId) {
 WizardMode WizardModeFromValue(ModeFlags mode) {
   WizardMode result;
   result.unattended = IsUnattendedMode(mode);
-  result.show_window = !result.unattended;
+  result.showWindow = !result.unattended;
   result.shadow = !result.unattended;
   result.switches = StepSwitchesFromMode(mode);
   return result;
@@ -49,11 +49,11 @@ InstallButtonUpdate InstallButtonForSelection(int senderId, bool installButtonEx
 ClosePlan PlanClose(InstallState state, bool workerRunning, bool silentEnd) {
   ClosePlan plan;
   if (state == InstallState::kFinished || silentEnd) {
-    plan.destroy_at_once = true;
+    plan.destroyAtOnce = true;
     return plan;
   }
   plan.ask = true;
-  plan.pause_worker = state == InstallState::kRunning && workerRunning;
+  plan.pauseWorker = state == InstallState::kRunning && workerRunning;
   return plan;
 }
 
@@ -61,19 +61,19 @@ CloseAnswer AnswerClose(int dialogResult, bool workerRunning) {
   CloseAnswer answer;
   if (dialogResult == kDialogConfirmed) {
     answer.destroy = true;
-    answer.cancel_worker = workerRunning;
+    answer.cancelWorker = workerRunning;
     return answer;
   }
-  answer.resume_worker = workerRunning;
-  answer.hide_overlay = true;
+  answer.resumeWorker = workerRunning;
+  answer.hideOverlay = true;
   return answer;
 }
 
 MessageDlgLook MessageDlgLookForStyle(int style) {
   MessageDlgLook look;
-  look.hide_decline = (style & kDlgSingleButton) != 0;
-  look.pad_confirm = look.hide_decline;
-  look.alternate_icon = (style & kDlgAlternateIcon) != 0;
+  look.hideDecline = (style & kDlgSingleButton) != 0;
+  look.padConfirm = look.hideDecline;
+  look.alternateIcon = (style & kDlgAlternateIcon) != 0;
   return look;
 }
 
@@ -86,9 +86,10 @@ int DialogResultForClick(int senderId) {
   }
 }
 
-int ExitCodeFor(InstallOutcome outcome, bool noPreviousInstall, bool windowCreated) {
+int ExitCodeFor(InstallOutcome outcome, bool noPreviousInstall, bool windowCreated, bool badUnattendedFolder) {
   if (!windowCreated) return kExitWindowFailed;
   if (noPreviousInstall) return kExitNoPreviousInstall;
+  if (badUnattendedFolder) return kExitBadInstallFolder;
   if (outcome == InstallOutcome::kExtractionFailed) return kExitExtractionFailed;
   return kExitOk;
 }

@@ -10,6 +10,7 @@
 
 #include "app/worker/install_worker.h"
 #include "app/startup/mode_flags.h"
+#include "app/wizard/exit_codes.h"
 #include "app/worker/step_switches.h"
 #include "common/yd_namespace.h"
 #include "ui/manager/event_types.h"
@@ -33,10 +34,10 @@ enum WizardControlId : int {
   kAltInstallId = 112,      // no control of the skin bears it
   kBackToOneClickId = 113,  // no control of the skin bears it
   kProgressPageId = 114,
-  kCaptionId = 116,
+  kProgressCaptionId = 116,  // the caption above the ring
   kQuitButtonId = 120,      // no control of the skin bears it
   kOverlayId = 121,
-  kRingId = 123,
+  kProgressRingId = 123,     // the ring of the progress page
 };
 
 // Control ids of the skin window "ydMessageDlg".
@@ -69,7 +70,7 @@ WizardClick WizardClickForId(int senderId);
 // nothing starts would only end when killed).
 struct WizardMode {
   bool unattended = false;
-  bool show_window = true;
+  bool showWindow = true;
   bool shadow = true;  // the drop shadow belongs to the visible wizard only
   StepSwitches switches;
 };
@@ -104,9 +105,9 @@ InstallButtonUpdate InstallButtonForSelection(int senderId, bool installButtonEx
 
 // A close request (WM_CLOSE) of the wizard.
 struct ClosePlan {
-  bool destroy_at_once = false;  // nothing to ask: the window goes
+  bool destroyAtOnce = false;  // nothing to ask: the window goes
   bool ask = false;              // show the overlay and the confirmation
-  bool pause_worker = false;     // hold the install thread while asking
+  bool pauseWorker = false;     // hold the install thread while asking
 };
 // `silentEnd`: an unattended wizard that found no previous installation;
 // nobody is there to answer, so it ends without asking.
@@ -118,9 +119,9 @@ constexpr int kDialogDeclined = 2;
 
 struct CloseAnswer {
   bool destroy = false;        // leave WM_CLOSE unhandled: the window goes
-  bool cancel_worker = false;  // confirmed during the install
-  bool resume_worker = false;  // declined during the install
-  bool hide_overlay = false;
+  bool cancelWorker = false;  // confirmed during the install
+  bool resumeWorker = false;  // declined during the install
+  bool hideOverlay = false;
 };
 CloseAnswer AnswerClose(int dialogResult, bool workerRunning);
 
@@ -129,9 +130,9 @@ constexpr int kDlgSingleButton = 0x02;
 constexpr int kDlgAlternateIcon = 0x04;
 // What the dialog's style changes on its controls.
 struct MessageDlgLook {
-  bool hide_decline = false;
-  bool pad_confirm = false;  // padding left 127, top/right/bottom 0 on 205
-  bool alternate_icon = false;
+  bool hideDecline = false;
+  bool padConfirm = false;  // padding left 127, top/right/bottom 0 on 205
+  bool alternateIcon = false;
 };
 MessageDlgLook MessageDlgLookForStyle(int style);
 extern const wchar_t kAlternateIconImage[];
@@ -141,14 +142,8 @@ constexpr int kSingleButtonPaddingLeft = 127;
 // 0 when the sender is none of its buttons.
 int DialogResultForClick(int senderId);
 
-// Exit codes of the setup process.
-enum SetupExitCode : int {
-  kExitOk = 0,                  // installed, or closed by the user, or another setup runs
-  kExitExtractionFailed = 2,    // the payload could not be written
-  kExitNoPreviousInstall = 3,   // unattended mode found no previous installation
-  kExitWindowFailed = 4,        // the wizard's window could not be created (no skin)
-};
-// The process exit code for how the wizard ended.
-int ExitCodeFor(InstallOutcome outcome, bool noPreviousInstall, bool windowCreated);
+// The process exit code (exit_codes.h) for how the wizard ended.
+int ExitCodeFor(InstallOutcome outcome, bool noPreviousInstall, bool windowCreated,
+                bool badUnattendedFolder = false);
 
 }  // namespace ZEPHYRA_NAMESPACE

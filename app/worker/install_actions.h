@@ -7,6 +7,7 @@
 
 #include "app/install/cancel_signal.h"
 #include "app/worker/install_worker.h"
+#include "app/worker/unpack_payload.h"
 #include "common/yd_namespace.h"
 
 namespace ZEPHYRA_NAMESPACE {
@@ -25,9 +26,12 @@ class YdMachineInstallActions : public IInstallActions {
   void LaunchProduct(const InstallJob& job) override;
   void Cancel() override { cancel_.Set(); }
   const YdCancelSignal* CancelSignal() const override { return &cancel_; }
+  void AfterFailedExtraction(const InstallJob& job) override;
+  bool ExtractionLackedSpace() const override { return summary_.shortOfSpace; }
 
  private:
   YdCancelSignal cancel_;
+  UnpackSummary summary_;  // of the last unpack step
 };
 
 }  // namespace ZEPHYRA_NAMESPACE

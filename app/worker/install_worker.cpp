@@ -4,7 +4,7 @@
 
 #include <system_error>
 
-#include "app/worker/ring_steps.h"
+#include "app/worker/ring_logic.h"
 #include "archive/debug_output.h"
 
 namespace ZEPHYRA_NAMESPACE {
@@ -99,14 +99,15 @@ void YdInstallWorker::Finish(InstallOutcome outcome) {
 
 void YdInstallWorker::ThreadMain(InstallInputs inputs) {
   job_ = InstallJob();
-  job_.install_dir = inputs.install_dir;
-  job_.desktop_shortcut = inputs.desktop_shortcut;
+  job_.installDir = inputs.installDir;
+  job_.desktopShortcut = inputs.desktopShortcut;
   job_.autostart = inputs.autostart;
   job_.cancel = actions_->CancelSignal();
 
   const InstallOutcome steps = RunInstallSteps(job_, inputs.switches);
   if (steps == InstallOutcome::kExtractionFailed) {
     WriteDebugMessage(u"Extract payload failed");
+    actions_->AfterFailedExtraction(job_);
     state_.store(InstallState::kFinished);
     ui_.ShowInstallFailed();
     Finish(steps);

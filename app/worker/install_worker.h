@@ -35,8 +35,8 @@ enum class InstallOutcome : int {
 // from the previous installation (unattended), the desktop-shortcut choice
 // from option 110 and the autostart choice from option 111.
 struct InstallInputs {
-  std::wstring install_dir;
-  bool desktop_shortcut = true;
+  std::wstring installDir;
+  bool desktopShortcut = true;
   bool autostart = true;
   bool unattended = false;
   StepSwitches switches;
@@ -59,6 +59,12 @@ class IInstallActions {
   virtual void Cancel() = 0;
   // The signal the child waits watch; stored in the job. May be null.
   virtual const YdCancelSignal* CancelSignal() const { return nullptr; }
+  // Install thread, after an extraction that failed (not after a cancel)
+  // and was rolled back: the machine's steps start the previous product
+  // again when its files were restored. No report follows.
+  virtual void AfterFailedExtraction(const InstallJob& /*job*/) {}
+  // True when the last extraction was refused for want of free space.
+  virtual bool ExtractionLackedSpace() const { return false; }
 };
 
 class YdInstallWorker {

@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "app/worker/previous_install.h"
-#include "app/install/registration_plan.h"
+#include "app/install/registration_logic.h"
 #include "common/scoped_handle.h"
 
 namespace ZEPHYRA_NAMESPACE {

@@ -26,6 +26,9 @@ class YdUnpakerProgress : public YdCompressProgress {
   // earlier is passed on to the attached unpacker here, so a cancel that
   // arrived before the unpacker cleared its flags still stops it.
   void OnPercent(double overall, double entry) override;
+  // Writes the error to the install log (code, path, system error and its
+  // text) and aborts the extraction.
+  bool OnError(const YdErrorRecord& error) override;
 
   // The unpacker the extraction runs on (null to detach). Called on the
   // install thread around Open and Unpack.

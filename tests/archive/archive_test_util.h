@@ -7,7 +7,7 @@
 
 #include "archive/archive_writer.h"
 #include "archive/byte_order.h"
-#include "archive/compress_converter.h"
+#include "archive/codec/compress_converter.h"
 
 namespace ZEPHYRA_NAMESPACE {
 namespace testing_util {
@@ -42,8 +42,8 @@ inline std::vector<uint8_t> Record(int type, const std::u16string& name, uint32_
   YdTocNode node;
   node.type = type;
   node.name = name;
-  node.data_offset = offset;
-  node.stored_size = stored;
+  node.dataOffset = offset;
+  node.storedSize = stored;
   node.converter = converter;
   std::vector<uint8_t> out;
   AppendTocRecord(out, node);

@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 #include <zlib.h>
 
-#include "archive/converter_registry.h"
-#include "archive/raw_converter.h"
-#include "archive/yd_buffer.h"
-#include "archive/zip_decoder.h"
+#include "archive/codec/converter_registry.h"
+#include "archive/codec/raw_converter.h"
+#include "archive/codec/yd_buffer.h"
+#include "archive/codec/zip_decoder.h"
 #include "tests/archive/archive_test_util.h"
 
 namespace ZEPHYRA_NAMESPACE {

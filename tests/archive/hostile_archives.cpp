@@ -106,8 +106,8 @@ std::vector<HostileArchive> MakeHostileArchives() {
         YdTocNode n;
         n.type = kTocInline;
         n.name = u"i";
-        n.inline_data.SetCapacity(4097);
-        n.inline_data.SetLength(4097);
+        n.inlineData.SetCapacity(4097);
+        n.inlineData.SetLength(4097);
         std::vector<uint8_t> r;
         AppendTocRecord(r, n);
         return r;

@@ -56,15 +56,15 @@ TEST_F(PosixBackend, WritesContentModesAndTimes) {
   struct stat info;
   ASSERT_EQ(::stat((target / "readme.txt").c_str(), &info), 0);
   EXPECT_EQ(info.st_mode & 0222, 0u);  // read-only: no write bits
-  EXPECT_EQ(info.st_mtim.tv_sec, UnixSeconds(SampleTimes(7).last_write));
-  EXPECT_EQ(info.st_atim.tv_sec, UnixSeconds(SampleTimes(7).last_access));
+  EXPECT_EQ(info.st_mtim.tv_sec, UnixSeconds(SampleTimes(7).lastWrite));
+  EXPECT_EQ(info.st_atim.tv_sec, UnixSeconds(SampleTimes(7).lastAccess));
   ASSERT_EQ(::stat((target / "a.txt").c_str(), &info), 0);
   EXPECT_NE(info.st_mode & 0200, 0u);
-  EXPECT_EQ(info.st_mtim.tv_sec, UnixSeconds(SampleTimes(1).last_write));
+  EXPECT_EQ(info.st_mtim.tv_sec, UnixSeconds(SampleTimes(1).lastWrite));
   ASSERT_EQ(::stat((target / "bin" / "lib").c_str(), &info), 0);
-  EXPECT_EQ(info.st_mtim.tv_sec, UnixSeconds(SampleTimes(5).last_write));
+  EXPECT_EQ(info.st_mtim.tv_sec, UnixSeconds(SampleTimes(5).lastWrite));
   ASSERT_EQ(::stat((target / "bin").c_str(), &info), 0);
-  EXPECT_EQ(info.st_mtim.tv_sec, UnixSeconds(SampleTimes(2).last_write));
+  EXPECT_EQ(info.st_mtim.tv_sec, UnixSeconds(SampleTimes(2).lastWrite));
 }
 
 TEST_F(PosixBackend, SecondRunReplacesReadOnlyFiles) {
@@ -95,7 +95,7 @@ TEST_F(PosixBackend, TargetThatIsAFileFailsWith183) {
   EXPECT_FALSE(Extract(SampleArchive(), base_ / "file"));
   ASSERT_EQ(progress_.errors.size(), 1u);
   EXPECT_EQ(progress_.errors[0].code, kErrTargetOrWrite);
-  EXPECT_EQ(progress_.errors[0].system_error, 183);
+  EXPECT_EQ(progress_.errors[0].systemError, 183);
   EXPECT_EQ(Read(base_ / "file"), "x");
 }
 

@@ -31,32 +31,32 @@ TEST(TocReader, ParsesWriterOutputWithAllFields) {
   const YdTocNode& dir = *root.children[0];
   EXPECT_EQ(dir.name, u"bin");
   EXPECT_EQ(dir.attributes, 0x10u);
-  EXPECT_EQ(dir.creation_time, 1u);
-  EXPECT_EQ(dir.last_access_time, 2u);
-  EXPECT_EQ(dir.last_write_time, 3u);
+  EXPECT_EQ(dir.creationTime, 1u);
+  EXPECT_EQ(dir.lastAccessTime, 2u);
+  EXPECT_EQ(dir.lastWriteTime, 3u);
   EXPECT_EQ(dir.parent, &root);
   ASSERT_EQ(dir.children.size(), 1u);
   const YdTocNode& exe = *dir.children[0];
   EXPECT_EQ(exe.type, kTocFile);
   EXPECT_EQ(exe.attributes, 0x21u);
-  EXPECT_EQ(exe.decoded_size, 5u);
-  EXPECT_EQ(exe.stored_size, 5u);
+  EXPECT_EQ(exe.decodedSize, 5u);
+  EXPECT_EQ(exe.storedSize, 5u);
   EXPECT_EQ(exe.parent, &dir);
-  ASSERT_LE(exe.data_offset + 5, archive.size());
-  EXPECT_EQ(std::string(archive.begin() + static_cast<long>(exe.data_offset),
-                        archive.begin() + static_cast<long>(exe.data_offset) + 5), "hello");
+  ASSERT_LE(exe.dataOffset + 5, archive.size());
+  EXPECT_EQ(std::string(archive.begin() + static_cast<long>(exe.dataOffset),
+                        archive.begin() + static_cast<long>(exe.dataOffset) + 5), "hello");
   const YdTocNode& text = *root.children[1];
   EXPECT_EQ(text.name, u"\u8bf4\u660e.txt");
   EXPECT_EQ(text.converter, kConverterZlib);
-  EXPECT_EQ(text.decoded_size, 1000u);
+  EXPECT_EQ(text.decodedSize, 1000u);
   // Data follows the table directly, in table order, without gaps.
-  EXPECT_EQ(exe.data_offset, archive.size() - exe.stored_size - text.stored_size);
-  EXPECT_EQ(text.data_offset, exe.data_offset + exe.stored_size);
-  EXPECT_EQ(result.total_stored_size, exe.stored_size + text.stored_size);
+  EXPECT_EQ(exe.dataOffset, archive.size() - exe.storedSize - text.storedSize);
+  EXPECT_EQ(text.dataOffset, exe.dataOffset + exe.storedSize);
+  EXPECT_EQ(result.totalStoredSize, exe.storedSize + text.storedSize);
   const YdTocNode& note = *root.children[2];
   EXPECT_EQ(note.type, kTocInline);
-  ASSERT_EQ(note.inline_data.Length(), 6u);
-  EXPECT_EQ(std::string(reinterpret_cast<const char*>(note.inline_data.Data()), 6), "inline");
+  ASSERT_EQ(note.inlineData.Length(), 6u);
+  EXPECT_EQ(std::string(reinterpret_cast<const char*>(note.inlineData.Data()), 6), "inline");
 }
 
 TEST(TocReader, AcceptsVersionZeroAndAnyMagic) {
@@ -221,10 +221,10 @@ TEST(TocReader, EmptyFilesInBothForms) {
   writer.AddFile(writer.Root(), u"zlib", 0x20, {}, {}, kConverterZlib, 9);
   YdTocNode root;
   ASSERT_TRUE(Read(writer.Finish(), root).ok());
-  EXPECT_EQ(root.children[0]->stored_size, 0u);
-  EXPECT_EQ(root.children[0]->decoded_size, 0u);
-  EXPECT_EQ(root.children[1]->decoded_size, 0u);
-  EXPECT_GT(root.children[1]->stored_size, 0u);  // an empty zlib stream still has header and trailer
+  EXPECT_EQ(root.children[0]->storedSize, 0u);
+  EXPECT_EQ(root.children[0]->decodedSize, 0u);
+  EXPECT_EQ(root.children[1]->decodedSize, 0u);
+  EXPECT_GT(root.children[1]->storedSize, 0u);  // an empty zlib stream still has header and trailer
 }
 
 }  // namespace

@@ -16,10 +16,10 @@ namespace testing_util {
 
 struct SeenError {
   int code = 0;
-  bool has_path = false;
+  bool hasPath = false;
   std::u16string path;
   int detail1 = 0;
-  int system_error = 0;
+  int systemError = 0;
 };
 
 class RecordingProgress : public YdCompressProgress {
@@ -31,20 +31,20 @@ class RecordingProgress : public YdCompressProgress {
       std::lock_guard<std::mutex> lock(mutex);
       percents.emplace_back(overall, entry);
     }
-    if (on_percent) on_percent(overall, entry);
+    if (onPercent) onPercent(overall, entry);
   }
   void OnEntryEnd(const YdTocNode& node) override {
     Log("leave " + Name(node));
-    if (on_entry_end) on_entry_end(node);
+    if (onEntryEnd) onEntryEnd(node);
   }
   void OnFinished(bool cancelled) override { Log(cancelled ? "finished cancelled" : "finished"); }
   bool OnError(const YdErrorRecord& error) override {
     SeenError seen;
     seen.code = error.code;
-    seen.has_path = error.path != nullptr;
+    seen.hasPath = error.path != nullptr;
     if (error.path) seen.path = *error.path;
     seen.detail1 = error.detail1;
-    seen.system_error = error.system_error;
+    seen.systemError = error.systemError;
     errors.push_back(seen);
     return answer;
   }
@@ -65,8 +65,8 @@ class RecordingProgress : public YdCompressProgress {
   std::vector<std::pair<double, double>> percents;
   std::vector<SeenError> errors;
   bool answer = false;
-  std::function<void(double, double)> on_percent;
-  std::function<void(const YdTocNode&)> on_entry_end;
+  std::function<void(double, double)> onPercent;
+  std::function<void(const YdTocNode&)> onEntryEnd;
 
  private:
   static std::string Name(const YdTocNode& node) { return std::string(node.name.begin(), node.name.end()); }

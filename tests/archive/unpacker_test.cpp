@@ -43,8 +43,8 @@ TEST(Unpacker, WritesTreeWithContentAttributesAndTimes) {
   EXPECT_EQ(tool->content, PatternBytes(700000, 7));
   EXPECT_EQ(tool->attributes, 0x20u);
   EXPECT_EQ(tool->times.creation, SampleTimes(3).creation);
-  EXPECT_EQ(tool->times.last_access, SampleTimes(3).last_access);
-  EXPECT_EQ(tool->times.last_write, SampleTimes(3).last_write);
+  EXPECT_EQ(tool->times.lastAccess, SampleTimes(3).lastAccess);
+  EXPECT_EQ(tool->times.lastWrite, SampleTimes(3).lastWrite);
   EXPECT_EQ(f.fs.Find(P({u"bin", u"lib", u"x.dll"}))->content, PatternBytes(3000, 9));
   EXPECT_EQ(f.fs.Find(P({u"a.txt"}))->content, Bytes("alpha file\n"));
   EXPECT_EQ(f.fs.Find(P({u"readme.txt"}))->attributes, 0x21u);
@@ -52,14 +52,14 @@ TEST(Unpacker, WritesTreeWithContentAttributesAndTimes) {
   ASSERT_NE(empty, nullptr);
   EXPECT_EQ(empty->kind, YdPathKind::kFile);
   EXPECT_EQ(empty->size, 0u);
-  EXPECT_EQ(empty->times.last_write, SampleTimes(4).last_write);
+  EXPECT_EQ(empty->times.lastWrite, SampleTimes(4).lastWrite);
   const auto* lib = f.fs.Find(P({u"bin", u"lib"}));
   ASSERT_NE(lib, nullptr);
   EXPECT_EQ(lib->kind, YdPathKind::kDirectory);
-  EXPECT_EQ(lib->times.last_write, SampleTimes(5).last_write);
+  EXPECT_EQ(lib->times.lastWrite, SampleTimes(5).lastWrite);
   EXPECT_EQ(f.fs.open_files(), 0);
   EXPECT_EQ(f.unpacker.ProcessedStoredSize(), f.unpacker.TotalStoredSize());
-  EXPECT_EQ(f.unpacker.Root().children[1]->children[0]->full_path, P({u"bin", u"tool.exe"}));
+  EXPECT_EQ(f.unpacker.Root().children[1]->children[0]->fullPath, P({u"bin", u"tool.exe"}));
 }
 
 TEST(Unpacker, CallOrderAndPercentagesOfStoredBytes) {
@@ -127,7 +127,7 @@ TEST(Unpacker, TargetThatIsAFileFailsAtOnceWith183) {
   ASSERT_EQ(f.progress.errors.size(), 1u);
   EXPECT_EQ(f.progress.errors[0].code, kErrTargetOrWrite);
   EXPECT_EQ(f.progress.errors[0].path, u"T");
-  EXPECT_EQ(f.progress.errors[0].system_error, 183);
+  EXPECT_EQ(f.progress.errors[0].systemError, 183);
   EXPECT_EQ(f.fs.nodes().size(), 1u);
 }
 
@@ -151,7 +151,7 @@ TEST(Unpacker, FileThatCannotBeDeletedStopsWith10000004) {
   ASSERT_EQ(f.progress.errors.size(), 1u);
   EXPECT_EQ(f.progress.errors[0].code, kErrDeleteFile);
   EXPECT_EQ(f.progress.errors[0].path, P({u"a.txt"}));
-  EXPECT_EQ(f.progress.errors[0].system_error, 32);
+  EXPECT_EQ(f.progress.errors[0].systemError, 32);
   EXPECT_FALSE(f.progress.Saw("leave a.txt"));
   EXPECT_EQ(f.fs.Find(P({u"bin"})), nullptr);  // stopped before the next entry
 }
@@ -184,7 +184,7 @@ TEST(Unpacker, CreateAndWriteFailuresReportCodePathAndError) {
     ASSERT_EQ(f.progress.errors.size(), 1u);
     EXPECT_EQ(f.progress.errors[0].code, kErrCreateFile);
     EXPECT_EQ(f.progress.errors[0].path, P({u"bin", u"tool.exe"}));
-    EXPECT_EQ(f.progress.errors[0].system_error, 5);
+    EXPECT_EQ(f.progress.errors[0].systemError, 5);
     EXPECT_FALSE(f.progress.Saw("leave bin"));
   }
   {
@@ -193,7 +193,7 @@ TEST(Unpacker, CreateAndWriteFailuresReportCodePathAndError) {
     EXPECT_FALSE(f.OpenAndUnpack());
     ASSERT_EQ(f.progress.errors.size(), 1u);
     EXPECT_EQ(f.progress.errors[0].code, kErrTargetOrWrite);
-    EXPECT_EQ(f.progress.errors[0].system_error, 112);
+    EXPECT_EQ(f.progress.errors[0].systemError, 112);
     EXPECT_EQ(f.fs.open_files(), 0);
     EXPECT_FALSE(f.progress.Saw("leave tool.exe"));
   }
@@ -206,7 +206,7 @@ TEST(Unpacker, CreateAndWriteFailuresReportCodePathAndError) {
     EXPECT_TRUE(f.OpenAndUnpack());
     EXPECT_TRUE(f.progress.Saw("leave tool.exe"));
     EXPECT_LE(f.fs.Find(P({u"bin", u"tool.exe"}))->size, 1000u);
-    EXPECT_EQ(f.fs.Find(P({u"bin", u"tool.exe"}))->times.last_write, SampleTimes(3).last_write);
+    EXPECT_EQ(f.fs.Find(P({u"bin", u"tool.exe"}))->times.lastWrite, SampleTimes(3).lastWrite);
   }
 }
 
@@ -280,7 +280,7 @@ TEST(Unpacker, BadStreamsFailTheEntryWithoutAReport) {
 TEST(Unpacker, CancelInsideAnEntryFailsAndBetweenTopLevelEntriesSucceeds) {
   {
     Fixture f;
-    f.progress.on_percent = [&](double, double entry) {
+    f.progress.onPercent = [&](double, double entry) {
       if (entry > 0 && entry < 100) f.unpacker.Cancel();
     };
     YdArchiveWriter writer;
@@ -296,7 +296,7 @@ TEST(Unpacker, CancelInsideAnEntryFailsAndBetweenTopLevelEntriesSucceeds) {
   }
   {
     Fixture f;
-    f.progress.on_entry_end = [&](const YdTocNode& node) {
+    f.progress.onEntryEnd = [&](const YdTocNode& node) {
       if (node.name == u"a.txt") f.unpacker.Cancel();
     };
     EXPECT_TRUE(f.OpenAndUnpack());
@@ -305,7 +305,7 @@ TEST(Unpacker, CancelInsideAnEntryFailsAndBetweenTopLevelEntriesSucceeds) {
   }
   {  // noticed at the end of a nested directory: inside the top-level entry
     Fixture f;
-    f.progress.on_entry_end = [&](const YdTocNode& node) {
+    f.progress.onEntryEnd = [&](const YdTocNode& node) {
       if (node.name == u"x.dll") f.unpacker.Cancel();
     };
     EXPECT_FALSE(f.OpenAndUnpack());
@@ -339,7 +339,7 @@ TEST(Unpacker, CancelWhilePausedStopsOnceResumedWithoutLeaks) {
   Fixture f;
   ASSERT_TRUE(f.unpacker.OpenMemory(f.archive.data(), f.archive.size()));
   bool result = true;
-  f.progress.on_percent = [&](double, double) {
+  f.progress.onPercent = [&](double, double) {
     if (f.progress.PercentCount() == 3) f.progress.Pause(true);  // inside tool.exe
   };
   std::thread worker([&] { result = f.unpacker.Unpack(u"T"); });
@@ -368,9 +368,9 @@ TEST(Unpacker, OpenFailuresAndStates) {
     EXPECT_FALSE(f.unpacker.OpenMemory(f.archive.data(), f.archive.size()));
     ASSERT_EQ(f.progress.errors.size(), 1u);
     EXPECT_EQ(f.progress.errors[0].code, kErrFormat);
-    EXPECT_FALSE(f.progress.errors[0].has_path);
+    EXPECT_FALSE(f.progress.errors[0].hasPath);
     EXPECT_EQ(f.progress.errors[0].detail1, 3);
-    EXPECT_EQ(f.progress.errors[0].system_error, 0);
+    EXPECT_EQ(f.progress.errors[0].systemError, 0);
   }
   {
     std::vector<uint8_t> trailing = SampleArchive();

@@ -99,8 +99,8 @@ TEST_F(Win32Backend, AttributesAndThreeTimes) {
     if (check_creation) {
       EXPECT_EQ(seen.creation, c.times.creation);
     }
-    EXPECT_EQ(seen.last_access, c.times.last_access);
-    EXPECT_EQ(seen.last_write, c.times.last_write);
+    EXPECT_EQ(seen.lastAccess, c.times.lastAccess);
+    EXPECT_EQ(seen.lastWrite, c.times.lastWrite);
   }
   // Read after the times: reading may move the last-access time.
   EXPECT_EQ(Read(target / "a.txt"), "alpha file\n");
@@ -119,7 +119,7 @@ TEST_F(Win32Backend, HiddenSystemAndEmptyEntries) {
   EXPECT_EQ(fs::file_size(base_ / "t" / "empty-zlib"), 0u);
   YdEntryTimes seen;
   ASSERT_TRUE(Times(base_ / "t" / "empty-stored", seen));
-  EXPECT_EQ(seen.last_write, SampleTimes(2).last_write);
+  EXPECT_EQ(seen.lastWrite, SampleTimes(2).lastWrite);
 }
 
 TEST_F(Win32Backend, ReadOnlyExistingFileIsReplaced) {
@@ -142,7 +142,7 @@ TEST_F(Win32Backend, FileOpenWithoutDeleteSharingStopsWith10000004) {
   ASSERT_EQ(progress_.errors.size(), 1u);
   EXPECT_EQ(progress_.errors[0].code, kErrDeleteFile);
   EXPECT_EQ(fs::path(progress_.errors[0].path), held);
-  EXPECT_EQ(progress_.errors[0].system_error, ERROR_SHARING_VIOLATION);
+  EXPECT_EQ(progress_.errors[0].systemError, ERROR_SHARING_VIOLATION);
   EXPECT_FALSE(progress_.Saw("leave tool.exe"));
 }
 
@@ -151,7 +151,7 @@ TEST_F(Win32Backend, TargetThatIsAFileFailsWith183) {
   EXPECT_FALSE(Extract(SampleArchive(), base_ / "file"));
   ASSERT_EQ(progress_.errors.size(), 1u);
   EXPECT_EQ(progress_.errors[0].code, kErrTargetOrWrite);
-  EXPECT_EQ(progress_.errors[0].system_error, ERROR_ALREADY_EXISTS);
+  EXPECT_EQ(progress_.errors[0].systemError, ERROR_ALREADY_EXISTS);
   EXPECT_EQ(Read(base_ / "file"), "x");
 }
 
@@ -174,7 +174,7 @@ TEST_F(Win32Backend, ModuleWithoutArchiveResourceReports10000002) {
   ASSERT_EQ(progress_.errors.size(), 1u);
   EXPECT_EQ(progress_.errors[0].code, kErrNoResource);
   EXPECT_TRUE(progress_.errors[0].path.empty());
-  EXPECT_NE(progress_.errors[0].system_error, 0);
+  EXPECT_NE(progress_.errors[0].systemError, 0);
 }
 
 }  // namespace

@@ -37,8 +37,8 @@ inline Bytes FindPng(int id) { return Find(L"PNG", id); }
 struct PngHeader {
   uint32_t width = 0;
   uint32_t height = 0;
-  int bit_depth = 0;
-  int colour_type = 0;
+  int bitDepth = 0;
+  int colourType = 0;
 };
 
 inline uint32_t BigEndian32(const uint8_t* p) {
@@ -54,8 +54,8 @@ inline bool ReadPngHeader(const Bytes& png, PngHeader* header) {
   if (std::string(reinterpret_cast<const char*>(png.data + 12), 4) != "IHDR") return false;
   header->width = BigEndian32(png.data + 16);
   header->height = BigEndian32(png.data + 20);
-  header->bit_depth = png.data[24];
-  header->colour_type = png.data[25];
+  header->bitDepth = png.data[24];
+  header->colourType = png.data[25];
   return true;
 }
 

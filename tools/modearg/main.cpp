@@ -1,7 +1,7 @@
 // main.cpp -- modearg: builds and reads the setup's enciphered mode argument.
 //   modearg encode <decimal>   prints the argument for that mode value
 //   modearg decode <hex>       prints the plaintext, then the mode value and its bits
-// Exit 0 on success, 1 on bad input, 2 on a usage error.
+// Exit codes: see ModeargExit.
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -11,6 +11,13 @@
 #include "common/utf8_args.h"
 
 namespace {
+
+// Exit codes of modearg; numbers are never reused.
+enum ModeargExit : int {
+  kModeargOk = 0,
+  kModeargBadInput = 1,  // the number or the argument cannot be read
+  kModeargUsage = 2,     // wrong sub-command or number of arguments
+};
 
 bool IsDecimal(const std::string& text) {
   size_t i = (!text.empty() && (text[0] == '-' || text[0] == '+')) ? 1 : 0;
@@ -38,20 +45,20 @@ int main(int argc, char** argv) {
   const std::vector<std::string> args = Utf8Arguments(argc, argv);
   if (args.size() != 2 || (args[0] != "encode" && args[0] != "decode")) {
     std::fprintf(stderr, "usage: modearg encode <decimal>\n       modearg decode <hex>\n");
-    return 2;
+    return kModeargUsage;
   }
   if (args[0] == "encode") {
     if (!IsDecimal(args[1])) {
       std::fprintf(stderr, "modearg: \"%s\" is not a 32-bit decimal number\n", args[1].c_str());
-      return 1;
+      return kModeargBadInput;
     }
     std::printf("%s\n", EncodeModeArgument(args[1]).c_str());
-    return 0;
+    return kModeargOk;
   }
   if (!IsHex(args[1])) {
     std::fprintf(stderr, "modearg: \"%s\" is not a hex argument of at most %zu digits\n", args[1].c_str(),
                  kMaxModeArgumentLength);
-    return 1;
+    return kModeargBadInput;
   }
   const std::string plain = DecodeModeArgument(args[1]);
   const ModeFlags value = ParseModeValue(args[1]);
@@ -67,5 +74,5 @@ int main(int argc, char** argv) {
   }
   std::printf("%s\n%d 0x%08X %s\n", printable.c_str(), value, static_cast<unsigned>(value),
               DescribeModeFlags(value).c_str());
-  return 0;
+  return kModeargOk;
 }

@@ -5,16 +5,9 @@
 #include <vector>
 
 #include "common/yd_namespace.h"
+#include "tools/ydzpack/ydzpack_exit.h"
 
 namespace ZEPHYRA_NAMESPACE {
-
-// Exit codes of ydzpack; numbers are never reused.
-enum YdzpackExit : int {
-  kExitOk = 0,
-  kExitBadArchive = 1,  // malformed archive, bad entry or a name an archive cannot hold
-  kExitUsage = 2,       // usage or I/O problem
-  kExitFileSystem = 3,  // extraction stopped on a file-system error
-};
 
 int RunPack(const std::vector<std::string>& args);
 int RunList(const std::vector<std::string>& args);

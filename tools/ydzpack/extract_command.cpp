@@ -23,7 +23,7 @@ std::string SystemErrorText(int error) {
   const DWORD length = ::FormatMessageW(
       FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
       static_cast<DWORD>(error), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-  std::u16string wide = length != 0 ? std::u16string(reinterpret_cast<const char16_t*>(text), length) : u"";
+  std::u16string wide = length != 0 ? ToUtf16(std::wstring_view(text, length)) : u"";
   if (text != nullptr) ::LocalFree(text);
   while (!wide.empty() && (wide.back() == u'\n' || wide.back() == u'\r' || wide.back() == u'.')) wide.pop_back();
   return Utf16ToUtf8(wide);
@@ -78,10 +78,10 @@ int RunExtract(const std::vector<std::string>& args) {
   if (progress.has_error) {
     std::fprintf(stderr, "ydzpack: error 0x%08X at %s: system error %d (%s)\n",
                  static_cast<unsigned>(progress.record.code), Utf16ToUtf8(progress.path).c_str(),
-                 progress.record.system_error, SystemErrorText(progress.record.system_error).c_str());
+                 progress.record.systemError, SystemErrorText(progress.record.systemError).c_str());
     return kExitFileSystem;
   }
-  const std::string where = progress.current ? Utf16ToUtf8(progress.current->full_path) : args[1];
+  const std::string where = progress.current ? Utf16ToUtf8(progress.current->fullPath) : args[1];
   if (progress.current != nullptr && progress.current->type == kTocDirectory) {
     std::fprintf(stderr, "ydzpack: a file stands where the directory %s is to be created\n", where.c_str());
     return kExitFileSystem;

@@ -26,7 +26,7 @@ void ListNode(const YdTocNode& node, const std::u16string& prefix) {
   for (const auto& child : node.children) {
     const std::u16string path = prefix.empty() ? child->name : prefix + u"\\" + child->name;
     std::printf("%-6s %08" PRIX32 " %12" PRIu64 " %12" PRIu64 " %4u  %s\n", TypeName(child->type), child->attributes,
-                child->decoded_size, child->stored_size, static_cast<unsigned>(child->converter),
+                child->decodedSize, child->storedSize, static_cast<unsigned>(child->converter),
                 Utf16ToUtf8(path).c_str());
     if (child->type == kTocDirectory) ListNode(*child, path);
   }

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string>
 
-#include "archive/compress_converter.h"
+#include "archive/codec/compress_converter.h"
 #include "archive/toc_reader.h"
 #include "archive/ydz_format.h"
 #include "common/utf.h"
@@ -60,7 +60,7 @@ int AddFolder(YdArchiveWriter& writer, YdTocNode& parent, const std::filesystem:
       std::fprintf(stderr, "ydzpack: an archive cannot hold the name \"%s\"\n", Utf16ToUtf8(entry.name).c_str());
       return kExitBadArchive;
     }
-    if (entry.is_directory) {
+    if (entry.isDirectory) {
       YdTocNode& node = writer.AddDirectory(parent, entry.name, entry.attributes, entry.times);
       const int rc = AddFolder(writer, node, entry.path, options, depth + 1);
       if (rc != kExitOk) return rc;

@@ -49,8 +49,8 @@ bool ReadAttributesAndTimes(SourceEntry& entry) {
   const bool read_only = (info.st_mode & S_IWUSR) == 0;
 #endif
   if (use_fixed) entry.times = fixed;
-  entry.attributes = entry.is_directory ? kAttrDirectory : kAttrArchive;
-  if (read_only && !entry.is_directory) entry.attributes |= kAttrReadOnly;
+  entry.attributes = entry.isDirectory ? kAttrDirectory : kAttrArchive;
+  if (read_only && !entry.isDirectory) entry.attributes |= kAttrReadOnly;
   return true;
 }
 
@@ -64,9 +64,9 @@ bool ListSourceFolder(const std::filesystem::path& folder, std::vector<SourceEnt
     SourceEntry entry;
     entry.path = it->path();
     entry.name = entry.path.filename().u16string();
-    entry.is_directory = it->is_directory(ec);
+    entry.isDirectory = it->is_directory(ec);
     if (ec) break;
-    if (!entry.is_directory && !it->is_regular_file(ec)) continue;  // sockets, devices, broken links
+    if (!entry.isDirectory && !it->is_regular_file(ec)) continue;  // sockets, devices, broken links
     if (!ReadAttributesAndTimes(entry)) {
       error = "cannot read the attributes of " + entry.path.string();
       return false;

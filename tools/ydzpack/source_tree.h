@@ -14,7 +14,7 @@ namespace ZEPHYRA_NAMESPACE {
 struct SourceEntry {
   std::filesystem::path path;
   std::u16string name;
-  bool is_directory = false;
+  bool isDirectory = false;
   uint32_t attributes = 0;  // 0x10 directory, 0x20 file, +0x01 when read-only
   YdEntryTimes times;
 };

@@ -4,26 +4,23 @@
 // control_paint.cpp.
 #include "ui/control/control.h"
 
-#include "ui/control/control_geometry.h"
-#include "ui/manager/animation_steps.h"
+#include "ui/control/control_logic.h"
+#include "ui/manager/animation_logic.h"
 #include "ui/values/attribute_values.h"
 #include "ui/render/image_descriptor.h"
 #include "ui/manager/paint_manager.h"
 #include "ui/text/text_render.h"
+#include "common/utf.h"
 
 namespace ZEPHYRA_NAMESPACE {
 
 namespace {
 
-std::u16string_view U16(const std::wstring& s) {
-  return {reinterpret_cast<const char16_t*>(s.data()), s.size()};
-}
-
-std::wstring Wide(const std::u16string& s) {
-  return std::wstring(reinterpret_cast<const wchar_t*>(s.data()), s.size());
-}
-
 constexpr int kRollTextIntervalMs = 35;
+
+// A text special style offset as the style keeps it (a signed byte); a
+// scaled offset beyond its range stops at the nearest end.
+int8_t ClampOffset(int v) { return static_cast<int8_t>(v < -128 ? -128 : (v > 127 ? 127 : v)); }
 
 }  // namespace
 
@@ -31,6 +28,11 @@ YdControl::YdControl() { text_colour_.normal = 0xFF000000u; }
 
 YdControl::~YdControl() {
   if (manager_ != nullptr) manager_->ReleaseControl(this);
+}
+
+void YdControl::SetManager(YdPaintManager* manager) {
+  if (manager_ != nullptr && manager_ != manager) manager_->ReleaseActivity(this);
+  manager_ = manager;
 }
 
 bool YdControl::TestFlag(int bit) const { return bit >= 0 && bit < 4 && flags_.test(bit); }
@@ -274,7 +276,8 @@ void YdControl::StartRollingText() {
   YdAnimationRecord record;
   record.kind = kAnimationRollText;
   record.limit = 0;
-  record.rollStep = 1;
+  // A 96-DPI pixel a tick, at the window's scale.
+  record.rollStep = DpiScale().Scale(1);
   record.restoreAtEnd = true;
   manager_->Animations().StartAnimation(kAnimationRollText, this, kRollTextIntervalMs, record);
 }
@@ -468,19 +471,61 @@ void YdControl::SetOverlayValue(const std::wstring& key, const std::wstring& val
   if (end == std::wstring::npos) overlay_ += L'\'';
 }
 
-int YdControl::GetRollOffset() const { return ParseInt(U16(GetOverlayValue(L"rolltext"))); }
+int YdControl::GetRollOffset() const { return ParseInt(AsUtf16(GetOverlayValue(L"rolltext"))); }
 
 void YdControl::ApplyAttributeString(const std::wstring& list) {
-  for (const auto& pair : ParseAttributeList(U16(list))) ApplyAttribute(Wide(pair.first), Wide(pair.second));
+  for (const auto& pair : ParseAttributeList(AsUtf16(list))) ApplyAttribute(ToWide(pair.first), ToWide(pair.second));
+}
+
+YdDpiScale YdControl::DpiScale() const { return manager_ != nullptr ? manager_->GetDpiScale() : YdDpiScale(); }
+
+void YdControl::RescaleGeometry(YdDpiScale from, YdDpiScale to) {
+  if (from == to) return;
+  auto length = [&](int& v) { v = YdDpiScale::Rescale(v, from, to); };
+  auto rect = [&](YdRect& r) { r = YdDpiScale::Rescale(r, from, to); };
+  rect(pos_);
+  rect(paint_rect_);
+  rect(padding_);
+  rect(cut_);
+  rect(bk_colour_padding_);
+  rect(normal_bk_colour_padding_);
+  for (YdRect* r : {&text_padding_.normal, &text_padding_.hot, &text_padding_.pushed, &text_padding_.selected,
+                    &text_padding_.focused, &text_padding_.disabled}) {
+    rect(*r);
+  }
+  for (YdSpecialStyle* s : {&special_.normal, &special_.hot, &special_.pushed, &special_.selected,
+                            &special_.focused, &special_.disabled}) {
+    if (!s->IsSet()) continue;
+    s->dx = ClampOffset(YdDpiScale::Rescale(s->dx, from, to));
+    s->dy = ClampOffset(YdDpiScale::Rescale(s->dy, from, to));
+  }
+  for (int* v : {&fixed_x_, &fixed_y_, &fixed_width_, &fixed_height_, &min_width_, &min_height_, &max_width_,
+                 &max_height_, &row_height_, &border_size_, &round_w_, &round_h_, &text_auto_tip_padding_,
+                 &tooltip_max_width_}) {
+    length(*v);
+  }
+}
+
+YdAttributeValue YdControl::ParseEntryValue(const YdAttributeEntry& entry, const std::wstring& value) const {
+  YdAttributeValue v = ParseAttributeValue(entry.syntax, AsUtf16(value));
+  const YdDpiScale scale = DpiScale();
+  if (scale.IsOne()) return v;
+  switch (entry.syntax) {
+    case YdValueSyntax::kLength: v.number = scale.Scale(v.number); break;
+    case YdValueSyntax::kLengthRect: v.rect = scale.Scale(v.rect); break;
+    case YdValueSyntax::kLengthPair: v.pair = scale.Scale(v.pair); break;
+    default: break;
+  }
+  return v;
 }
 
 void YdControl::ApplyAttribute(const std::wstring& key, const std::wstring& value) {
-  const YdAttributeEntry* entry = FindAttribute(ControlAttributeTable(), U16(key));
+  const YdAttributeEntry* entry = FindAttribute(ControlAttributeTable(), AsUtf16(key));
   if (entry == nullptr) return;
-  const YdAttributeValue v = ParseAttributeValue(entry->syntax, U16(value));
+  const YdAttributeValue v = ParseEntryValue(*entry, value);
   const YdVisualState state = entry->state;
   switch (static_cast<YdControlAttr>(entry->id)) {
-    case YdControlAttr::kAlign: ApplyAlignWords(text_style_, U16(value)); break;
+    case YdControlAttr::kAlign: ApplyAlignWords(text_style_, AsUtf16(value)); break;
     case YdControlAttr::kEndEllipsis:
       text_style_.format = v.flag ? (text_style_.format | kTextEndEllipsis) : (text_style_.format & ~kTextEndEllipsis);
       break;
@@ -489,15 +534,15 @@ void YdControl::ApplyAttribute(const std::wstring& key, const std::wstring& valu
           v.flag ? (text_style_.format | kTextPathEllipsis) : (text_style_.format & ~kTextPathEllipsis);
       break;
     case YdControlAttr::kTextColour: text_colour_.Get(state) = v.colour; break;
-    case YdControlAttr::kFont: font_.Get(state) = Wide(v.text); break;
+    case YdControlAttr::kFont: font_.Get(state) = ToWide(v.text); break;
     case YdControlAttr::kRowHeight: row_height_ = v.number; break;
     case YdControlAttr::kTextPadding: text_padding_.Get(state) = v.rect; break;
-    case YdControlAttr::kStatusImage: status_image_.Get(state) = Wide(v.text); break;
+    case YdControlAttr::kStatusImage: status_image_.Get(state) = ToWide(v.text); break;
     case YdControlAttr::kBkNormalImage:
-      bk_image_.normal = Wide(v.text);
+      bk_image_.normal = ToWide(v.text);
       Invalidate();
       break;
-    case YdControlAttr::kBkImage: bk_image_.Get(state) = Wide(v.text); break;
+    case YdControlAttr::kBkImage: bk_image_.Get(state) = ToWide(v.text); break;
     case YdControlAttr::kPos: {
       const YdPosAttribute p = PosAttribute(v.rect);
       SetFixedXY({p.fixedXY.x, p.fixedXY.y});
@@ -514,9 +559,13 @@ void YdControl::ApplyAttribute(const std::wstring& key, const std::wstring& valu
     case YdControlAttr::kPadding: SetPadding(ToRECT(v.rect)); break;
     case YdControlAttr::kCut: SetCut(ToRECT(v.rect)); break;
     case YdControlAttr::kTextSpecialStyle: {
+      // 100,100 is the style's "not set" and stays that at every scale.
+      const YdPoint written = ParsePair(AsUtf16(value));
       YdSpecialStyle s;
-      s.dx = static_cast<int8_t>(v.pair.x);
-      s.dy = static_cast<int8_t>(v.pair.y);
+      if (written.x != s.dx || written.y != s.dy) {
+        s.dx = ClampOffset(v.pair.x);
+        s.dy = ClampOffset(v.pair.y);
+      }
       special_.Get(state) = s;
       break;
     }
@@ -533,9 +582,9 @@ void YdControl::ApplyAttribute(const std::wstring& key, const std::wstring& valu
     case YdControlAttr::kBorderSize: border_size_ = v.number; break;
     case YdControlAttr::kWidth: SetFixedWidth(v.number); break;
     case YdControlAttr::kHeight: SetFixedHeight(v.number); break;
-    case YdControlAttr::kName: SetName(Wide(v.text)); break;
-    case YdControlAttr::kText: SetText(Wide(v.text)); break;
-    case YdControlAttr::kToolTip: SetToolTip(Wide(v.text)); break;
+    case YdControlAttr::kName: SetName(ToWide(v.text)); break;
+    case YdControlAttr::kText: SetText(ToWide(v.text)); break;
+    case YdControlAttr::kToolTip: SetToolTip(ToWide(v.text)); break;
     case YdControlAttr::kCustomToolTip: custom_tooltip_ = v.flag; break;
     case YdControlAttr::kEnabled: SetEnabled(v.flag); break;
     case YdControlAttr::kVisible: SetVisible(v.flag); break;
@@ -547,7 +596,7 @@ void YdControl::ApplyAttribute(const std::wstring& key, const std::wstring& valu
       round_w_ = v.pair.x;
       round_h_ = v.pair.y;
       break;
-    case YdControlAttr::kUserData: SetUserData(Wide(v.text)); break;
+    case YdControlAttr::kUserData: SetUserData(ToWide(v.text)); break;
     case YdControlAttr::kTag: SetTag(v.number); break;
     case YdControlAttr::kShortcut: SetShortcut(static_cast<wchar_t>(v.colour)); break;
     case YdControlAttr::kMinWidth: SetMinWidth(v.number); break;
@@ -569,7 +618,7 @@ void YdControl::ApplyAttribute(const std::wstring& key, const std::wstring& valu
     case YdControlAttr::kAutoExpand: SetAutoExpand(v.flag); break;
     case YdControlAttr::kTextShadow: SetTextShadow(v.flag); break;
     case YdControlAttr::kTextAutoTipPadding: SetTextAutoTipPadding(v.number); break;
-    case YdControlAttr::kFontStandbyAttrib: font_fallback_.Get(state) = Wide(v.text); break;
+    case YdControlAttr::kFontStandbyAttrib: font_fallback_.Get(state) = ToWide(v.text); break;
     case YdControlAttr::kInheritToolTip: SetInheritToolTip(v.flag); break;
     case YdControlAttr::kToolTipMaxWidth: SetToolTipMaxWidth(v.number); break;
     case YdControlAttr::kReduce: reduce_ = v.flag; break;

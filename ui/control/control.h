@@ -13,8 +13,10 @@
 
 #include "common/yd_namespace.h"
 #include "ui/control/control_attributes.h"
+#include "ui/control/control_kinds.h"
 #include "ui/control/control_state.h"
 #include "ui/render/geometry.h"
+#include "ui/values/dpi_scale.h"
 #include "ui/manager/ui_messages.h"
 
 namespace ZEPHYRA_NAMESPACE {
@@ -24,9 +26,6 @@ class YdControl;
 
 // Predicate of a tree search: returns the control to stop at, or null.
 using YdFindProc = YdControl* (*)(YdControl* control, void* data);
-
-// Kind codes answered by GetKind / QueryKind.
-constexpr int kKindControl = 1;
 
 class YdControl {
  public:
@@ -119,8 +118,9 @@ class YdControl {
   virtual bool IsEnabled() const { return enabled_; }
   virtual void SetEnabled(bool enabled);
   virtual YdPaintManager* GetManager() const { return manager_; }
-  // Containers pass the manager on to their children.
-  virtual void SetManager(YdPaintManager* manager) { manager_ = manager; }
+  // Containers pass the manager on to their children. A manager the
+  // control leaves drops its timers, animations and input state of it.
+  virtual void SetManager(YdPaintManager* manager);
   // Applies the state font fallback lists of fonts the manager lacks.
   virtual void Initialize();
   virtual bool IsFloat() const { return float_; }
@@ -195,6 +195,14 @@ class YdControl {
   // A container above this control was shown or hidden. Controls that keep
   // a native window on their rectangle show or hide it by IsShownInTree.
   virtual void OnAncestorVisibilityChanged() {}
+  // The attribute vocabulary of the object's class: the class's own table,
+  // chained to its base classes' tables (ApplyAttribute's search order).
+  // A class with keys of its own answers its AttributeTable().
+  virtual const YdAttributeTable& Attributes() const { return ControlAttributeTable(); }
+  // The display scale changed from `from` to `to`: every length the control
+  // holds in pixels (applied from the skin or defaults) is expressed at the
+  // new scale. Only the control's own values; a tree walk visits children.
+  virtual void RescaleGeometry(YdDpiScale from, YdDpiScale to);
 
   // ---- Non-virtual helpers ----
   // key="value" pairs separated by one blank, each through ApplyAttribute.
@@ -229,6 +237,10 @@ class YdControl {
   bool IsReduce() const { return reduce_; }
   const YdNotifyMask& NotifyMask() const { return notify_mask_; }
   const YdForwardMask& ForwardMask() const { return forward_mask_; }
+
+  // The display scale of the control's manager (1 without one); skin
+  // lengths are applied multiplied by it.
+  YdDpiScale DpiScale() const;
 
   // Per-state values (state selection reads these).
   YdStateValues<uint32_t>& TextColours() { return text_colour_; }
@@ -274,6 +286,10 @@ class YdControl {
   YdRect StateTextPadding() const;
   YdSpecialStyle StateSpecialStyle() const;
   bool AlphaText() const;
+  // The value of `entry`'s key as this control applies it: parsed by the
+  // entry's syntax and, for a length syntax, multiplied by DpiScale().
+  // Every class's ApplyAttribute reads its values through this.
+  YdAttributeValue ParseEntryValue(const YdAttributeEntry& entry, const std::wstring& value) const;
 
   YdPaintManager* manager_ = nullptr;
   YdControl* parent_ = nullptr;

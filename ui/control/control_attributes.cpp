@@ -29,12 +29,12 @@ const YdAttributeEntry kControlEntries[] = {
     YD_STATE_ATTR("pushedfont", kFont, kString, kPushed),
     YD_STATE_ATTR("selectedfont", kFont, kString, kSelected),
     YD_STATE_ATTR("disabledfont", kFont, kString, kDisabled),
-    YD_ATTR("rowheight", kRowHeight, kInt),
-    YD_STATE_ATTR("normaltextpadding", kTextPadding, kRect, kNormal),
-    YD_STATE_ATTR("hottextpadding", kTextPadding, kRect, kHot),
-    YD_STATE_ATTR("pushedtextpadding", kTextPadding, kRect, kPushed),
-    YD_STATE_ATTR("selectedtextpadding", kTextPadding, kRect, kSelected),
-    YD_STATE_ATTR("disabledtextpadding", kTextPadding, kRect, kDisabled),
+    YD_ATTR("rowheight", kRowHeight, kLength),
+    YD_STATE_ATTR("normaltextpadding", kTextPadding, kLengthRect, kNormal),
+    YD_STATE_ATTR("hottextpadding", kTextPadding, kLengthRect, kHot),
+    YD_STATE_ATTR("pushedtextpadding", kTextPadding, kLengthRect, kPushed),
+    YD_STATE_ATTR("selectedtextpadding", kTextPadding, kLengthRect, kSelected),
+    YD_STATE_ATTR("disabledtextpadding", kTextPadding, kLengthRect, kDisabled),
     YD_STATE_ATTR("normalimage", kStatusImage, kDescriptor, kNormal),
     YD_STATE_ATTR("hotimage", kStatusImage, kDescriptor, kHot),
     YD_STATE_ATTR("pushedimage", kStatusImage, kDescriptor, kPushed),
@@ -47,18 +47,18 @@ const YdAttributeEntry kControlEntries[] = {
     YD_STATE_ATTR("bkfocusedimage", kBkImage, kDescriptor, kFocused),
     YD_STATE_ATTR("bkdisabledimage", kBkImage, kDescriptor, kDisabled),
     YD_STATE_ATTR("bkselectedimage", kBkImage, kDescriptor, kSelected),
-    YD_ATTR("pos", kPos, kRect),
+    YD_ATTR("pos", kPos, kLengthRect),
     YD_ATTR("flags", kFlags, kFlagWords),
     YD_ATTR("notify", kNotify, kNotifyWords),
     YD_ATTR("dispatch", kDispatch, kDispatchWords),
     YD_ATTR("format", kFormat, kFormatWords),
-    YD_ATTR("padding", kPadding, kRect),
-    YD_ATTR("cut", kCut, kRect),
-    YD_STATE_ATTR("normaltextspecialstyle", kTextSpecialStyle, kPair, kNormal),
-    YD_STATE_ATTR("hottextspecialstyle", kTextSpecialStyle, kPair, kHot),
-    YD_STATE_ATTR("pushedtextspecialstyle", kTextSpecialStyle, kPair, kPushed),
-    YD_STATE_ATTR("selectedtextspecialstyle", kTextSpecialStyle, kPair, kSelected),
-    YD_STATE_ATTR("disabledtextspecialstyle", kTextSpecialStyle, kPair, kDisabled),
+    YD_ATTR("padding", kPadding, kLengthRect),
+    YD_ATTR("cut", kCut, kLengthRect),
+    YD_STATE_ATTR("normaltextspecialstyle", kTextSpecialStyle, kLengthPair, kNormal),
+    YD_STATE_ATTR("hottextspecialstyle", kTextSpecialStyle, kLengthPair, kHot),
+    YD_STATE_ATTR("pushedtextspecialstyle", kTextSpecialStyle, kLengthPair, kPushed),
+    YD_STATE_ATTR("selectedtextspecialstyle", kTextSpecialStyle, kLengthPair, kSelected),
+    YD_STATE_ATTR("disabledtextspecialstyle", kTextSpecialStyle, kLengthPair, kDisabled),
     YD_ATTR("autotextcolor", kAutoTextColour, kColourTrimmed),
     YD_ATTR("normalbkcolor", kNormalBkColour, kColourTrimmed),
     YD_STATE_ATTR("hotbkcolor", kBkColour, kColourTrimmed, kHot),
@@ -68,9 +68,9 @@ const YdAttributeEntry kControlEntries[] = {
     YD_STATE_ATTR("disabledbkcolor", kBkColour, kColourTrimmed, kDisabled),
     YD_ATTR("bordercolor", kBorderColour, kColourTrimmed),
     YD_ATTR("focusedbordercolor", kFocusedBorderColour, kColourTrimmed),
-    YD_ATTR("bordersize", kBorderSize, kInt),
-    YD_ATTR("width", kWidth, kInt),
-    YD_ATTR("height", kHeight, kInt),
+    YD_ATTR("bordersize", kBorderSize, kLength),
+    YD_ATTR("width", kWidth, kLength),
+    YD_ATTR("height", kHeight, kLength),
     YD_ATTR("name", kName, kString),
     YD_ATTR("text", kText, kString),
     YD_ATTR("tooltip", kToolTip, kString),
@@ -81,14 +81,14 @@ const YdAttributeEntry kControlEntries[] = {
     YD_ATTR("absfloat", kAbsFloat, kBool),
     YD_ATTR("float", kFloat, kBool),
     YD_ATTR("capture", kCapture, kBool),
-    YD_ATTR("roundcorner", kRoundCorner, kPair),
+    YD_ATTR("roundcorner", kRoundCorner, kLengthPair),
     YD_ATTR("userdata", kUserData, kString),
     YD_ATTR("tag", kTag, kInt),
     YD_ATTR("shortcut", kShortcut, kChar),
-    YD_ATTR("minwidth", kMinWidth, kInt),
-    YD_ATTR("minheight", kMinHeight, kInt),
-    YD_ATTR("maxwidth", kMaxWidth, kInt),
-    YD_ATTR("maxheight", kMaxHeight, kInt),
+    YD_ATTR("minwidth", kMinWidth, kLength),
+    YD_ATTR("minheight", kMinHeight, kLength),
+    YD_ATTR("maxwidth", kMaxWidth, kLength),
+    YD_ATTR("maxheight", kMaxHeight, kLength),
     YD_ATTR("id", kId, kInt),
     YD_ATTR("autotip", kAutoTip, kBool),
     YD_ATTR("tooltipdelaytime", kToolTipDelayTime, kInt),
@@ -99,18 +99,18 @@ const YdAttributeEntry kControlEntries[] = {
     YD_ATTR("bkfrommemory", kBkFromMemory, kBool),
     YD_ATTR("memorybkarea", kMemoryBkArea, kRect),
     YD_ATTR("memorybitmapalpha", kMemoryBitmapAlpha, kBool),
-    YD_ATTR("bkcolorpadding", kBkColourPadding, kRect),
-    YD_ATTR("normalbkcolorpadding", kNormalBkColourPadding, kRect),
+    YD_ATTR("bkcolorpadding", kBkColourPadding, kLengthRect),
+    YD_ATTR("normalbkcolorpadding", kNormalBkColourPadding, kLengthRect),
     YD_ATTR("autoexpand", kAutoExpand, kBool),
     YD_ATTR("textshadow", kTextShadow, kBool),
-    YD_ATTR("textautotippadding", kTextAutoTipPadding, kInt),
+    YD_ATTR("textautotippadding", kTextAutoTipPadding, kLength),
     YD_STATE_ATTR("normalfontstandbyattrib", kFontStandbyAttrib, kAttributeList, kNormal),
     YD_STATE_ATTR("hotfontstandbyattrib", kFontStandbyAttrib, kAttributeList, kHot),
     YD_STATE_ATTR("pushedfontstandbyattrib", kFontStandbyAttrib, kAttributeList, kPushed),
     YD_STATE_ATTR("selectedfontstandbyattrib", kFontStandbyAttrib, kAttributeList, kSelected),
     YD_STATE_ATTR("disabledfontstandbyattrib", kFontStandbyAttrib, kAttributeList, kDisabled),
     YD_ATTR("inherittooltip", kInheritToolTip, kBool),
-    YD_ATTR("tooltipmaxwidth", kToolTipMaxWidth, kInt),
+    YD_ATTR("tooltipmaxwidth", kToolTipMaxWidth, kLength),
     YD_ATTR("reduce", kReduce, kBool),
 };
 
@@ -183,9 +183,14 @@ const YdAttributeTable& ControlAttributeTable() {
 
 const YdAttributeEntry* FindAttribute(const YdAttributeTable& table, std::u16string_view key) {
   for (const YdAttributeTable* t = &table; t != nullptr; t = t->base) {
-    for (size_t i = 0; i < t->count; ++i) {
-      if (KeyEquals(key, t->entries[i].key)) return &t->entries[i];
-    }
+    if (const YdAttributeEntry* entry = FindOwnAttribute(*t, key)) return entry;
+  }
+  return nullptr;
+}
+
+const YdAttributeEntry* FindOwnAttribute(const YdAttributeTable& table, std::u16string_view key) {
+  for (size_t i = 0; i < table.count; ++i) {
+    if (KeyEquals(key, table.entries[i].key)) return &table.entries[i];
   }
   return nullptr;
 }
@@ -209,12 +214,15 @@ YdAttributeValue ParseAttributeValue(YdValueSyntax syntax, std::u16string_view v
       v.colour = ParseColour(value, true);
       break;
     case V::kInt:
+    case V::kLength:
       v.number = ParseInt(value);
       break;
     case V::kRect:
+    case V::kLengthRect:
       v.rect = ParseRect(value);
       break;
     case V::kPair:
+    case V::kLengthPair:
       v.pair = ParsePair(value);
       break;
     case V::kBool:

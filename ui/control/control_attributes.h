@@ -2,8 +2,15 @@
 // table: each key names a setter (an id), the syntax of its value and, for
 // state-dependent properties, the state it sets. ApplyAttribute looks the key
 // up (exact, case-sensitive; the first entry wins), parses the value with
-// ParseAttributeValue and switches on the id. Subclasses keep their own
-// table and chain to their base's table. Also here: the word lists of
+// ParseAttributeValue (through YdControl::ParseEntryValue, which also
+// applies the window's scale to a length syntax) and switches on the id. Every control class with keys
+// of its own keeps its own table, chained to its base class's table: its
+// ApplyAttribute looks a key up in its own entries (FindOwnAttribute) and
+// passes any other key to its base class's ApplyAttribute, so the search
+// order is the chain's. Where a class reads a value its own way (a reading
+// the shared parsers do not offer), its case reads the text as it stands
+// and the entry's syntax still says what form the value takes. Also here:
+// the word lists of
 // "align", "flags", "notify", "dispatch" and "format", and what the notify
 // and forward masks mean.
 #pragma once
@@ -30,6 +37,11 @@ enum class YdValueSyntax : uint8_t {
   kInt,
   kRect,
   kPair,
+  // Lengths in 96-DPI pixels: read as kInt, kRect and kPair, and applied
+  // multiplied by the window's display scale (YdControl::ApplyValue).
+  kLength,
+  kLengthRect,
+  kLengthPair,
   kBool,
   kAlignWords,    // text style keywords, see ApplyAlignWords
   kFlagWords,     // behaviour flag bits
@@ -62,6 +74,12 @@ struct YdAttributeEntry {
   YdVisualState state;
 };
 
+template <typename Id>
+constexpr YdAttributeEntry AttributeEntry(const char* key, Id id, YdValueSyntax syntax,
+                                          YdVisualState state = YdVisualState::kNormal) {
+  return {key, static_cast<int>(id), syntax, state};
+}
+
 struct YdAttributeTable {
   const YdAttributeEntry* entries;
   size_t count;
@@ -75,9 +93,12 @@ const YdAttributeTable& ControlAttributeTable();
 // a key no table knows (the attribute is ignored).
 const YdAttributeEntry* FindAttribute(const YdAttributeTable& table, std::u16string_view key);
 
+// The entry for `key` in `table`'s own entries only (not its base tables).
+const YdAttributeEntry* FindOwnAttribute(const YdAttributeTable& table, std::u16string_view key);
+
 // A parsed value; which member holds it depends on the syntax: text for the
-// string kinds, colour for colours and kChar, number for kInt, rect for
-// kRect, pair for kPair, flag for kBool, bits for the word lists other
+// string kinds, colour for colours and kChar, number for kInt and kLength,
+// rect for kRect and kLengthRect, pair for kPair and kLengthPair, flag for kBool, bits for the word lists other
 // than kAlignWords (to be OR-ed into the mask they enable).
 struct YdAttributeValue {
   std::u16string text;
@@ -89,6 +110,12 @@ struct YdAttributeValue {
   uint64_t bits = 0;
 };
 YdAttributeValue ParseAttributeValue(YdValueSyntax syntax, std::u16string_view value);
+
+// Whether values of `syntax` are lengths (kLength, kLengthRect, kLengthPair).
+constexpr bool IsLengthSyntax(YdValueSyntax syntax) {
+  return syntax == YdValueSyntax::kLength || syntax == YdValueSyntax::kLengthRect ||
+         syntax == YdValueSyntax::kLengthPair;
+}
 
 // DrawTextW format bits touched by "align", and the control's text style.
 enum YdTextFormatBit : uint32_t {

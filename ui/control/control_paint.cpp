@@ -6,7 +6,7 @@
 #include "common/scoped_gdi.h"
 #include "ui/control/control.h"
 #include "ui/control/text_effects.h"
-#include "ui/manager/animation_steps.h"
+#include "ui/manager/animation_logic.h"
 #include "ui/render/bitmap_parts.h"
 #include "ui/render/image_painter.h"
 #include "ui/text/markup_text.h"
@@ -34,7 +34,7 @@ int TextWidth(YdPaintManager* manager, HDC dc, const std::wstring& text, const s
 }  // namespace
 
 bool YdControl::DrawImage(HDC dc, const std::wstring& descriptor, const std::wstring& modifier) {
-  return PaintImageDescriptor(dc, ToRECT(paint_rect_), ToRECT(pos_), descriptor, modifier);
+  return PaintImageDescriptor(dc, ToRECT(paint_rect_), ToRECT(pos_), descriptor, modifier, DpiScale());
 }
 
 uint32_t YdControl::StateTextColour() const { return text_colour_.Select(state_, YdStateFamily::kText); }

@@ -8,6 +8,7 @@
 #include "ui/control/control.h"
 #include "ui/render/image_descriptor.h"
 #include "ui/manager/paint_manager.h"
+#include "common/utf.h"
 
 namespace ZEPHYRA_NAMESPACE {
 
@@ -25,15 +26,15 @@ std::wstring FormatRect(const YdRect& r) {
   return buffer;
 }
 
-std::wstring Wide(const std::u16string& s) { return std::wstring(s.begin(), s.end()); }
-
 }  // namespace
 
 YdAnimationManager::~YdAnimationManager() { Clear(); }
 
 bool YdAnimationManager::StartAnimation(int kind, YdControl* control, int intervalMs,
                                         const YdAnimationRecord& record) {
-  if (control == nullptr || control->GetManager() == nullptr || owner_ == nullptr) return false;
+  // Only the control's own manager keeps its records: that is the one its
+  // destruction tells.
+  if (control == nullptr || owner_ == nullptr || control->GetManager() != owner_) return false;
   const HWND window = owner_->GetWindow();
   if (window == nullptr || !::IsWindow(window)) return false;
   if (!IsAnimationKind(kind) || IsRunning(control, kind)) return false;
@@ -100,6 +101,15 @@ UINT_PTR YdAnimationManager::TimerOf(const YdControl* control, int kind) const {
   return 0;
 }
 
+bool YdAnimationManager::UsesTimer(UINT_PTR timerId) const {
+  for (const auto& entry : byKind_) {
+    for (const auto& r : entry.second) {
+      if (r->timerId == timerId) return true;
+    }
+  }
+  return false;
+}
+
 size_t YdAnimationManager::Count() const {
   size_t n = 0;
   for (const auto& entry : byKind_) n += entry.second.size();
@@ -117,7 +127,7 @@ void YdAnimationManager::Apply(YdControl* control, const YdAnimationChange& chan
       control->SetOverlayValue(L"source", FormatRect(change.rect));
       break;
     case C::kNormalImage:
-      control->SetNormalImage(Wide(change.text));
+      control->SetNormalImage(ToWide(change.text));
       break;
     case C::kOverlayRollText:
       control->SetOverlayValue(L"rolltext", std::to_wstring(change.number));
@@ -126,10 +136,10 @@ void YdAnimationManager::Apply(YdControl* control, const YdAnimationChange& chan
       control->SetOverlayValue(L"rotate", FormatReal(change.rotation));
       break;
     case C::kText:
-      control->SetText(Wide(change.text));
+      control->SetText(ToWide(change.text));
       break;
     case C::kMoveResizeFade:
-      control->SetNormalImage(Wide(change.text));
+      control->SetNormalImage(ToWide(change.text));
       control->SetFixedWidth(change.size.cx);
       control->SetFixedHeight(change.size.cy);
       control->SetFixedXY({change.position.x, change.position.y});

@@ -28,8 +28,8 @@ class YdAnimationManager {
   ~YdAnimationManager();
 
   // Starts `record.kind` for `control`: nothing (false) for a null control,
-  // a control without a manager, a manager whose window is gone, a pair that
-  // already runs, or when no timer can be allocated. `intervalMs` <= 0 takes
+  // a control of another manager (or none), a manager whose window is gone,
+  // a pair that already runs, or when no timer can be allocated. `intervalMs` <= 0 takes
   // the kind's default.
   bool StartAnimation(int kind, YdControl* control, int intervalMs, const YdAnimationRecord& record);
 
@@ -55,6 +55,8 @@ class YdAnimationManager {
   // Raw timer id of the pair's record, 0 when none runs.
   UINT_PTR TimerOf(const YdControl* control, int kind) const;
   size_t Count() const;
+  // Whether a running record holds raw timer id `timerId`.
+  bool UsesTimer(UINT_PTR timerId) const;
 
  private:
   struct Running {

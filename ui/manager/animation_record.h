@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "common/yd_namespace.h"
-#include "ui/manager/animation_steps.h"
+#include "ui/manager/animation_logic.h"
 #include "ui/render/geometry.h"
 
 namespace ZEPHYRA_NAMESPACE {

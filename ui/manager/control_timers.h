@@ -28,16 +28,42 @@ class YdControlTimerTable {
   struct Start {
     unsigned timerId;  // SetTimer(window, timerId, interval)
     bool reused;       // a record exists: nothing to add after SetTimer
+    bool available;    // false: every id of the cycle is held by a running timer
   };
 
   // The window timer id for starting (control, localId) on `window`: the
-  // existing record's id, or the next id of the cycle (advanced even when
-  // SetTimer then fails).
-  Start Prepare(Control* control, uintptr_t window, int localId, YdTimerIdCycle& ids) const {
+  // existing record's id, or the next id of the cycle that neither a record
+  // of this window nor `otherInUse` (the window's animations) holds. The
+  // cycle advances even when SetTimer then fails.
+  template <typename OtherInUse>
+  Start Prepare(Control* control, uintptr_t window, int localId, YdTimerIdCycle& ids,
+                OtherInUse otherInUse) const {
     for (const Record& r : records_) {
-      if (r.control == control && r.window == window && r.localId == localId) return {r.timerId, true};
+      if (r.control == control && r.window == window && r.localId == localId) return {r.timerId, true, true};
     }
-    return {ids.Next(), false};
+    unsigned id = 0;
+    const bool found = ids.NextFree([&](unsigned c) { return UsesId(window, c) || otherInUse(c); }, &id);
+    return {id, false, found};
+  }
+  Start Prepare(Control* control, uintptr_t window, int localId, YdTimerIdCycle& ids) const {
+    return Prepare(control, window, localId, ids, [](unsigned) { return false; });
+  }
+
+  // Whether a record of `window` holds window timer id `timerId`.
+  bool UsesId(uintptr_t window, unsigned timerId) const {
+    for (const Record& r : records_) {
+      if (r.window == window && r.timerId == timerId) return true;
+    }
+    return false;
+  }
+
+  // Whether (control, localId) still runs on `window` with `timerId`: a
+  // control reached by an earlier timer event may have stopped it.
+  bool Has(Control* control, uintptr_t window, int localId, unsigned timerId) const {
+    for (const Record& r : records_) {
+      if (r.control == control && r.window == window && r.localId == localId && r.timerId == timerId) return true;
+    }
+    return false;
   }
 
   // Records a timer after SetTimer succeeded for a Prepare that was not reused.

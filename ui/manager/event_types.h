@@ -20,13 +20,28 @@ enum YdEventType : int {
 };
 
 // Notification types; also the bit positions of a control's notify mask.
-// 6, 17, 18 and 24 are never raised.
+// Every type any control raises is named here; 6, 23, 24 and 29 to 31 are
+// never raised.
 enum YdNotifyType : int {
   kNotifyWindowInit = 1, kNotifyClick = 2, kNotifyMouseEnter = 3, kNotifyMouseHover = 4,
   kNotifyMouseLeave = 5, kNotifySetFocus = 7, kNotifyKillFocus = 8,
   kNotifyLButtonDown = 9, kNotifyLButtonUp = 10, kNotifyRButtonDown = 11,
   kNotifyContextMenu = 12, kNotifyLButtonDblClick = 13, kNotifySelectChanged = 14,
+  // The rich edit: Return, Ctrl+Return, key up, key down, text changed, and
+  // text cut at the limit.
+  kNotifyReturn = 15, kNotifyCtrlReturn = 16, kNotifyKeyUp = 19, kNotifyKeyDown = 20,
+  kNotifyTextChanged = 21, kNotifyMaxText = 22,
+  // The list, with the row as sender: kNotifyListExpand with wParam 1 when
+  // the row was expanded, 0 collapsed; kNotifyListDrag with wParam 0 before
+  // DoDragDrop (lParam the effects the row offers) and 1 after it (lParam
+  // the effect the target chose, DROPEFFECT_NONE when the drag was
+  // cancelled or failed).
+  kNotifyListExpand = 17, kNotifyListDrag = 18,
   kNotifyComboSelect = 25, kNotifyMoveEnd = 26, kNotifySourceCycleEnd = 27,
+  // A tab item that swapped places by dragging: wParam its index before,
+  // lParam its index after.
+  kNotifyTabSwap = 28,
+  // A scroll bar, slider or spin edit whose position or number changed.
   kNotifyScrollPos = 32, kNotifyMoveResizeFadeEnd = 33, kNotifyFrameSequenceEnd = 34,
   kNotifyCustom = 35, kNotifyToolTip = 36, kNotifyPosChange = 37,
 };

@@ -8,8 +8,10 @@
 #include <algorithm>
 
 #include "ui/control/control.h"
-#include "ui/control/control_geometry.h"
+#include "ui/control/control_logic.h"
+#include "ui/manager/deletion_logic.h"
 #include "ui/manager/tab_order.h"
+#include "ui/window/window_dpi.h"
 
 namespace ZEPHYRA_NAMESPACE {
 
@@ -63,6 +65,13 @@ YdControl* VisitTabStop(YdControl* control, void* data) {
   auto* search = static_cast<YdTabStopSearch<YdControl>*>(data);
   return search->Visit(control, control->TestFlag(kFlagTabStop));
 }
+
+YdControl* CollectAll(YdControl* control, void* data) {
+  static_cast<std::vector<YdControl*>*>(data)->push_back(control);
+  return nullptr;
+}
+
+YdControl* IsSame(YdControl* control, void* data) { return control == data ? control : nullptr; }
 
 YdControl* MarkedForLayout(YdControl* control, void* data) {
   if (control->NeedsLayout()) static_cast<std::vector<YdControl*>*>(data)->push_back(control);
@@ -118,6 +127,7 @@ void YdPaintManager::BindWindow(HWND window) {
   window_ = window;
   if (window != nullptr) window_dc_ = ::GetDC(window);
   fonts_.SetMetricsDC(window_dc_);
+  if (window != nullptr) SetDpiScale(WindowDpiScale(window));
   auto& list = BoundList();
   const auto at = std::find(list.begin(), list.end(), this);
   if (window != nullptr && at == list.end()) list.push_back(this);
@@ -131,7 +141,9 @@ bool YdPaintManager::AttachRoot(YdControl* root) {
     SendEvent(old, kEventKillFocus, nullptr, last_mouse_, 0, 0, 0, 0);
   }
   key_down_ = hover_ = hover_tracked_ = pushed_ = captured_ = nullptr;
-  if (root_ != nullptr) QueueForDeletion(root_);
+  ReleaseIdleCapture();
+  // The same root attached again stays: queueing it would free the live tree.
+  if (root_ != nullptr && root_ != root) QueueForDeletion(root_);
   root_ = root;
   name_index_.clear();
   id_index_.clear();
@@ -182,16 +194,7 @@ YdControl* YdPaintManager::ControlOfWindow(HWND hwnd) const {
 
 void YdPaintManager::ReleaseControl(YdControl* control) {
   if (control == nullptr) return;
-  StopControlTimer(control, kAllControlTimers);
-  animations_.RemoveControl(control);
-  if (key_down_ == control) key_down_ = nullptr;
-  if (hover_ == control) hover_ = nullptr;
-  if (hover_tracked_ == control) hover_tracked_ = nullptr;
-  if (pushed_ == control) pushed_ = nullptr;
-  if (captured_ == control) captured_ = nullptr;
-  if (focus_ == control) focus_ = nullptr;
-  // A destroyed control must not be reached by a later tick or group walk.
-  RemoveTimerListener(control);
+  ReleaseActivity(control);
   for (auto& group : groups_) {
     auto& v = group.second;
     v.erase(std::remove(v.begin(), v.end(), control), v.end());
@@ -204,8 +207,29 @@ void YdPaintManager::ReleaseControl(YdControl* control) {
   }
 }
 
+void YdPaintManager::ReleaseActivity(YdControl* control) {
+  if (control == nullptr) return;
+  StopControlTimer(control, kAllControlTimers);
+  animations_.RemoveControl(control);
+  if (key_down_ == control) key_down_ = nullptr;
+  if (hover_ == control) hover_ = nullptr;
+  if (hover_tracked_ == control) hover_tracked_ = nullptr;
+  if (pushed_ == control) pushed_ = nullptr;
+  if (captured_ == control) captured_ = nullptr;
+  if (focus_ == control) focus_ = nullptr;
+  // A capture taken for the control's press goes with it.
+  ReleaseIdleCapture();
+  // A control gone from here must not be reached by a later tick.
+  RemoveTimerListener(control);
+}
+
 void YdPaintManager::QueueForDeletion(YdControl* control) {
   if (control == nullptr) return;
+  // Out of the tree from now on: no further event, tick or lookup reaches
+  // the control or its children while they wait.
+  std::vector<YdControl*> subtree;
+  control->FindMatching(CollectAll, &subtree, 0);
+  for (YdControl* c : subtree) ReleaseControl(c);
   ::EnterCriticalSection(&deletion_lock_);
   deletion_queue_.push_back(control);
   ::LeaveCriticalSection(&deletion_lock_);
@@ -223,13 +247,18 @@ size_t YdPaintManager::DeletionQueueSize() {
   return n;
 }
 
+bool YdPaintManager::InTree(YdControl* control) const {
+  return root_ != nullptr && control != nullptr && root_->FindMatching(IsSame, control, 0) != nullptr;
+}
+
 void YdPaintManager::EmptyDeletionQueue() {
   // A control destroyed here may queue further controls (the lock is
   // re-entrant on this thread); those wait for the next 0x8001.
   ::EnterCriticalSection(&deletion_lock_);
   std::vector<YdControl*> queued;
   queued.swap(deletion_queue_);
-  for (YdControl* c : queued) delete c;
+  const auto doomed = PlanDeletion(queued, [this](YdControl* c) { return InTree(c); });
+  for (YdControl* c : doomed) delete c;
   ::LeaveCriticalSection(&deletion_lock_);
 }
 
@@ -252,8 +281,11 @@ void YdPaintManager::RaiseNotify(YdNotifyMsg& msg) {
   if (msg.point.x == 0 && msg.point.y == 0) msg.point = last_mouse_;
   msg.timestamp = ::GetTickCount();
   // A listener may register another one; that one hears the next message.
+  // One removed by an earlier listener (it may be gone) is skipped.
   const std::vector<INotify*> listeners = listeners_;
-  for (INotify* l : listeners) l->Notify(msg);
+  for (INotify* l : listeners) {
+    if (std::find(listeners_.begin(), listeners_.end(), l) != listeners_.end()) l->Notify(msg);
+  }
 }
 
 void YdPaintManager::RaiseNotify(YdControl* sender, int type, WPARAM wParam, LPARAM lParam) {
@@ -263,6 +295,18 @@ void YdPaintManager::RaiseNotify(YdControl* sender, int type, WPARAM wParam, LPA
   msg.wParam = wParam;
   msg.lParam = lParam;
   RaiseNotify(msg);
+}
+
+void YdPaintManager::CaptureMouse() {
+  if (window_ == nullptr) return;
+  ::SetCapture(window_);
+  mouse_captured_ = true;
+}
+
+void YdPaintManager::ReleaseMouse() {
+  if (!mouse_captured_) return;
+  mouse_captured_ = false;
+  if (::GetCapture() == window_) ::ReleaseCapture();
 }
 
 bool YdPaintManager::AddMessageFilter(IWindowMessageFilter* filter) {
@@ -342,9 +386,13 @@ void YdPaintManager::FocusNextTabStop(bool forward, bool checkLayout) {
 }
 
 bool YdPaintManager::StartControlTimer(YdControl* control, int localId, UINT intervalMs) {
-  if (control == nullptr || window_ == nullptr) return false;
+  // Only the control's own manager keeps its timers: that is the one its
+  // destruction tells (ReleaseControl).
+  if (control == nullptr || window_ == nullptr || control->GetManager() != this) return false;
   const auto window = reinterpret_cast<uintptr_t>(window_);
-  const auto start = timers_.Prepare(control, window, localId, timer_ids_);
+  const auto start = timers_.Prepare(control, window, localId, timer_ids_,
+                                     [this](unsigned id) { return animations_.UsesTimer(id); });
+  if (!start.available) return false;
   if (::SetTimer(window_, start.timerId, intervalMs, nullptr) == 0) return false;
   if (!start.reused) timers_.Add({control, localId, window, start.timerId, intervalMs});
   return true;
@@ -367,12 +415,16 @@ void YdPaintManager::StopAllTimers() {
 
 int YdPaintManager::AllocateRawTimer(UINT intervalMs) {
   if (window_ == nullptr) return -1;
-  const unsigned id = timer_ids_.Next();
+  const auto window = reinterpret_cast<uintptr_t>(window_);
+  unsigned id = 0;
+  const bool found = timer_ids_.NextFree(
+      [&](unsigned c) { return timers_.UsesId(window, c) || animations_.UsesTimer(c); }, &id);
+  if (!found) return -1;
   return ::SetTimer(window_, id, intervalMs, nullptr) != 0 ? static_cast<int>(id) : -1;
 }
 
 void YdPaintManager::AddTimerListener(YdControl* control) {
-  if (control != nullptr && std::find(timer_listeners_.begin(), timer_listeners_.end(), control) ==
+  if (control != nullptr && control->GetManager() == this && std::find(timer_listeners_.begin(), timer_listeners_.end(), control) ==
                                 timer_listeners_.end()) {
     timer_listeners_.push_back(control);
   }
@@ -420,6 +472,48 @@ void YdPaintManager::PlaceMarkedControls() {
     // A container placed earlier in this pass may have placed it already.
     if (c->NeedsLayout()) c->SetPosition(c->GetPosition());
   }
+}
+
+void YdPaintManager::SetDpiScale(YdDpiScale scale) {
+  scale_ = scale;
+  fonts_.SetScale(scale);
+}
+
+namespace {
+
+struct RescaleStep {
+  YdDpiScale from;
+  YdDpiScale to;
+};
+
+YdControl* RescaleOne(YdControl* control, void* data) {
+  const auto* step = static_cast<const RescaleStep*>(data);
+  control->RescaleGeometry(step->from, step->to);
+  return nullptr;  // visit every control
+}
+
+}  // namespace
+
+void YdPaintManager::ChangeDpiScale(YdDpiScale scale) {
+  if (scale == scale_) return;
+  RescaleStep step{scale_, scale};
+  scale_ = scale;
+  fonts_.Rescale(scale);
+  if (root_ != nullptr) root_->FindMatching(RescaleOne, &step, 0);
+  corner_image_region_.Close();
+  DropOffscreen();
+  layout_pending_ = true;
+  if (window_ != nullptr) ::InvalidateRect(window_, nullptr, FALSE);
+}
+
+YdSizeBox YdPaintManager::GetSizeBox() const {
+  YdSizeBox box = sizebox_;
+  box.left = scale_.Scale(box.left);
+  box.top = scale_.Scale(box.top);
+  box.right = scale_.Scale(box.right);
+  box.bottom = scale_.Scale(box.bottom);
+  box.corner = scale_.Scale(box.corner);
+  return box;
 }
 
 void YdPaintManager::SetRoundCornerImage(const std::wstring& descriptor) {

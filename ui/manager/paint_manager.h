@@ -10,6 +10,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -23,6 +24,7 @@
 #include "ui/text/font_table.h"
 #include "ui/manager/timer_id_cycle.h"
 #include "ui/manager/ui_messages.h"
+#include "ui/values/dpi_scale.h"
 #include "ui/window/window_chrome.h"
 
 namespace ZEPHYRA_NAMESPACE {
@@ -62,7 +64,8 @@ class YdPaintManager : public IYdFontSource {
   HDC GetPaintDC() const { return window_dc_; }
 
   // Makes `root` the root (owned from now on). The old root is queued for
-  // deletion; names and ids of the new tree are indexed. Returns true.
+  // deletion (unless it is `root` again); names and ids of the new tree are
+  // indexed. Returns true.
   bool AttachRoot(YdControl* root);
   YdControl* GetRoot() const { return root_; }
   // Lookups go through the index; a miss searches the tree once and keeps
@@ -79,8 +82,15 @@ class YdPaintManager : public IYdFontSource {
   // A control that is being destroyed: its timers, animations and every
   // reference the manager holds to it are dropped.
   void ReleaseControl(YdControl* control);
+  // A control leaving for another window: its timers, animations, timer
+  // listening and input state go; its name, id and groups stay (a control
+  // lent to a drop box comes back under them).
+  void ReleaseActivity(YdControl* control);
   // Hands `control` (owned from now on) to the deletion queue; the caller
-  // posts kDeletionQueueMessage. PostDeletion does both.
+  // posts kDeletionQueueMessage. PostDeletion does both. The manager lets go
+  // of the control and its children at once (as ReleaseControl does); when
+  // the queue is emptied each queued control is deleted once, and one that
+  // is back in the tree by then is kept.
   void QueueForDeletion(YdControl* control);
   void PostDeletion(YdControl* control);
   size_t DeletionQueueSize();
@@ -105,6 +115,10 @@ class YdPaintManager : public IYdFontSource {
   YdControl* GetCapturedControl() const { return captured_; }
   POINT GetLastMousePos() const { return last_mouse_; }
   bool IsMouseCaptured() const { return mouse_captured_; }
+  // The window's mouse capture taken and given back for a control that
+  // holds the mouse itself (the rich edit's text services), with the flag.
+  void CaptureMouse();
+  void ReleaseMouse();
   // Set by a control around a drag-and-drop operation: while set, a left
   // button up keeps the mouse capture. Clearing it after the button went up
   // during the drag lets the capture go.
@@ -114,16 +128,20 @@ class YdPaintManager : public IYdFontSource {
   HWND GetActiveToolTip() const { return active_tooltip_; }
 
   // ---- Timers ----
+  // A timer of a control that belongs to another manager is refused
+  // (false), as is one when every id of the cycle is held.
   bool StartControlTimer(YdControl* control, int localId, UINT intervalMs);
   bool StopControlTimer(YdControl* control, int localId);
   void StopAllTimers();
-  // Next window timer id of the 0..254 cycle, started on the window; -1 when
-  // SetTimer fails.
+  // Next window timer id of the 0..254 cycle that no control timer or
+  // animation of the window holds, started on the window; -1 when none is
+  // free or SetTimer fails.
   int AllocateRawTimer(UINT intervalMs);
   const YdControlTimerTable<YdControl>& ControlTimers() const { return timers_; }
-  // Controls that receive every WM_TIMER as a timer event.
+  // Controls of this manager that receive every WM_TIMER as a timer event.
   void AddTimerListener(YdControl* control);
   void RemoveTimerListener(YdControl* control);
+  size_t TimerListenerCount() const { return timer_listeners_.size(); }
   YdAnimationManager& Animations() { return animations_; }
 
   // ---- Default attribute lists and groups ----
@@ -166,27 +184,48 @@ class YdPaintManager : public IYdFontSource {
   POINT GetCaretPos() const { return caret_pos_; }
   const YdCaretRecord* GetCaret() const { return caret_.get(); }
 
+  // ---- Display scale ----
+  // The window's DPI / 96, read from the system when the window is bound.
+  // Skin numbers are 96-DPI pixels; the manager and the controls apply them
+  // multiplied by this scale.
+  YdDpiScale GetDpiScale() const { return scale_; }
+  // Sets the scale without touching what was applied before (a window
+  // about to be built from its skin).
+  void SetDpiScale(YdDpiScale scale);
+  // The window moved to a display of another DPI: fonts are recreated,
+  // every control's applied numbers are rescaled, the region and the
+  // off-screen surface are rebuilt, and the tree is laid out again. The
+  // caller sizes the window.
+  void ChangeDpiScale(YdDpiScale scale);
+
   // ---- Window attributes of the <Window> element ----
+  // Setters take the skin's 96-DPI numbers; getters answer in pixels at the
+  // window's scale.
   void SetInitSize(int cx, int cy) { init_size_ = {cx, cy}; }
-  SIZE GetInitSize() const { return init_size_; }
+  // At most kMaxWindowSide a side: a skin's size is not trusted to be one a
+  // display can shape or draw.
+  SIZE GetInitSize() const {
+    const SIZE s = ScaledSize(init_size_);
+    return {std::min<LONG>(s.cx, kMaxWindowSide), std::min<LONG>(s.cy, kMaxWindowSide)};
+  }
   void SetMinInfo(int cx, int cy) { min_info_ = {cx, cy}; }
-  SIZE GetMinInfo() const { return min_info_; }
+  SIZE GetMinInfo() const { return ScaledSize(min_info_); }
   void SetMaxInfo(int cx, int cy) { max_info_ = {cx, cy}; }
-  SIZE GetMaxInfo() const { return max_info_; }
+  SIZE GetMaxInfo() const { return ScaledSize(max_info_); }
   void SetRoundCorner(int a, int b) { round_corner_ = {a, b}; }
-  SIZE GetRoundCorner() const { return round_corner_; }
+  SIZE GetRoundCorner() const { return ScaledSize(round_corner_); }
   void SetRoundCornerImage(const std::wstring& descriptor);
   const std::wstring& GetRoundCornerImage() const { return round_corner_image_; }
   void SetCaptionRect(const RECT& rc) { caption_ = rc; }
-  RECT GetCaptionRect() const { return caption_; }
+  RECT GetCaptionRect() const { return ScaledRect(caption_); }
   void SetSizeBox(const YdSizeBox& box) { sizebox_ = box; }
-  YdSizeBox GetSizeBox() const { return sizebox_; }
+  YdSizeBox GetSizeBox() const;
   void SetExtendWindow(bool extend) { extend_window_ = extend; }
   bool IsExtendWindow() const { return extend_window_; }
   void SetMainArea(const RECT& rc) { main_area_ = rc; }
-  RECT GetMainArea() const { return main_area_; }
+  RECT GetMainArea() const { return ScaledRect(main_area_); }
   void SetCloseArea(const RECT& rc) { close_area_ = rc; }
-  RECT GetCloseArea() const { return close_area_; }
+  RECT GetCloseArea() const { return ScaledRect(close_area_); }
   void SetAccelerators(HACCEL table) { accelerators_ = table; }
 
   // ---- Fonts (the window's font table) ----
@@ -223,6 +262,11 @@ class YdPaintManager : public IYdFontSource {
   static WORD CurrentKeyState();
 
  private:
+  SIZE ScaledSize(SIZE s) const { return {scale_.Scale(static_cast<int>(s.cx)), scale_.Scale(static_cast<int>(s.cy))}; }
+  RECT ScaledRect(const RECT& r) const {
+    const YdRect s = scale_.Scale(YdRect{r.left, r.top, r.right, r.bottom});
+    return {s.left, s.top, s.right, s.bottom};
+  }
   YdControl* FindTabStop(YdControl* start, bool forward, YdControl** lastSeen) const;
   void SendEvent(YdControl* control, int type, YdControl* sender, POINT pt, WPARAM wParam,
                  LPARAM lParam, WORD key, WORD keyState);
@@ -234,6 +278,15 @@ class YdPaintManager : public IYdFontSource {
   void DropOffscreen();
   void DrawLayeredCaret();
   void EmptyDeletionQueue();
+  // Whether `control` is part of the attached tree.
+  bool InTree(YdControl* control) const;
+  // Lets the capture this manager took go once no pressed control is left
+  // (and no drag holds it).
+  void ReleaseIdleCapture();
+  // Ends the presses without activating anything: the pushed control gets
+  // its button-up and the captured one its context menu at a point outside
+  // every control.
+  void CancelPresses();
   void ApplyWindowRegion();
   bool OnPaint();
   void OnMouseMove(POINT pt, WPARAM wParam);
@@ -248,6 +301,7 @@ class YdPaintManager : public IYdFontSource {
   void TrackMouse(DWORD flags, DWORD hoverTime);
 
   YdAnimationManager animations_;
+  YdDpiScale scale_;
   std::vector<YdControl*> timer_listeners_;
   bool drag_in_progress_ = false;
   bool init_pending_ = true;

@@ -12,9 +12,6 @@ namespace ZEPHYRA_NAMESPACE {
 
 namespace {
 
-constexpr int kKindActiveX = 15;
-constexpr int kKindRichEdit = 10;
-
 // Step 1 and 2 of the loop for one manager: true when consumed.
 bool OfferToManager(YdPaintManager* manager, const MSG& msg) {
   YdControl* focus = manager->GetFocusControl();

@@ -6,13 +6,18 @@
 #include <algorithm>
 
 #include "ui/control/control.h"
+#include "ui/manager/common_controls.h"
 #include "ui/manager/paint_manager.h"
+#include "ui/render/resource_cache.h"
 
 namespace ZEPHYRA_NAMESPACE {
 
 namespace {
 
 POINT PointOf(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
+
+// WM_DPICHANGED, by number: older SDK settings of the 32-bit build lack it.
+constexpr UINT kDpiChangedMessage = 0x02E0;
 
 LPARAM LParamOf(POINT pt) { return MAKELPARAM(static_cast<WORD>(pt.x), static_cast<WORD>(pt.y)); }
 
@@ -41,17 +46,26 @@ bool YdPaintManager::HandleWindowMessage(UINT msg, WPARAM wParam, LPARAM lParam,
         layout_pending_ = true;
       }
       return true;
+    case kDpiChangedMessage: {
+      // Moved to a display of another DPI: rescale, then take the
+      // rectangle the system suggests (its WM_SIZE lays out and reshapes).
+      ChangeDpiScale(YdDpiScale(LOWORD(wParam)));
+      const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+      if (suggested != nullptr) {
+        ::SetWindowPos(window_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                       suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+      }
+      result = 0;
+      return true;
+    }
     case WM_KILLFOCUS:
       return OnKillFocus(reinterpret_cast<HWND>(wParam));
     case WM_PAINT:
       return OnPaint();
     case WM_CLOSE: {
-      const WORD keys = 0;
-      if (hover_ != nullptr) SendEvent(hover_, kEventMouseLeave, hover_, last_mouse_, wParam, lParam, 0, keys);
-      if (pushed_ != nullptr) SendEvent(pushed_, kEventLButtonUp, pushed_, last_mouse_, wParam, lParam, 0, keys);
-      if (captured_ != nullptr) {
-        SendEvent(captured_, kEventContextMenu, captured_, last_mouse_, wParam, lParam, 0, keys);
-      }
+      if (hover_ != nullptr) SendEvent(hover_, kEventMouseLeave, hover_, last_mouse_, wParam, lParam, 0, 0);
+      // A close never activates the control under a held button.
+      CancelPresses();
       const HWND owner = ::GetWindow(window_, GW_OWNER);
       if (owner != nullptr) ::SetFocus(owner);
       return false;
@@ -72,22 +86,32 @@ bool YdPaintManager::HandleWindowMessage(UINT msg, WPARAM wParam, LPARAM lParam,
                   {info->ptMaxPosition.x, info->ptMaxPosition.y},
                   {info->ptMinTrackSize.x, info->ptMinTrackSize.y},
                   {info->ptMaxTrackSize.x, info->ptMaxTrackSize.y}};
-      mm = ApplyMinMaxLimits(mm, {min_info_.cx, min_info_.cy}, {max_info_.cx, max_info_.cy}, work);
+      const SIZE minInfo = GetMinInfo();
+      const SIZE maxInfo = GetMaxInfo();
+      mm = ApplyMinMaxLimits(mm, {minInfo.cx, minInfo.cy}, {maxInfo.cx, maxInfo.cy}, work);
       info->ptMaxSize = {mm.maxSize.x, mm.maxSize.y};
       info->ptMaxPosition = {mm.maxPosition.x, mm.maxPosition.y};
       info->ptMinTrackSize = {mm.minTrackSize.x, mm.minTrackSize.y};
       info->ptMaxTrackSize = {mm.maxTrackSize.x, mm.maxTrackSize.y};
       return false;
     }
+    case WM_CAPTURECHANGED:
+      // Another window took the capture this manager held (a modal loop, a
+      // menu, the system): the press ends here, without a click, and the
+      // flag no longer claims a capture that is gone.
+      if (mouse_captured_ && reinterpret_cast<HWND>(lParam) != window_) {
+        mouse_captured_ = false;
+        if (!drag_in_progress_) CancelPresses();
+      }
+      return false;
     case WM_CONTEXTMENU: {
       POINT pt = PointOf(lParam);
       ::ScreenToClient(window_, &pt);
       last_mouse_ = pt;
       if (captured_ != nullptr) {
-        ::ReleaseCapture();
-        mouse_captured_ = false;
         YdControl* c = captured_;
         captured_ = nullptr;
+        ReleaseIdleCapture();
         SendEvent(c, kEventContextMenu, c, pt, wParam, lParam, 0, 0);
       }
       return false;
@@ -95,8 +119,9 @@ bool YdPaintManager::HandleWindowMessage(UINT msg, WPARAM wParam, LPARAM lParam,
     case WM_NCHITTEST: {
       POINT pt = PointOf(lParam);
       ::ScreenToClient(window_, &pt);
-      const int code = ChromeHitTest({pt.x, pt.y}, ClientRect(window_), sizebox_,
-                                     {caption_.left, caption_.top, caption_.right, caption_.bottom},
+      const RECT caption = GetCaptionRect();
+      const int code = ChromeHitTest({pt.x, pt.y}, ClientRect(window_), GetSizeBox(),
+                                     {caption.left, caption.top, caption.right, caption.bottom},
                                      ::IsZoomed(window_) != FALSE, [this](YdPoint p) {
                                        YdControl* c = ControlAtPoint({p.x, p.y});
                                        return c != nullptr && c->IsCaption();
@@ -260,8 +285,28 @@ void YdPaintManager::SetDragInProgress(bool drag) {
   // The button-up that ended the drag kept the capture; nothing is pressed
   // any more, so it is released now (the cursor would stay frozen otherwise).
   if (!drag && pushed_ == nullptr && mouse_captured_) {
-    ::ReleaseCapture();
     mouse_captured_ = false;
+    ::ReleaseCapture();
+  }
+}
+
+void YdPaintManager::ReleaseIdleCapture() {
+  if (!mouse_captured_ || pushed_ != nullptr || captured_ != nullptr || drag_in_progress_) return;
+  // The flag goes first: ReleaseCapture sends WM_CAPTURECHANGED at once.
+  mouse_captured_ = false;
+  if (::GetCapture() == window_) ::ReleaseCapture();
+}
+
+void YdPaintManager::CancelPresses() {
+  YdControl* pushed = pushed_;
+  YdControl* captured = captured_;
+  pushed_ = captured_ = nullptr;
+  ReleaseIdleCapture();
+  const POINT nowhere{-1, -1};
+  if (pushed != nullptr) SendEvent(pushed, kEventLButtonUp, pushed, nowhere, 0, 0, 0, 0);
+  // The button-up may have taken the captured control away.
+  if (captured != nullptr && (pushed == nullptr || InTree(captured))) {
+    SendEvent(captured, kEventContextMenu, captured, nowhere, 0, 0, 0, 0);
   }
 }
 
@@ -270,7 +315,11 @@ void YdPaintManager::OnButtonUp(UINT msg, WPARAM wParam, LPARAM lParam) {
   POINT pt = PointOf(lParam);
   if (msg == WM_NCLBUTTONUP) ::ScreenToClient(window_, &pt);
   last_mouse_ = pt;
-  if (pushed_ == nullptr) return;
+  if (pushed_ == nullptr) {
+    // Nothing pressed (it went away meanwhile): a capture taken for it goes.
+    ReleaseIdleCapture();
+    return;
+  }
   // Only a capture this manager took is released. A press on the caption
   // (WM_NCLBUTTONDOWN) pushes a control without capturing: the window
   // system's move loop holds the capture then, and a button-up faked while
@@ -278,8 +327,8 @@ void YdPaintManager::OnButtonUp(UINT msg, WPARAM wParam, LPARAM lParam) {
   // loop would never see its own button-up and the window would keep
   // following the pointer.
   if (!drag_in_progress_ && mouse_captured_) {
+    mouse_captured_ = false;  // first: ReleaseCapture sends WM_CAPTURECHANGED at once
     ::ReleaseCapture();
-    mouse_captured_ = false;
   }
   YdControl* c = pushed_;
   pushed_ = nullptr;
@@ -304,7 +353,7 @@ void YdPaintManager::TrackMouse(DWORD flags, DWORD hoverTime) {
   tme.dwFlags = flags;
   tme.hwndTrack = window_;
   tme.dwHoverTime = hoverTime;
-  ::_TrackMouseEvent(&tme);
+  ::TrackMouseEvent(&tme);
 }
 
 void YdPaintManager::OnMouseMove(POINT pt, WPARAM wParam) {
@@ -358,7 +407,8 @@ bool YdPaintManager::OnMouseHover(POINT pt) {
   if (hover_ != nullptr) SendEvent(hover_, kEventMouseHover, c, pt, 0, 0, 0, 0);
   tooltip_text_ = c->GetToolTip();
   if (tooltip_text_.empty() || c->IsCustomToolTip()) return true;
-  const HINSTANCE instance = ::GetModuleHandleW(nullptr);
+  // The module the skin's resources come from.
+  const HINSTANCE instance = GetResourceModule();
   tool_info_ = TOOLINFOW{};
   tool_info_.cbSize = sizeof(TOOLINFOW);
   tool_info_.uFlags = TTF_IDISHWND;
@@ -368,8 +418,7 @@ bool YdPaintManager::OnMouseHover(POINT pt) {
   tool_info_.lpszText = &tooltip_text_[0];
   tool_info_.rect = c->GetPosition();
   if (tooltip_window_ == nullptr) {
-    INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES};
-    ::InitCommonControlsEx(&icc);
+    InitCommonControlsAtRunTime(ICC_WIN95_CLASSES);
     tooltip_window_ = ::CreateWindowExW(0, L"tooltips_class32", nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
                                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_,
                                         nullptr, instance, nullptr);
@@ -393,8 +442,13 @@ void YdPaintManager::OnTimer(WPARAM wParam) {
     if (std::find(timer_listeners_.begin(), timer_listeners_.end(), c) == timer_listeners_.end()) continue;
     SendEvent(c, kEventTimer, nullptr, last_mouse_, wParam, 0, 0, 0);
   }
-  const auto targets = timers_.Targets(reinterpret_cast<uintptr_t>(window_), LOWORD(wParam));
-  for (const auto& t : targets) SendEvent(t.first, kEventTimer, nullptr, last_mouse_, t.second, 0, 0, 0);
+  const auto window = reinterpret_cast<uintptr_t>(window_);
+  const auto targets = timers_.Targets(window, LOWORD(wParam));
+  for (const auto& t : targets) {
+    // A timer stopped by an earlier target (its control may be gone) is skipped.
+    if (!timers_.Has(t.first, window, t.second, LOWORD(wParam))) continue;
+    SendEvent(t.first, kEventTimer, nullptr, last_mouse_, t.second, 0, 0, 0);
+  }
   if (wParam == kCaretBlinkTimerId) OnCaretTimer();
 }
 

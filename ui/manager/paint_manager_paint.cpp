@@ -190,6 +190,10 @@ void YdPaintManager::DrawLayeredCaret() {
 }
 
 void YdPaintManager::CreateCaretShape(int width, int height, HBITMAP bitmap) {
+  // The new caret starts hidden: the blink of a shown one stops with it.
+  if (caret_ != nullptr && caret_->shown && layered_ && window_ != nullptr) {
+    ::KillTimer(window_, kCaretBlinkTimerId);
+  }
   caret_ = std::make_unique<YdCaretRecord>();
   caret_->width = width;
   caret_->height = height;
@@ -245,7 +249,8 @@ void YdPaintManager::DestroyCaretShape() {
 
 void YdPaintManager::OnCaretTimer() {
   ::KillTimer(window_, kCaretBlinkTimerId);
-  if (caret_ == nullptr) return;
+  // Only a shown caret blinks on.
+  if (caret_ == nullptr || !caret_->shown) return;
   caret_->phaseOn = !caret_->phaseOn;
   RepaintAll();
   ::SetTimer(window_, kCaretBlinkTimerId, 500, nullptr);
@@ -256,17 +261,20 @@ void YdPaintManager::ApplyWindowRegion() {
   ::GetClientRect(window_, &rc);
   YdWindowShape shape;
   shape.extendWindow = extend_window_;
-  shape.mainArea = {main_area_.left, main_area_.top, main_area_.right, main_area_.bottom};
-  shape.closeArea = {close_area_.left, close_area_.top, close_area_.right, close_area_.bottom};
+  const RECT main = GetMainArea();
+  const RECT close = GetCloseArea();
+  const SIZE round = GetRoundCorner();
+  shape.mainArea = {main.left, main.top, main.right, main.bottom};
+  shape.closeArea = {close.left, close.top, close.right, close.bottom};
   shape.cornerImage.assign(round_corner_image_.begin(), round_corner_image_.end());
-  shape.roundA = round_corner_.cx;
-  shape.roundB = round_corner_.cy;
+  shape.roundA = round.cx;
+  shape.roundB = round.cy;
   const YdRegionPlan plan =
       PlanWindowRegion(shape, {rc.left, rc.top, rc.right, rc.bottom}, ::IsIconic(window_) != FALSE,
                        rounded_region_set_);
   if (plan.kind == YdRegionPlan::kKeep) return;
   if (plan.kind == YdRegionPlan::kCornerImage && !corner_image_region_.IsValid()) {
-    corner_image_region_.Set(MakeCornerRegion(round_corner_image_, rc.bottom, rc.right));
+    corner_image_region_.Set(MakeCornerRegion(round_corner_image_, rc.bottom, rc.right, scale_));
   }
   ScopedRegion region = CreatePlannedRegion(plan, corner_image_region_.Get());
   if (!region.IsValid()) return;

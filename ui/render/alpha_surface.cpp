@@ -37,7 +37,7 @@ void GdiAlphaSurface::FixUpAlpha() {
 void GdiAlphaSurface::BlendOnto(HDC target, int x, int y, uint8_t constant_alpha) const {
   if (bits_ == nullptr) return;
   BLENDFUNCTION blend{AC_SRC_OVER, 0, constant_alpha, AC_SRC_ALPHA};
-  ::AlphaBlend(target, x, y, width_, height_, dc_.Get(), 0, 0, width_, height_, blend);
+  ::GdiAlphaBlend(target, x, y, width_, height_, dc_.Get(), 0, 0, width_, height_, blend);
 }
 
 void MarkAlphaPlain(uint32_t* pixels, size_t count) {

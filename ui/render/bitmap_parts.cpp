@@ -80,14 +80,14 @@ void PaintBitmapParts(HBITMAP bitmap, const RECT& paint, const RECT& source, HDC
   for (const BitmapPart& part : ComputeBitmapParts(source, dest, corner, hole)) {
     const int w = part.dest.right - part.dest.left;
     const int h = part.dest.bottom - part.dest.top;
-    if (w <= 0 || h <= 0 || part.src_width <= 0 || part.src_height <= 0) continue;
+    if (w <= 0 || h <= 0 || part.srcWidth <= 0 || part.srcHeight <= 0) continue;
     if (!Meets(part.dest, paint)) continue;
     if (blend) {
-      ::AlphaBlend(dc, part.dest.left, part.dest.top, w, h, memory.Get(), part.src_x, part.src_y,
-                   part.src_width, part.src_height, function);
+      ::GdiAlphaBlend(dc, part.dest.left, part.dest.top, w, h, memory.Get(), part.srcX, part.srcY,
+                      part.srcWidth, part.srcHeight, function);
     } else {
-      ::StretchBlt(dc, part.dest.left, part.dest.top, w, h, memory.Get(), part.src_x, part.src_y,
-                   part.src_width, part.src_height, SRCCOPY);
+      ::StretchBlt(dc, part.dest.left, part.dest.top, w, h, memory.Get(), part.srcX, part.srcY,
+                   part.srcWidth, part.srcHeight, SRCCOPY);
     }
   }
 }

@@ -14,7 +14,7 @@ namespace ZEPHYRA_NAMESPACE {
 // One of the nine parts: where it goes and which source pixels it takes.
 struct BitmapPart {
   RECT dest;
-  int src_x, src_y, src_width, src_height;
+  int srcX, srcY, srcWidth, srcHeight;
 };
 
 // The parts of a nine-part drawing in drawing order: centre (unless hole),

@@ -1,6 +1,9 @@
 // image_descriptor.cpp -- descriptor parsing, placement and single-key reads.
 #include "ui/render/image_descriptor.h"
 
+#include <algorithm>
+#include <climits>
+#include <cmath>
 #include <cwchar>
 #include <cwctype>
 
@@ -13,23 +16,27 @@ bool IsTrueAnyCase(const std::wstring& value) {
   if (value.size() != 4) return false;
   const wchar_t* t = L"true";
   for (size_t i = 0; i < 4; ++i) {
-    if (std::towlower(value[i]) != t[i]) return false;
+    if (static_cast<wchar_t>(std::towlower(static_cast<wint_t>(value[i]))) != t[i]) return false;
   }
   return true;
 }
 
-double ParseReal(const std::wstring& value) { return std::wcstod(value.c_str(), nullptr); }
+// An angle in degrees; text that reads as nan or infinity is no angle (0).
+double ParseAngle(const std::wstring& value) {
+  const double angle = std::wcstod(value.c_str(), nullptr);
+  return std::isfinite(angle) ? angle : 0.0;
+}
 
 void ApplyPair(const std::wstring& key, const std::wstring& value, ImageDescriptor* d) {
   if (value.empty()) return;
   if (key == L"file" || key == L"res") {
     d->name = value;
   } else if (key == L"restype") {
-    d->res_type = value;
+    d->resType = value;
   } else if (key == L"round") {
-    d->round_x = d->round_y = ParseDescriptorNumber(value);
+    d->roundX = d->roundY = ParseDescriptorNumber(value);
   } else if (key == L"iconsize") {
-    d->icon_size = ParseDescriptorNumber(value);
+    d->iconSize = ParseDescriptorNumber(value);
   } else if (key == L"dest") {
     d->dest = ParseDescriptorRect(value);
   } else if (key == L"source") {
@@ -45,7 +52,7 @@ void ApplyPair(const std::wstring& key, const std::wstring& value, ImageDescript
   } else if (key == L"hole") {
     d->hole = IsExactlyTrue(value);
   } else if (key == L"alphaClose") {
-    d->alpha_close = IsExactlyTrue(value);
+    d->alphaClose = IsExactlyTrue(value);
   } else if (key == L"encrypt") {
     d->encrypt = IsExactlyTrue(value);
   } else if (key == L"icon") {
@@ -53,13 +60,13 @@ void ApplyPair(const std::wstring& key, const std::wstring& value, ImageDescript
   } else if (key == L"reverse") {
     d->reverse = IsExactlyTrue(value);
   } else if (key == L"rotate") {
-    d->rotate = ParseReal(value);
+    d->rotate = ParseAngle(value);
   } else if (key == L"rgnimage") {
-    d->region_image = value;
+    d->regionImage = value;
   } else if (key == L"rgnrestype") {
-    d->region_res_type = value;
+    d->regionResType = value;
   } else if (key == L"rgnmask") {
-    d->region_colour = ParseDescriptorColour(value);
+    d->regionColour = ParseDescriptorColour(value);
   } else if (key == L"gray") {
     d->gray = IsExactlyTrue(value);
   }
@@ -145,10 +152,16 @@ ImageDescriptor ParseImageDescriptor(const std::wstring& text, const std::wstrin
 }
 
 RECT ComputeImageDestination(const ImageDescriptor& d, const RECT& item) {
+  // Skin numbers reach the int range's ends: the sums saturate there.
+  auto add = [](long long a, long long b) {
+    return static_cast<int>(std::clamp<long long>(a + b, INT_MIN, INT_MAX));
+  };
   if (d.right) {
-    return RECT{item.right - d.dest.right, item.top + d.dest.top, item.right, item.top + d.dest.bottom};
+    return RECT{add(item.right, -static_cast<long long>(d.dest.right)), add(item.top, d.dest.top), item.right,
+                add(item.top, d.dest.bottom)};
   }
-  RECT r{item.left + d.dest.left, item.top + d.dest.top, item.left + d.dest.right, item.top + d.dest.bottom};
+  RECT r{add(item.left, d.dest.left), add(item.top, d.dest.top), add(item.left, d.dest.right),
+         add(item.top, d.dest.bottom)};
   if (d.dest.right == 0) r.right = item.right;
   if (d.dest.bottom == 0) r.bottom = item.bottom;
   return r;
@@ -199,7 +212,7 @@ DescriptorValue ReadDescriptorValue(const std::wstring& descriptor, DescriptorKe
       result.rect = ParseDescriptorRect(v);
       break;
     case DescriptorKey::kRotate:
-      result.real = ParseReal(v);
+      result.real = ParseAngle(v);
       break;
     default:
       break;  // text keys: the raw value

@@ -1,9 +1,12 @@
 // image_descriptor.h -- the image descriptor grammar: key='value' pairs
 // separated by single spaces that name, place and style a skin image.
-// Parsing and placement are pure functions.
+// Parsing and placement are pure functions, portable: host builds (tests,
+// fuzzing) see a rectangle of Win32's shape with 32-bit sides.
 #pragma once
 
+#ifdef _WIN32
 #include <windows.h>
+#endif
 
 #include <cstdint>
 #include <string>
@@ -12,24 +15,30 @@
 
 namespace ZEPHYRA_NAMESPACE {
 
+#ifndef _WIN32
+struct RECT {
+  int left, top, right, bottom;
+};
+#endif
+
 struct ImageDescriptor {
   std::wstring name;      // file path, or resource id when restype is set
-  std::wstring res_type;  // resource type name; empty for files
+  std::wstring resType;  // resource type name; empty for files
   RECT dest{};
   RECT source{};
   RECT corner{};  // left, top, right, bottom border widths
-  int round_x = 0;
-  int round_y = 0;
-  int icon_size = 0;
+  int roundX = 0;
+  int roundY = 0;
+  int iconSize = 0;
   uint32_t mask = 0;
   uint8_t fade = 255;
   double rotate = 0.0;
-  std::wstring region_image;
-  std::wstring region_res_type;
-  uint32_t region_colour = 0;
+  std::wstring regionImage;
+  std::wstring regionResType;
+  uint32_t regionColour = 0;
   bool right = false;
   bool hole = false;
-  bool alpha_close = false;
+  bool alphaClose = false;
   bool encrypt = false;
   bool icon = false;
   bool reverse = false;

@@ -51,7 +51,10 @@ std::vector<uint32_t> ReflectPixels(const std::vector<uint32_t>& pixels, int wid
   return out;
 }
 
+double TurnAngle(double degrees) { return std::isfinite(degrees) ? std::fmod(degrees, 360.0) : 0.0; }
+
 SIZE RotatedSize(int width, int height, double degrees) {
+  degrees = TurnAngle(degrees);
   const double theta = -degrees * 3.14159265358979323846 / 180.0;
   const double c = std::cos(theta), s = std::sin(theta);
   const double xs[4] = {0, width - 0.5, 0, width - 0.5};
@@ -74,6 +77,7 @@ SIZE RotatedSize(int width, int height, double degrees) {
 
 std::vector<uint32_t> RotatePixels(const std::vector<uint32_t>& pixels, int width, int height, double degrees,
                                    SIZE* size) {
+  degrees = TurnAngle(degrees);
   const SIZE out_size = RotatedSize(width, height, degrees);
   *size = out_size;
   std::vector<uint32_t> out(static_cast<size_t>(std::max<LONG>(out_size.cx, 0)) * std::max<LONG>(out_size.cy, 0));

@@ -20,6 +20,9 @@ uint32_t GrayPixel(uint32_t pixel);
 // farthest from the image.
 int ReflectionRowFactor(int k, int n);
 std::vector<uint32_t> ReflectPixels(const std::vector<uint32_t>& pixels, int width, int height, int rows);
+// Rotation by an angle in degrees: a whole turn more or less is the same
+// angle, and nan or an infinity is no rotation.
+double TurnAngle(double degrees);
 SIZE RotatedSize(int width, int height, double degrees);
 std::vector<uint32_t> RotatePixels(const std::vector<uint32_t>& pixels, int width, int height, double degrees,
                                    SIZE* size);

@@ -17,21 +17,32 @@ YdDecodedImage* FindImage(const std::wstring& name, const std::wstring& type, ui
   return GetFileImage(name, mask, encrypt);
 }
 
+YdScaledImage FindImageAt(const std::wstring& name, const std::wstring& type, uint32_t mask, bool encrypt,
+                          YdDpiScale scale) {
+  YdResourceCache& cache = GetResourceCache();
+  if (!type.empty()) return cache.GetResourceImageAt(ParseDescriptorNumber(name), type, mask, scale);
+  return cache.GetFileImageAt(name, mask, encrypt, scale);
+}
+
+RECT ToRect(const YdRect& r) { return {r.left, r.top, r.right, r.bottom}; }
+YdRect FromRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+
 YdDecodedImage* LoadIconImage(const ImageDescriptor& d) {
   HINSTANCE module = GetResourceModule();
   ScopedIcon icon;
-  if (!d.res_type.empty()) {
-    icon.Set(static_cast<HICON>(::LoadImageW(module, MAKEINTRESOURCEW(ParseDescriptorNumber(d.name)), IMAGE_ICON,
-                                             d.icon_size, d.icon_size, 0)));
+  if (!d.resType.empty()) {
+    const int id = ParseDescriptorNumber(d.name);
+    if (id < 0 || id > 0xFFFF) return nullptr;  // no resource has such an id
+    icon.Set(static_cast<HICON>(::LoadImageW(module, MAKEINTRESOURCEW(id), IMAGE_ICON, d.iconSize, d.iconSize, 0)));
   } else {
     icon.Set(static_cast<HICON>(
-        ::LoadImageW(module, d.name.c_str(), IMAGE_ICON, d.icon_size, d.icon_size, LR_LOADFROMFILE)));
+        ::LoadImageW(module, d.name.c_str(), IMAGE_ICON, d.iconSize, d.iconSize, LR_LOADFROMFILE)));
   }
   if (!icon) return nullptr;
-  YdDecodedImagePtr image = IconToImage(icon.Get(), d.icon_size, nullptr);
+  YdDecodedImagePtr image = IconToImage(icon.Get(), d.iconSize, nullptr);
   if (!image) return nullptr;
   YdDecodedImage* borrowed = image.get();
-  if (!d.res_type.empty()) {
+  if (!d.resType.empty()) {
     AddResourceImage(ParseDescriptorNumber(d.name), std::move(image));
   } else {
     AddFileImage(d.name, std::move(image));
@@ -42,11 +53,23 @@ YdDecodedImage* LoadIconImage(const ImageDescriptor& d) {
 }  // namespace
 
 bool PaintImageDescriptor(HDC dc, const RECT& paint, const RECT& item, const std::wstring& descriptor,
-                          const std::wstring& modifier) {
+                          const std::wstring& modifier, YdDpiScale scale) {
   ImageDescriptor d = ParseImageDescriptor(descriptor, modifier);
+  if (!scale.IsOne()) {
+    const YdRect dest = scale.Scale(YdRect{d.dest.left, d.dest.top, d.dest.right, d.dest.bottom});
+    d.dest = RECT{dest.left, dest.top, dest.right, dest.bottom};
+    d.roundX = scale.Scale(d.roundX);
+    d.roundY = scale.Scale(d.roundY);
+  }
   RECT dest = ComputeImageDestination(d, item);
 
-  YdDecodedImage* image = FindImage(d.name, d.res_type, d.mask, d.encrypt);
+  const YdScaledImage scaled = FindImageAt(d.name, d.resType, d.mask, d.encrypt, scale);
+  YdDecodedImage* image = scaled.image;
+  if (scaled.percent != 100) {
+    // Source and corner are 1× image units: read them on the image drawn.
+    d.source = ToRect(ScaleByPercent(FromRect(d.source), scaled.percent));
+    d.corner = ToRect(ScaleByPercent(FromRect(d.corner), scaled.percent));
+  }
   if (image == nullptr && d.icon) image = LoadIconImage(d);
   if (image == nullptr) return false;
   if (dc == nullptr) return true;
@@ -64,7 +87,7 @@ bool PaintImageDescriptor(HDC dc, const RECT& paint, const RECT& item, const std
   // alphaClose applies to this draw only; the cached record is unchanged.
   bool alpha = image->alpha;
   uint8_t fade = d.fade;
-  if (d.alpha_close) {
+  if (d.alphaClose) {
     alpha = false;
     fade = 255;
   }
@@ -72,17 +95,17 @@ bool PaintImageDescriptor(HDC dc, const RECT& paint, const RECT& item, const std
   if (!::IntersectRect(&unused, &dest, &item) || !::IntersectRect(&unused, &dest, &paint)) return true;
 
   RoundClip clip;
-  const bool clipped = d.round_x != 0 || d.round_y != 0;
+  const bool clipped = d.roundX != 0 || d.roundY != 0;
   if (clipped) {
     RECT visible;
     ::IntersectRect(&visible, &dest, &paint);
-    BeginRoundClip(dc, &clip, visible, d.round_x, d.round_y);
+    BeginRoundClip(dc, &clip, visible, d.roundX, d.roundY);
   }
 
-  if (!d.region_image.empty()) {
-    YdDecodedImage* region = FindImage(d.region_image, d.region_res_type, 0, false);
+  if (!d.regionImage.empty()) {
+    YdDecodedImage* region = FindImage(d.regionImage, d.regionResType, 0, false);
     if (region != nullptr) {
-      ScopedBitmap masked = MaskWithRegionImage(*region, *image, dest, d.region_colour);
+      ScopedBitmap masked = MaskWithRegionImage(*region, *image, dest, d.regionColour);
       if (masked) PaintBitmapParts(masked.Get(), paint, source, dc, dest, d.corner, true, fade, d.hole);
     }
   } else if (d.reverse) {

@@ -1,7 +1,10 @@
 // resource_cache.cpp -- image tables, the recently-used bound and the title.
 #include "ui/render/resource_cache.h"
 
+#include <algorithm>
+
 #include "ui/render/image_decoder.h"
+#include "ui/render/image_resample.h"
 
 namespace ZEPHYRA_NAMESPACE {
 
@@ -39,6 +42,84 @@ YdDecodedImage* YdResourceCache::GetFileImage(const std::wstring& name, uint32_t
   entry.recent = true;
   entry.position = recent_.insert(recent_.end(), name);
   return result;
+}
+
+YdScaledImage YdResourceCache::Scaled(const std::wstring& key, YdDecodedImage* base, int basePercent,
+                                      YdDpiScale scale) {
+  const int wanted = scale.Percent();
+  if (base == nullptr || basePercent >= wanted) return {base, basePercent};
+  const std::wstring at = key + L"|" + std::to_wstring(wanted);
+  auto found = scaled_.find(at);
+  if (found != scaled_.end()) return {found->second.get(), wanted};
+  const int width = (base->width * wanted + basePercent / 2) / basePercent;
+  const int height = (base->height * wanted + basePercent / 2) / basePercent;
+  const std::vector<uint32_t> pixels =
+      ResamplePixels(ReadBitmapPixels(base->bitmap.Get(), base->width, base->height), base->width, base->height,
+                     width, height);
+  uint32_t* bits = nullptr;
+  HBITMAP bitmap = pixels.empty() ? nullptr : CreateDib32(width, height, true, &bits);
+  if (bitmap == nullptr) return {base, basePercent};  // drawn stretched instead
+  std::copy(pixels.begin(), pixels.end(), bits);
+  auto image = std::make_unique<YdDecodedImage>();
+  image->bitmap.Set(bitmap);
+  image->width = width;
+  image->height = height;
+  image->alpha = base->alpha;
+  YdDecodedImage* result = image.get();
+  scaled_[at] = std::move(image);
+  return {result, wanted};
+}
+
+YdScaledImage YdResourceCache::GetResourceImageAt(int id, const std::wstring& type, uint32_t mask,
+                                                  YdDpiScale scale) {
+  if (scale.IsOne() || id < 0 || id > 0xFFFF) return {GetResourceImage(id, type, mask), 100};
+  std::vector<int> sets{100};
+  for (int set : {150, 200}) {
+    const std::wstring setType = ImageSetResourceType(type, set);
+    if (::FindResourceW(module_, MAKEINTRESOURCEW(id), setType.c_str()) != nullptr) sets.push_back(set);
+  }
+  const int set = ChooseImageSet(sets, scale);
+  const std::wstring key = L"res:" + std::to_wstring(id) + L":" + ImageSetResourceType(type, set) + L":" +
+                           std::to_wstring(mask);
+  YdDecodedImage* base = nullptr;
+  if (set == 100) {
+    base = GetResourceImage(id, type, mask);
+  } else {
+    auto found = scaled_.find(key);
+    if (found == scaled_.end()) {
+      YdDecodedImagePtr image =
+          DecodeImageResource(module_, ImageSetResourceType(type, set), static_cast<uint16_t>(id), mask);
+      if (image) found = scaled_.emplace(key, std::move(image)).first;
+    }
+    if (found != scaled_.end()) base = found->second.get();
+  }
+  if (base == nullptr) return {GetResourceImage(id, type, mask), 100};
+  return Scaled(key, base, set, scale);
+}
+
+YdScaledImage YdResourceCache::GetFileImageAt(const std::wstring& name, uint32_t mask, bool encrypt,
+                                              YdDpiScale scale) {
+  if (scale.IsOne()) return {GetFileImage(name, mask, encrypt), 100};
+  // A file's sets are files of their own: the sets at or above the scale
+  // from the smallest, then those below from the largest, then 1×. A set
+  // file that does not load is not tried again.
+  const int wanted = scale.Percent();
+  std::vector<int> order;
+  for (int set : {150, 200}) {
+    if (set >= wanted) order.push_back(set);
+  }
+  for (int set : {200, 150}) {
+    if (set < wanted) order.push_back(set);
+  }
+  for (int set : order) {
+    const std::wstring setName = ImageSetFileName(name, set);
+    if (missing_sets_.count(setName) != 0) continue;
+    if (YdDecodedImage* image = GetFileImage(setName, mask, encrypt)) {
+      return Scaled(L"file:" + setName, image, set, scale);
+    }
+    missing_sets_.insert(setName);
+  }
+  return Scaled(L"file:" + name, GetFileImage(name, mask, encrypt), 100, scale);
 }
 
 std::wstring YdResourceCache::AddFileImage(const std::wstring& name, YdDecodedImagePtr image) {

@@ -1,6 +1,8 @@
 // resource_cache.h -- the process-wide cache of the resource module and of
 // decoded images: resource images by id (kept for the process's life) and
 // file images by name (the least recently used beyond 1000 names is evicted).
+// Images for a display scale come from the image set that suits it, or are
+// resampled once from a smaller set and kept.
 #pragma once
 
 #include <windows.h>
@@ -8,13 +10,22 @@
 #include <cstdint>
 #include <list>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "common/yd_namespace.h"
 #include "ui/render/decoded_image.h"
+#include "ui/values/dpi_scale.h"
 
 namespace ZEPHYRA_NAMESPACE {
+
+// An image for a display scale and the factor, in hundredths, at which it
+// was drawn: descriptor rectangles in 1× units are scaled by `percent`.
+struct YdScaledImage {
+  YdDecodedImage* image = nullptr;
+  int percent = 100;
+};
 
 class YdResourceCache {
  public:
@@ -33,6 +44,12 @@ class YdResourceCache {
   // is cached, so the next request tries again).
   YdDecodedImage* GetResourceImage(int id, const std::wstring& type, uint32_t mask);
   YdDecodedImage* GetFileImage(const std::wstring& name, uint32_t mask, bool encrypt);
+  // The same images at a display scale: the smallest set at or above the
+  // scale (resources of type ImageSetResourceType, files named by
+  // ImageSetFileName); a set below it is resampled once to the scale and
+  // kept. At scale 1 these are GetResourceImage / GetFileImage.
+  YdScaledImage GetResourceImageAt(int id, const std::wstring& type, uint32_t mask, YdDpiScale scale);
+  YdScaledImage GetFileImageAt(const std::wstring& name, uint32_t mask, bool encrypt, YdDpiScale scale);
 
   // Enter an image made elsewhere; an empty name / id 0 takes the next
   // automatic key. Returns the key used. Such images are never evicted.
@@ -54,6 +71,9 @@ class YdResourceCache {
   };
 
   void Retire(YdDecodedImagePtr image);
+  // Resampled or set images by key (name, set or scale); kept for the
+  // process's life like resource images.
+  YdScaledImage Scaled(const std::wstring& key, YdDecodedImage* base, int basePercent, YdDpiScale scale);
 
   // Members are destroyed bottom up: file images, resource images, then the
   // recently-used list and the folder.
@@ -66,6 +86,8 @@ class YdResourceCache {
   std::vector<YdDecodedImagePtr> retired_;
   std::map<int, YdDecodedImagePtr> resources_;
   std::map<std::wstring, FileEntry> files_;
+  std::map<std::wstring, YdDecodedImagePtr> scaled_;
+  std::set<std::wstring> missing_sets_;
 };
 
 // The process-wide cache, created on first use.

@@ -32,7 +32,7 @@ void EndRoundClip(RoundClip* clip) {
   clip->dc = nullptr;
 }
 
-HRGN MakeCornerRegion(const std::wstring& descriptor, int client_height, int client_width) {
+HRGN MakeCornerRegion(const std::wstring& descriptor, int client_height, int client_width, YdDpiScale scale) {
   const RECT corner = ReadDescriptorValue(descriptor, DescriptorKey::kCorner).rect;
   if (corner.left == 0 && corner.top == 0 && corner.right == 0 && corner.bottom == 0) return nullptr;
   const uint32_t mask = ReadDescriptorValue(descriptor, DescriptorKey::kMask).colour;
@@ -68,9 +68,11 @@ HRGN MakeCornerRegion(const std::wstring& descriptor, int client_height, int cli
     for (int y = std::max(area.y0, 0); y < std::min(area.y1, h); ++y) {
       for (int x = std::max(area.x0, 0); x < std::min(area.x1, w); ++x) {
         if (pixels[static_cast<size_t>(y) * w + x] != 0) continue;
-        const int cx = area.right ? x - w + client_width : x;
-        const int cy = area.bottom ? y - h + client_height : y;
-        ScopedRegion dot(::CreateRectRgn(cx, cy, cx + 1, cy + 1));
+        const int cx0 = area.right ? client_width - scale.Scale(w - x) : scale.Scale(x);
+        const int cx1 = area.right ? client_width - scale.Scale(w - x - 1) : scale.Scale(x + 1);
+        const int cy0 = area.bottom ? client_height - scale.Scale(h - y) : scale.Scale(y);
+        const int cy1 = area.bottom ? client_height - scale.Scale(h - y - 1) : scale.Scale(y + 1);
+        ScopedRegion dot(::CreateRectRgn(cx0, cy0, cx1, cy1));
         ::CombineRgn(region, region, dot.Get(), RGN_XOR);
       }
     }

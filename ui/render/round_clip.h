@@ -8,6 +8,7 @@
 
 #include "common/scoped_gdi.h"
 #include "common/yd_namespace.h"
+#include "ui/values/dpi_scale.h"
 
 namespace ZEPHYRA_NAMESPACE {
 
@@ -25,7 +26,11 @@ void EndRoundClip(RoundClip* clip);
 
 // Region of the client (0, 0, width, height) without the corner pixels of
 // the descriptor's image whose four bytes are all 0; null when the
-// descriptor has no corner widths or its image cannot be found.
-HRGN MakeCornerRegion(const std::wstring& descriptor, int client_height, int client_width);
+// descriptor has no corner widths or its image cannot be found. The image
+// and its corner widths are the 1x ones; at another `scale` each cut pixel
+// is the block it covers at that scale (pixel x of a left corner spans
+// scale(x) to scale(x + 1), a right corner counts from the client's edge).
+HRGN MakeCornerRegion(const std::wstring& descriptor, int client_height, int client_width,
+                      YdDpiScale scale = YdDpiScale());
 
 }  // namespace ZEPHYRA_NAMESPACE

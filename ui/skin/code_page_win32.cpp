@@ -4,6 +4,7 @@
 #include <climits>
 
 #include "ui/skin/code_page.h"
+#include "common/utf.h"
 
 namespace ZEPHYRA_NAMESPACE {
 
@@ -19,9 +20,8 @@ std::optional<std::u16string> DecodeCodePage(unsigned codePage, std::string_view
   const int outLength = MultiByteToWideChar(codePage, 0, bytes.data(), inLength, nullptr, 0);
   if (outLength <= 0) return std::nullopt;
   std::u16string out(static_cast<size_t>(outLength), u'\0');
-  static_assert(sizeof(wchar_t) == sizeof(char16_t), "wchar_t is UTF-16 on Windows");
   const int written = MultiByteToWideChar(codePage, 0, bytes.data(), inLength,
-                                          reinterpret_cast<wchar_t*>(&out[0]), outLength);
+                                          WideData(out), outLength);
   if (written <= 0) return std::nullopt;
   out.resize(static_cast<size_t>(written));
   return out;

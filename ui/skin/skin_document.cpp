@@ -3,7 +3,9 @@
 
 #include <tinyxml.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <string>
 
 #include "common/utf.h"
 #include "ui/skin/skin_encoding.h"
@@ -74,6 +76,56 @@ std::string DeclaredEncoding(const TiXmlDocument& doc) {
 
 }  // namespace
 
+size_t SkinNestingBound(std::string_view text) {
+  const size_t n = text.size();
+  auto at = [&](size_t i, std::string_view s) { return text.compare(i, s.size(), s) == 0; };
+  // Index one past `end` found from `from`, or n when it never comes.
+  auto past = [&](size_t from, std::string_view end) {
+    const size_t found = text.find(end, from);
+    return found == std::string_view::npos ? n : found + end.size();
+  };
+  size_t depth = 0;
+  size_t deepest = 0;
+  size_t i = 0;
+  while ((i = text.find('<', i)) != std::string_view::npos) {
+    if (at(i, "<!--")) {
+      i = past(i + 4, "-->");
+    } else if (at(i, "<![CDATA[")) {
+      i = past(i + 9, "]]>");
+    } else if (at(i, "</")) {
+      if (depth > 0) --depth;
+      i = past(i + 2, ">");
+    } else if (at(i, "<!") || at(i, "<?")) {
+      i = past(i + 2, ">");
+    } else {
+      // A start tag: its end is the first '>' outside a quoted value (a
+      // quote opens a value only after '=', as TinyXML reads attributes).
+      size_t j = i + 1;
+      char quote = 0;
+      bool afterEquals = false;
+      for (; j < n; ++j) {
+        const char c = text[j];
+        if (quote != 0) {
+          if (c == quote) quote = 0;
+        } else if (c == '>') {
+          break;
+        } else if (c == '=') {
+          afterEquals = true;
+        } else if ((c == '"' || c == '\'') && afterEquals) {
+          quote = c;
+          afterEquals = false;
+        } else if (c != ' ' && c != '\t' && c != '\r' && c != '\n') {
+          afterEquals = false;
+        }
+      }
+      // An unterminated tag still counts: TinyXML may have gone in.
+      if (j >= n || text[j - 1] != '/') deepest = std::max(deepest, ++depth);
+      i = j;
+    }
+  }
+  return deepest;
+}
+
 YdSkinLoadStatus YdSkinDocument::LoadBytes(std::string_view bytes, unsigned ansiCodePage) {
   return Load(bytes, ansiCodePage, false);
 }
@@ -100,6 +152,10 @@ YdSkinLoadStatus YdSkinDocument::Load(std::string_view bytes, unsigned ansiCodeP
   // TinyXML reads up to a terminating NUL; the bytes are copied so that a
   // resource or buffer without one is never read past its end.
   const std::string text(bytes);
+  if (SkinNestingBound(text) > kMaxSkinDepth) {
+    error_ = "elements nested deeper than " + std::to_string(kMaxSkinDepth) + " levels";
+    return YdSkinLoadStatus::kParseError;
+  }
   TiXmlDocument doc;
   doc.Parse(text.c_str(), nullptr, TIXML_DEFAULT_ENCODING);
   if (doc.Error()) {
@@ -122,7 +178,7 @@ YdSkinLoadStatus YdSkinDocument::Load(std::string_view bytes, unsigned ansiCodeP
 bool ReadSkinFile(const std::u16string& path, std::string* bytes) {
   using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
 #ifdef _WIN32
-  File f(_wfopen(reinterpret_cast<const wchar_t*>(path.c_str()), L"rb"), &std::fclose);
+  File f(_wfopen(WideCStr(path), L"rb"), &std::fclose);
 #else
   File f(std::fopen(Utf16ToUtf8(path).c_str(), "rb"), &std::fclose);
 #endif

@@ -68,6 +68,16 @@ class YdSkinDocument {
   std::string error_;
 };
 
+// Skins nest elements at most this deep. A deeper document is refused as a
+// parse error before TinyXML reads it: its parser, like the builder and the
+// control tree, goes one call deeper per level, and a stack has an end.
+constexpr size_t kMaxSkinDepth = 256;
+
+// An upper bound of the element nesting of XML text: start tags that are not
+// empty-element tags open a level, end tags close one; comments, CDATA,
+// declarations and quoted attribute values are passed over.
+size_t SkinNestingBound(std::string_view text);
+
 // The whole content of a file; false when it cannot be read.
 bool ReadSkinFile(const std::u16string& path, std::string* bytes);
 

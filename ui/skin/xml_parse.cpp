@@ -18,8 +18,6 @@ namespace ZEPHYRA_NAMESPACE {
 
 namespace {
 
-std::wstring Wide(const std::u16string& s) { return std::wstring(AsWide(s)); }
-
 bool AllDigits(const std::wstring& s) {
   if (s.empty()) return false;
   for (wchar_t c : s) {
@@ -34,7 +32,7 @@ void ApplyWindowAttributes(const YdWindowAttributes& a, YdPaintManager& m) {
   if (a.size) m.SetInitSize(a.size->cx, a.size->cy);
   if (a.caption) m.SetCaptionRect(ToRect(*a.caption));
   if (a.roundCorner) m.SetRoundCorner(a.roundCorner->x, a.roundCorner->y);
-  if (a.roundCornerImage) m.SetRoundCornerImage(Wide(*a.roundCornerImage));
+  if (a.roundCornerImage) m.SetRoundCornerImage(ToWide(*a.roundCornerImage));
   if (a.sizeBox) {
     YdSizeBox box;
     box.left = (*a.sizeBox)[0];
@@ -66,8 +64,14 @@ bool YdXmlParse::Load(const std::wstring& source, int sourceKind, const std::wst
       status_ = document_.LoadFile(std::u16string(AsUtf16(source)));
       break;
     case kXmlSourceResource: {
-      const wchar_t* name = AllDigits(source) ? MAKEINTRESOURCEW(std::wcstol(source.c_str(), nullptr, 10))
-                                              : source.c_str();
+      // A decimal id names a resource only up to 65535; a larger one would
+      // name another resource through its low 16 bits, so it names none.
+      const bool byId = AllDigits(source);
+      if (byId && (source.size() > 5 || std::wcstol(source.c_str(), nullptr, 10) > 0xFFFF)) {
+        status_ = YdSkinLoadStatus::kUnreadable;
+        return false;
+      }
+      const wchar_t* name = byId ? MAKEINTRESOURCEW(std::wcstol(source.c_str(), nullptr, 10)) : source.c_str();
       const std::optional<std::string> bytes = ReadSkinResource(GetResourceModule(), name, resourceType.c_str());
       if (!bytes) {
         status_ = YdSkinLoadStatus::kUnreadable;
@@ -85,13 +89,13 @@ void YdXmlParse::ReadWindowRecords(const YdSkinElement& window, YdPaintManager* 
   if (manager == nullptr) return;
   const YdSkinWindowRecords records = ZEPHYRA_NAMESPACE::ReadWindowRecords(window);
   for (const YdSkinFont& f : records.fonts) {
-    YdFontInfo* font = manager->AddFont(Wide(f.key), Wide(f.face), f.size, f.bold, f.underline, f.italic);
+    YdFontInfo* font = manager->AddFont(ToWide(f.key), ToWide(f.face), f.size, f.bold, f.underline, f.italic);
     if (font == nullptr) continue;
     if (f.isDefault) manager->Fonts().SetDefaultFont(font);
     if (f.isDefaultBold) manager->Fonts().SetDefaultBoldFont(font);
     if (f.isDefaultLink) manager->Fonts().SetDefaultLinkFont(font);
   }
-  for (const YdSkinDefault& d : records.defaults) manager->SetClassDefaults(Wide(d.name), Wide(d.value));
+  for (const YdSkinDefault& d : records.defaults) manager->SetClassDefaults(ToWide(d.name), ToWide(d.value));
   if (manager->GetWindow() != nullptr) ApplyWindowAttributes(records.attributes, *manager);
 }
 
@@ -151,7 +155,7 @@ void YdXmlParse::GiveWindowControlInfo(YdControl* control, const YdSkinElement& 
 
 YdControl* YdXmlParse::CreateFor(const YdSkinElement& element, YdPaintManager* manager, bool* windowControl) {
   *windowControl = false;
-  const std::wstring name = Wide(element.name);
+  const std::wstring name = ToWide(element.name);
   YdControl* control = nullptr;
   switch (DisposeElement(element.name, manager != nullptr)) {
     case YdElementDisposition::kSkip: return nullptr;
@@ -211,17 +215,22 @@ YdControl* YdXmlParse::BuildChildren(const YdSkinElement& node, YdControl* paren
     }
     if (manager != nullptr) {
       control->SetManager(manager);
-      const std::wstring own = manager->GetClassDefaults(Wide(element.name));
+      // Defaults are 96-DPI lengths like the skin's own numbers.
+      control->RescaleGeometry(YdDpiScale(), manager->GetDpiScale());
+      const std::wstring own = manager->GetClassDefaults(ToWide(element.name));
       if (!own.empty()) control->ApplyAttributeString(own);
       if (const std::u16string* style = element.Attribute(u"style")) {
         for (const std::u16string& s : ParseStyleNames(*style)) {
-          const std::wstring list = manager->GetClassDefaults(Wide(s));
+          const std::wstring list = manager->GetClassDefaults(ToWide(s));
           if (!list.empty()) control->ApplyAttributeString(list);
         }
       }
     }
-    for (const YdSkinAttribute& a : element.attributes) control->ApplyAttribute(Wide(a.name), Wide(a.value));
+    for (const YdSkinAttribute& a : element.attributes) control->ApplyAttribute(ToWide(a.name), ToWide(a.value));
     if (first == nullptr) first = control;
+    // At the top level only the first control is returned and owned by
+    // anyone: the elements after it are not built.
+    if (parent == nullptr) break;
   }
   return first;
 }

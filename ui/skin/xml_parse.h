@@ -36,8 +36,11 @@ class YdXmlParse {
   // Builds the selected window (`windowName` may be null) and returns the
   // first control built at its top level, or null (unreadable source, no
   // root, no matching window). `source` is XML text (kind 1), a file path
-  // (kind 2) or a resource name or decimal id (kind 3, from the resource
-  // module of the resource cache).
+  // (kind 2) or a resource name or decimal id up to 65535 (kind 3, from the
+  // resource module of the resource cache). `windowName` is UTF-8, like all
+  // of the program's own narrow text, and is compared with the decoded
+  // "name" of each <Window>, so a name selects the same window whatever the
+  // system's ANSI code page.
   YdControl* BuildWindow(const char* windowName, YdPaintManager* manager, const std::wstring& source,
                          int sourceKind, const std::wstring& resourceType, IBuilderCallback* callback);
   // The same for the content of the element with "id" = `id` inside the
@@ -45,7 +48,9 @@ class YdXmlParse {
   YdControl* BuildWindowPart(const char* windowName, int id, YdPaintManager* manager, const std::wstring& source,
                              int sourceKind, const std::wstring& resourceType, IBuilderCallback* callback);
   // The recursive step: builds the child elements of `node` under `parent`
-  // (may be null) and returns the first control built at this level.
+  // and returns the first control built at this level. Without a parent
+  // (the top level) it stops after that first control, which nothing else
+  // would own.
   YdControl* BuildChildren(const YdSkinElement& node, YdControl* parent, YdPaintManager* manager);
   // Depth-first search of the element descendants of `node` by "id".
   static const YdSkinElement* FindElementById(const YdSkinElement& node, int id);

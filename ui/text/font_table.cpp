@@ -13,30 +13,42 @@ int CALLBACK CopyFaceName(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARA
 
 }  // namespace
 
-YdFontInfo* YdFontTable::AddFont(const std::wstring& name, const std::wstring& face, int size, bool bold,
-                                 bool underline, bool italic) {
+bool YdFontTable::Realize(YdFontInfo& info) {
   LOGFONTW log{};
   ::GetObjectW(::GetStockObject(DEFAULT_GUI_FONT), sizeof(log), &log);
-  lstrcpynW(log.lfFaceName, face.c_str(), LF_FACESIZE);
+  lstrcpynW(log.lfFaceName, info.face.c_str(), LF_FACESIZE);
   log.lfCharSet = DEFAULT_CHARSET;
-  log.lfHeight = -size;
-  if (bold) log.lfWeight += FW_BOLD;
-  log.lfUnderline = underline ? TRUE : FALSE;
-  log.lfItalic = italic ? TRUE : FALSE;
+  log.lfHeight = -scale_.Scale(info.size);
+  if (info.bold) log.lfWeight += FW_BOLD;
+  log.lfUnderline = info.underline ? TRUE : FALSE;
+  log.lfItalic = info.italic ? TRUE : FALSE;
   HFONT font = ::CreateFontIndirectW(&log);
-  if (font == nullptr) return nullptr;
+  if (font == nullptr) return false;
+  info.font.Set(font);
+  info.metrics = TEXTMETRICW{};
+  if (dc_ != nullptr) {
+    ScopedSelectObject select(dc_, font);
+    ::GetTextMetricsW(dc_, &info.metrics);
+  }
+  return true;
+}
 
+void YdFontTable::Rescale(YdDpiScale scale) {
+  if (scale == scale_) return;
+  scale_ = scale;
+  for (auto& named : fonts_) Realize(*named.second);
+  for (auto& unnamed : unnamed_) Realize(*unnamed);
+}
+
+YdFontInfo* YdFontTable::AddFont(const std::wstring& name, const std::wstring& face, int size, bool bold,
+                                 bool underline, bool italic) {
   auto info = std::make_unique<YdFontInfo>();
-  info->font.Set(font);
   info->face = face;
   info->size = size;
   info->bold = bold;
   info->underline = underline;
   info->italic = italic;
-  if (dc_ != nullptr) {
-    ScopedSelectObject select(dc_, font);
-    ::GetTextMetricsW(dc_, &info->metrics);
-  }
+  if (!Realize(*info)) return nullptr;
   YdFontInfo* result = info.get();
   auto found = fonts_.find(name);
   if (found == fonts_.end()) {
@@ -89,7 +101,9 @@ YdFontInfo* YdFontTable::GetDefaultFont() {
   if (YdFontInfo* named = FindFont(L"Default")) return named;
   LOGFONTW log{};
   ::GetObjectW(::GetStockObject(DEFAULT_GUI_FONT), sizeof(log), &log);
-  default_ = AddFont(L"Default", log.lfFaceName, -log.lfHeight, log.lfWeight >= FW_BOLD,
+  // The stock font's height is in pixels of the screen, which the system
+  // may have scaled already; the table keeps sizes in 96-DPI pixels.
+  default_ = AddFont(L"Default", log.lfFaceName, scale_.Unscale(-log.lfHeight), log.lfWeight >= FW_BOLD,
                      log.lfUnderline != 0, log.lfItalic != 0);
   return default_;
 }

@@ -11,13 +11,14 @@
 
 #include "common/scoped_gdi.h"
 #include "common/yd_namespace.h"
+#include "ui/values/dpi_scale.h"
 
 namespace ZEPHYRA_NAMESPACE {
 
 struct YdFontInfo {
   ScopedFont font;
   std::wstring face;
-  int size = 0;  // pixels; the font height is -size
+  int size = 0;  // 96-DPI pixels; the font height is -size at the table's scale
   bool bold = false;
   bool underline = false;
   bool italic = false;
@@ -45,6 +46,13 @@ class YdFontTable {
   void SetMetricsDC(HDC dc) { dc_ = dc; }
   HDC GetMetricsDC() const { return dc_; }
 
+  // The display scale fonts are created at. SetScale applies to fonts added
+  // from now on; Rescale also recreates every font of the table in place
+  // (the records stay where they are, so pointers to them stay good).
+  void SetScale(YdDpiScale scale) { scale_ = scale; }
+  YdDpiScale GetScale() const { return scale_; }
+  void Rescale(YdDpiScale scale);
+
   // Creates a font; null when it cannot be created (nothing is registered).
   // An existing entry of the same name stays in the table; the new font is
   // still returned and kept alive by the table.
@@ -68,7 +76,11 @@ class YdFontTable {
   void CopyFrom(const YdFontTable& from);
 
  private:
+  // Creates the font of `info` at the table's scale and reads its metrics.
+  bool Realize(YdFontInfo& info);
+
   HDC dc_ = nullptr;
+  YdDpiScale scale_;
   std::map<std::wstring, std::unique_ptr<YdFontInfo>> fonts_;
   // Fonts whose name was taken already: owned here, reachable only through
   // the pointer AddFont returned (e.g. made a default by the skin).

@@ -16,20 +16,13 @@ namespace ZEPHYRA_NAMESPACE {
 namespace {
 
 bool IsTagStart(wchar_t c) { return c == L'<' || c == L'{'; }
-bool IsTagEnd(wchar_t c) { return c == L'>' || c == L'}'; }
 bool IsAsciiLetter(wchar_t c) { return (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z'); }
-
-std::wstring Trim(const std::wstring& s) {
-  const size_t first = s.find_first_not_of(L' ');
-  if (first == std::wstring::npos) return std::wstring();
-  return s.substr(first, s.find_last_not_of(L' ') - first + 1);
-}
 
 struct FontState {
   HFONT font = nullptr;
   bool bold = false, underline = false, italic = false;
-  int line_height = 0;  // height + external leading
-  int max_char_width = 0;
+  int lineHeight = 0;  // height + external leading
+  int maxCharWidth = 0;
 };
 
 // Drawing context of one DrawMarkupText call.
@@ -54,8 +47,8 @@ class MarkupLayout {
       ::GetTextMetricsW(dc_, &tm);
       cached = metrics_.emplace(state.font, tm).first;
     }
-    state.line_height = cached->second.tmHeight + cached->second.tmExternalLeading;
-    state.max_char_width = std::max<int>(1, cached->second.tmMaxCharWidth);
+    state.lineHeight = cached->second.tmHeight + cached->second.tmExternalLeading;
+    state.maxCharWidth = std::max<int>(1, cached->second.tmMaxCharWidth);
     return state;
   }
 
@@ -84,7 +77,7 @@ class MarkupLayout {
     ::SelectObject(dc_, walk->font.font);
     auto draw_run = [&](const wchar_t* s, int count, int width) {
       if (draw && count > 0) {
-        const int y = top + line_height - walk->font.line_height;
+        const int y = top + line_height - walk->font.lineHeight;
         ::SetTextColor(dc_, walk->colour);
         ::SetBkMode(dc_, walk->selected ? OPAQUE : TRANSPARENT);
         ::TextOutW(dc_, x, y, s, count);
@@ -141,7 +134,7 @@ class MarkupLayout {
       int count = static_cast<int>(run_end - walk->pos);
       int width = 0;
       bool fits = true;
-      if (x + count * walk->font.max_char_width >= right) {
+      if (x + count * walk->font.maxCharWidth >= right) {
         width = Width(s, count);
         fits = x + width <= right;
       } else {
@@ -206,7 +199,7 @@ class MarkupLayout {
         } else if ((token.letter == L'b' && !base_.bold) || (token.letter == L'u' && !base_.underline) ||
                    token.letter == L'f') {
           walk->font = Font(token.argument);
-          *height = std::max(*height, walk->font.line_height);
+          *height = std::max(*height, walk->font.lineHeight);
         }
         ::SelectObject(dc_, walk->font.font);
         break;
@@ -219,15 +212,15 @@ class MarkupLayout {
         }
         break;
       case L'x':
-        if (!close) *x += ParseDescriptorNumber(token.argument);
+        if (!close) *x = AddMarkupExtent(*x, ParseDescriptorNumber(token.argument));
         break;
       case L'y':
-        if (!close) *height = ParseDescriptorNumber(token.argument);
+        if (!close) *height = AddMarkupExtent(0, ParseDescriptorNumber(token.argument));
         break;
       case L'p':
         if (!empty) return false;
         if (!close) {
-          *height = std::max(*height, ParseDescriptorNumber(token.argument) + walk->font.line_height);
+          *height = std::max(*height, AddMarkupExtent(ParseDescriptorNumber(token.argument), walk->font.lineHeight));
         }
         break;
       case L'n':
@@ -312,7 +305,7 @@ void DrawMarkupDirect(HDC dc, IYdFontSource* manager, RECT* rect, const std::wst
   layout.SetBase(walk.font, walk.colour);
 
   int top = rect->top;
-  int height = walk.font.line_height;
+  int height = walk.font.lineHeight;
   int widest = rect->left;
   int last_bottom = top;
   while (walk.pos < text.size()) {
@@ -333,7 +326,7 @@ void DrawMarkupDirect(HDC dc, IYdFontSource* manager, RECT* rect, const std::wst
     last_bottom = top + measured.height;
     top += measured.height;
     if (top > rect->bottom || (format & DT_SINGLELINE)) break;
-    height = walk.font.line_height;
+    height = walk.font.lineHeight;
   }
   ::SelectObject(dc, old_font);
   ::SetBkMode(dc, old_mode);
@@ -347,46 +340,6 @@ void DrawMarkupDirect(HDC dc, IYdFontSource* manager, RECT* rect, const std::wst
 }
 
 }  // namespace
-
-MarkupToken ReadMarkupToken(const std::wstring& text, size_t pos) {
-  MarkupToken token;
-  const size_t n = text.size();
-  if (pos >= n || !IsTagStart(text[pos])) return token;
-  // Three-character escapes.
-  if (pos + 2 < n) {
-    const wchar_t a = text[pos], b = text[pos + 1], c = text[pos + 2];
-    if (a == L'<' && (b == L'{' || b == L'}') && c == L'>') {
-      token.kind = MarkupToken::kEscape;
-      token.literal = b;
-      token.length = 3;
-      return token;
-    }
-    if (a == L'{' && (b == L'<' || b == L'>') && c == L'}') {
-      token.kind = MarkupToken::kEscape;
-      token.literal = b;
-      token.length = 3;
-      return token;
-    }
-  }
-  if (pos + 3 < n && text[pos + 1] == L'/' && text[pos + 2] >= L'a' && text[pos + 2] <= L'z' &&
-      IsTagEnd(text[pos + 3])) {
-    token.kind = MarkupToken::kCloseTag;
-    token.letter = text[pos + 2];
-    token.length = 4;
-    return token;
-  }
-  if (pos + 2 < n && text[pos + 1] >= L'a' && text[pos + 1] <= L'z' &&
-      (text[pos + 2] == L' ' || IsTagEnd(text[pos + 2]))) {
-    size_t end = pos + 2;
-    while (end < n && !IsTagEnd(text[end])) ++end;
-    if (end >= n) return token;  // never closed: plain text
-    token.kind = MarkupToken::kOpenTag;
-    token.letter = text[pos + 1];
-    token.argument = Trim(text.substr(pos + 2, end - pos - 2));
-    token.length = end - pos + 1;
-  }
-  return token;
-}
 
 void DrawMarkupText(HDC dc, IYdFontSource* manager, RECT* rect, const std::wstring& text, uint32_t colour,
                     const std::wstring& font, UINT format, bool alpha) {

@@ -10,22 +10,9 @@
 
 #include "common/yd_namespace.h"
 #include "ui/text/font_table.h"
+#include "ui/text/markup_token.h"
 
 namespace ZEPHYRA_NAMESPACE {
-
-
-struct MarkupToken {
-  enum Kind { kText, kOpenTag, kCloseTag, kEscape };
-  Kind kind = kText;
-  wchar_t letter = 0;     // tag letter
-  std::wstring argument;  // open tag argument, trimmed
-  wchar_t literal = 0;    // escape: the character it draws
-  size_t length = 0;      // characters the token spans
-};
-
-// Reads a tag, closing tag or escape at `pos`; kText (length 0) when the
-// text there is neither.
-MarkupToken ReadMarkupToken(const std::wstring& text, size_t pos);
 
 void DrawMarkupText(HDC dc, IYdFontSource* manager, RECT* rect, const std::wstring& text, uint32_t colour,
                     const std::wstring& font, UINT format, bool alpha);

@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "common/utf.h"  // AsUtf16: Win32 callers hand their wide text to the parsers
 #include "common/yd_namespace.h"
 #include "ui/render/geometry.h"
 
@@ -55,17 +56,5 @@ bool ContainsWord(std::u16string_view text, std::string_view word);
 // are kept. Keys are taken as they stand (a second blank becomes part of
 // the next key, which then matches no attribute).
 std::vector<std::pair<std::u16string, std::u16string>> ParseAttributeList(std::u16string_view list);
-
-#ifdef _WIN32
-// Windows wide strings are UTF-16: the Win32-side code (std::wstring) hands
-// its text to these parsers without a copy, and takes results back.
-static_assert(sizeof(wchar_t) == sizeof(char16_t), "wchar_t is UTF-16 on Windows");
-inline std::u16string_view AsUtf16(std::wstring_view text) {
-  return {reinterpret_cast<const char16_t*>(text.data()), text.size()};
-}
-inline std::wstring_view AsWide(std::u16string_view text) {
-  return {reinterpret_cast<const wchar_t*>(text.data()), text.size()};
-}
-#endif
 
 }  // namespace ZEPHYRA_NAMESPACE

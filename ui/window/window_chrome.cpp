@@ -3,6 +3,7 @@
 #include "ui/window/window_chrome.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 
 namespace ZEPHYRA_NAMESPACE {
@@ -65,7 +66,10 @@ YdRegionPlan PlanWindowRegion(const YdWindowShape& shape, const YdRect& rc, bool
     return plan;
   }
   if (shape.roundA != 0 || shape.roundB != 0) {
-    const int r = std::max(shape.roundA, shape.roundB);
+    // No corner is rounder than the window is large: the region of a
+    // bigger ellipse is all rows and breaks the display's shape request.
+    const int64_t span = std::max<int64_t>(int64_t{rc.right} - rc.left, int64_t{rc.bottom} - rc.top) + 1;
+    const int r = static_cast<int>(std::clamp<int64_t>(std::max(shape.roundA, shape.roundB), 0, span));
     plan.kind = YdRegionPlan::kRoundCorner;
     plan.rect = {rc.left, rc.top, rc.right + 1, rc.bottom + 1};
     plan.radius = r;

@@ -73,6 +73,11 @@ struct YdWindowShape {
 
 // What region WM_SIZE gives the window, as data. The window code turns it
 // into a GDI region (a fresh one per SetWindowRgn, which owns it).
+// The largest side a window takes from its skin: larger than any display,
+// small enough that the shape of a rounded window fits one request to the
+// display server.
+constexpr int kMaxWindowSide = 16384;
+
 struct YdRegionPlan {
   enum Kind {
     kKeep,         // no SetWindowRgn: minimised, or nothing to change

@@ -43,9 +43,4 @@ class IYdWindowControlReceiver {
   ~IYdWindowControlReceiver() = default;
 };
 
-// The window-control kind code (QueryKind). The picture-extend control
-// answers the same code; only a control that also implements
-// IYdWindowControlReceiver is taken for a window control.
-constexpr int kKindWindowControl = 23;
-
 }  // namespace ZEPHYRA_NAMESPACE

@@ -81,6 +81,9 @@ YdWindowShadow::~YdWindowShadow() {
 void YdWindowShadow::CreateShadow(HWND parent) {
   ShadowGlobals& g = Globals();
   if (g.updateLayered == nullptr || parent == nullptr || parent_ != nullptr) return;
+  // One shadow per parent: a second one would subclass the first one's
+  // procedure and, finding itself in the map, call itself for ever.
+  if (g.shadows.count(parent) != 0) return;
   g.shadows[parent] = this;
   parent_ = parent;
   shadow_ = ::CreateWindowExW(WS_EX_LAYERED | WS_EX_TRANSPARENT, kShadowWindowClass, nullptr,
@@ -173,6 +176,9 @@ LRESULT YdWindowShadow::OnParentMessage(HWND parent, UINT msg, WPARAM wParam, LP
       }
       break;
     case WM_SIZE: {
+      // The parent sizes first: the window base rebuilds its rounded
+      // region there, and the shadow is made from that region.
+      const LRESULT result = ::CallWindowProcW(previous, parent, msg, wParam, lParam);
       const YdShadowSizeAction a =
           ShadowOnParentSize(status_, wParam, HasStyle(parent, WS_VISIBLE), LOWORD(lParam),
                              HIWORD(lParam), last_size_);
@@ -182,7 +188,7 @@ LRESULT YdWindowShadow::OnParentMessage(HWND parent, UINT msg, WPARAM wParam, LP
       if (a.rebuild) UpdateShadow(parent);
       if (a.show) ::ShowWindow(shadow_, SW_SHOWNA);
       if (a.markPending) update_pending_ = true;
-      break;
+      return result;
     }
     case WM_PAINT:
       if (update_pending_) {

@@ -84,11 +84,11 @@ LRESULT CALLBACK YdWindowWnd::StaticWndProc(HWND hwnd, UINT msg, WPARAM wParam, 
       const LRESULT result = ::CallWindowProcW(self->previous_proc_, hwnd, msg, wParam, lParam);
       ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
       self->hwnd_ = nullptr;
-      self->OnFinalDestroy(hwnd);
+      FinalDestroy(self, hwnd);
       return result;
     }
   }
-  if (self != nullptr) return self->ProcessMessage(msg, wParam, lParam);
+  if (self != nullptr) return Dispatch(self, msg, wParam, lParam);
   return ::DefWindowProcW(hwnd, msg, wParam, lParam);
 }
 
@@ -108,12 +108,33 @@ LRESULT CALLBACK YdWindowWnd::StaticSuperclassProc(HWND hwnd, UINT msg, WPARAM w
       const LRESULT result = ::CallWindowProcW(self->previous_proc_, hwnd, msg, wParam, lParam);
       ::SetPropW(hwnd, kWindowObjectProperty, nullptr);
       self->hwnd_ = nullptr;
-      self->OnFinalDestroy(hwnd);
+      FinalDestroy(self, hwnd);
       return result;
     }
   }
-  if (self != nullptr) return self->ProcessMessage(msg, wParam, lParam);
+  if (self != nullptr) return Dispatch(self, msg, wParam, lParam);
   return ::DefWindowProcW(hwnd, msg, wParam, lParam);
+}
+
+LRESULT YdWindowWnd::Dispatch(YdWindowWnd* self, UINT msg, WPARAM wParam, LPARAM lParam) {
+  ++self->dispatch_depth_;
+  const LRESULT result = self->ProcessMessage(msg, wParam, lParam);
+  if (--self->dispatch_depth_ == 0 && self->final_destroy_pending_ != nullptr) {
+    const HWND gone = self->final_destroy_pending_;
+    self->final_destroy_pending_ = nullptr;
+    self->OnFinalDestroy(gone);  // may delete self: nothing follows
+  }
+  return result;
+}
+
+void YdWindowWnd::FinalDestroy(YdWindowWnd* self, HWND hwnd) {
+  // A handler of this window is still running (it destroyed the window):
+  // the object must outlive it.
+  if (self->dispatch_depth_ > 0) {
+    self->final_destroy_pending_ = hwnd;
+    return;
+  }
+  self->OnFinalDestroy(hwnd);
 }
 
 void YdWindowWnd::StartShowStep(int remaining) {

@@ -40,6 +40,10 @@ class YdWindowWnd {
   virtual const wchar_t* QuerySuperclassName() const { return nullptr; }
   virtual UINT QueryClassStyle() const { return 0; }
   virtual LRESULT ProcessMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+  // Called once the window is gone (after WM_NCDESTROY). When the window is
+  // destroyed from inside one of its own messages, the call waits until the
+  // outermost ProcessMessage of the window has returned, so an object that
+  // deletes itself here is never used afterwards by a handler still running.
   virtual void OnFinalDestroy(HWND) {}
   virtual void OnBeforeModal() {}
   virtual void ShowNormalNow() { ::ShowWindow(hwnd_, SW_SHOWNORMAL); }
@@ -74,6 +78,10 @@ class YdWindowWnd {
   bool RegisterSuperclass();
   static LRESULT CALLBACK StaticWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK StaticSuperclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+  // ProcessMessage with the nesting count that defers OnFinalDestroy.
+  static LRESULT Dispatch(YdWindowWnd* self, UINT msg, WPARAM wParam, LPARAM lParam);
+  // After WM_NCDESTROY: OnFinalDestroy now, or when the outermost message ends.
+  static void FinalDestroy(YdWindowWnd* self, HWND hwnd);
   void StartShowStep(int remaining);
 
   HWND hwnd_ = nullptr;
@@ -82,6 +90,8 @@ class YdWindowWnd {
   ScopedIcon small_icon_;
   int show_delay_ = 0;
   UINT_PTR heartbeat_timer_ = 0;
+  int dispatch_depth_ = 0;             // ProcessMessage calls on the stack
+  HWND final_destroy_pending_ = nullptr;  // destroyed meanwhile: OnFinalDestroy is due
 };
 
 }  // namespace ZEPHYRA_NAMESPACE

@@ -9,7 +9,7 @@
 #include <thread>
 
 #include "app/worker/install_worker.h"
-#include "app/worker/ring_steps.h"
+#include "app/worker/ring_logic.h"
 #include "tests/app/worker/worker_fakes.h"
 
 namespace ZEPHYRA_NAMESPACE {
@@ -28,7 +28,7 @@ struct Rig {
   YdInstallWorker worker{&ui, &actions};
 
   Rig() {
-    ui.on_step = [this](unsigned step) {
+    ui.onStep = [this](unsigned step) {
       if (step == kCompletionStep) worker.CompletionAnimationEnded();
     };
   }
@@ -41,8 +41,8 @@ struct Rig {
 
 InstallInputs Inputs(ModeFlags mode) {
   InstallInputs inputs;
-  inputs.install_dir = L"C:\\Program Files (x86)\\Zephyra";
-  inputs.desktop_shortcut = false;
+  inputs.installDir = L"C:\\Program Files (x86)\\Zephyra";
+  inputs.desktopShortcut = false;
   inputs.autostart = true;
   inputs.unattended = IsUnattendedMode(mode);
   inputs.switches = StepSwitchesFromMode(mode);
@@ -62,11 +62,11 @@ TEST(InstallWorker, InteractiveRunDoesEveryStepInOrder) {
   // Every step got the job built from the inputs.
   ASSERT_EQ(rig.actions.jobs.size(), 7u);
   for (const InstallJob& job : rig.actions.jobs) {
-    EXPECT_EQ(job.install_dir, L"C:\\Program Files (x86)\\Zephyra");
-    EXPECT_FALSE(job.desktop_shortcut);
+    EXPECT_EQ(job.installDir, L"C:\\Program Files (x86)\\Zephyra");
+    EXPECT_FALSE(job.desktopShortcut);
     EXPECT_TRUE(job.autostart);
   }
-  EXPECT_EQ(rig.actions.cancel_calls.load(), 0);
+  EXPECT_EQ(rig.actions.cancelCalls.load(), 0);
 }
 
 TEST(InstallWorker, UnattendedAllSkipBitsRunsOnlyTheServiceStep) {
@@ -95,7 +95,7 @@ TEST(InstallWorker, EachSkipBitLeavesOutOneStepAndKeepsTheRing) {
 
 TEST(InstallWorker, ExtractionProgressReachesTheRingBeforeTheNextStep) {
   Rig rig;
-  rig.actions.unpack_body = [](YdUnpakerProgress& progress) {
+  rig.actions.unpackBody = [](YdUnpakerProgress& progress) {
     progress.OnPercent(35.0, 0.0);
     progress.OnPercent(100.0, 0.0);
   };
@@ -108,9 +108,9 @@ TEST(InstallWorker, ExtractionProgressReachesTheRingBeforeTheNextStep) {
 
 TEST(InstallWorker, FailedExtractionStopsEverythingAndSaysSo) {
   Rig rig;
-  rig.actions.unpack_result = false;
+  rig.actions.unpackResult = false;
   rig.RunToEnd(Inputs(0));
-  EXPECT_EQ(rig.journal.Events(), (Events{"unpack", "failed"}));
+  EXPECT_EQ(rig.journal.Events(), (Events{"unpack", "after-failed", "failed"}));
   EXPECT_EQ(rig.worker.Outcome(), InstallOutcome::kExtractionFailed);
   // Finished, so the window closes without asking.
   EXPECT_EQ(rig.worker.State(), InstallState::kFinished);
@@ -118,7 +118,7 @@ TEST(InstallWorker, FailedExtractionStopsEverythingAndSaysSo) {
 
 TEST(InstallWorker, TheCompletionGateGivesUpWhenNobodyAnswers) {
   Rig rig;
-  rig.ui.on_step = nullptr;  // the window is gone: no notification 34
+  rig.ui.onStep = nullptr;  // the window is gone: no notification 34
   rig.worker.SetCompletionLimit(300ms);
   rig.RunToEnd(Inputs(0));
   EXPECT_FALSE(rig.worker.GateAnswered());
@@ -129,7 +129,7 @@ TEST(InstallWorker, TheCompletionGateGivesUpWhenNobodyAnswers) {
 
 TEST(InstallWorker, TheGateHoldsTheThreadUntilTheAnimationEnds) {
   Rig rig;
-  rig.ui.on_step = nullptr;
+  rig.ui.onStep = nullptr;
   rig.worker.SetCompletionLimit(60s);
   ASSERT_TRUE(rig.worker.Start(Inputs(0)));
   ASSERT_TRUE(rig.journal.WaitFor("ring:14"));
@@ -153,7 +153,7 @@ struct HeldServiceRig : Rig {
   Latch in_service;
   Latch let_go;
   HeldServiceRig() {
-    actions.hook_step = "service";
+    actions.hookStep = "service";
     actions.hook = [this] {
       in_service.Release();
       let_go.Wait();
@@ -188,7 +188,7 @@ TEST(InstallWorker, CancelWhilePausedEndsWithoutAnythingMore) {
   EXPECT_EQ(rig.journal.Events(), (Events{"unpack", "service"}));
   EXPECT_EQ(rig.worker.Outcome(), InstallOutcome::kCancelled);
   EXPECT_EQ(rig.worker.State(), InstallState::kRunning);  // never finished
-  EXPECT_EQ(rig.actions.cancel_calls.load(), 1);         // child waits told to end
+  EXPECT_EQ(rig.actions.cancelCalls.load(), 1);         // child waits told to end
 }
 
 TEST(InstallWorker, CancelDuringAStepEndsAtTheNextCheckPoint) {
@@ -205,7 +205,7 @@ TEST(InstallWorker, CancelDuringAStepEndsAtTheNextCheckPoint) {
 TEST(InstallWorker, CancelAtTheGateSkipsReportAndLaunch) {
   Rig rig;
   rig.worker.SetCompletionLimit(60s);
-  rig.ui.on_step = [&](unsigned step) {
+  rig.ui.onStep = [&](unsigned step) {
     if (step == kCompletionStep) rig.worker.Cancel();  // the user closed during the animation
   };
   ASSERT_TRUE(rig.worker.Start(Inputs(0)));
@@ -219,7 +219,7 @@ struct HeldExtractionRig : Rig {
   Latch reported;
   std::atomic<bool> released{false};
   HeldExtractionRig() {
-    actions.unpack_body = [this](YdUnpakerProgress& progress) {
+    actions.unpackBody = [this](YdUnpakerProgress& progress) {
       progress.OnPercent(50.0, 0.0);
       reported.Release();
       // Wait for the test's pause to be in place before holding.
@@ -268,7 +268,7 @@ TEST(InstallWorker, DestroyingARunningWorkerCancelsAndWaits) {
   RecordingUi ui(&journal);
   RecordingActions actions(&journal);
   Latch in_service;
-  actions.hook_step = "service";
+  actions.hookStep = "service";
   actions.hook = [&] {
     in_service.Release();
     std::this_thread::sleep_for(200ms);
@@ -283,7 +283,7 @@ TEST(InstallWorker, DestroyingARunningWorkerCancelsAndWaits) {
     worker.Pause();
   }  // the destructor must not hang on the paused thread
   EXPECT_EQ(journal.Events(), (Events{"unpack", "service"}));
-  EXPECT_EQ(actions.cancel_calls.load(), 1);
+  EXPECT_EQ(actions.cancelCalls.load(), 1);
 }
 
 }  // namespace

@@ -9,8 +9,8 @@
 #include <fstream>
 
 #include "app/worker/previous_install.h"
-#include "app/install/registration_plan.h"
-#include "tests/app/install_test_support.h"
+#include "app/install/registration_logic.h"
+#include "tests/app/install/install_test_support.h"
 
 namespace ZEPHYRA_NAMESPACE {
 namespace {
@@ -88,7 +88,7 @@ TEST_F(PreviousInstall, MissingDirectoriesFilesAndBadValuesFindNothing) {
   WriteValue(kUninstallKey, REG_SZ, unterminated.c_str(), static_cast<DWORD>(unterminated.size() * sizeof(wchar_t)));
   const auto stored = ReadMachineValue(kUninstallKey, L"UninstallString");
   ASSERT_TRUE(stored.has_value());
-  if (!stored->stored_with_zero) {  // some registries add the zero themselves
+  if (!stored->storedWithZero) {  // some registries add the zero themselves
     EXPECT_FALSE(FindPreviousInstallDir(&found_));
     EXPECT_EQ(found_, L"untouched");
   } else {

@@ -49,18 +49,18 @@ class Journal {
 };
 
 // The window: records the calls; answers the completion step through
-// `on_step` (set by the test; e.g. opens the gate).
+// `onStep` (set by the test; e.g. opens the gate).
 class RecordingUi : public IInstallUi {
  public:
   explicit RecordingUi(Journal* journal) : journal_(journal) {}
   void ShowInstallStep(unsigned step) override {
     journal_->Add("ring:" + std::to_string(step));
-    if (on_step) on_step(step);
+    if (onStep) onStep(step);
   }
   void ShowInstallFailed() override { journal_->Add("failed"); }
   void RequestClose() override { journal_->Add("close"); }
 
-  std::function<void(unsigned)> on_step;
+  std::function<void(unsigned)> onStep;
 
  private:
   Journal* journal_;
@@ -74,8 +74,8 @@ class RecordingActions : public IInstallActions {
 
   bool UnpackPayload(const InstallJob& job, YdUnpakerProgress& progress) override {
     Record("unpack", job);
-    if (unpack_body) unpack_body(progress);
-    return unpack_result;
+    if (unpackBody) unpackBody(progress);
+    return unpackResult;
   }
   bool InstallCoreService(const InstallJob& job) override { return Record("service", job); }
   bool InstallNatDriver(const InstallJob& job) override { return Record("driver", job); }
@@ -84,14 +84,15 @@ class RecordingActions : public IInstallActions {
   void ReportInstall(const InstallJob& job) override { Record("report", job); }
   void ReportAutoUpdateInstall(const InstallJob& job) override { Record("report-autoupdate", job); }
   void LaunchProduct(const InstallJob& job) override { Record("launch", job); }
-  void Cancel() override { cancel_calls.fetch_add(1); }
+  void AfterFailedExtraction(const InstallJob& job) override { Record("after-failed", job); }
+  void Cancel() override { cancelCalls.fetch_add(1); }
 
-  std::function<void(YdUnpakerProgress&)> unpack_body;
-  bool unpack_result = true;
+  std::function<void(YdUnpakerProgress&)> unpackBody;
+  bool unpackResult = true;
   // Runs inside the named step, after it was recorded.
-  std::string hook_step;
+  std::string hookStep;
   std::function<void()> hook;
-  std::atomic<int> cancel_calls{0};
+  std::atomic<int> cancelCalls{0};
   // The jobs every step was given, in call order.
   std::vector<InstallJob> jobs;
 
@@ -102,7 +103,7 @@ class RecordingActions : public IInstallActions {
       jobs.push_back(job);
     }
     journal_->Add(step);
-    if (step == hook_step && hook) hook();
+    if (step == hookStep && hook) hook();
     return false;  // results other than unpack's are never read
   }
 

@@ -1,25 +1,29 @@
 // The install worker for real under Wine: this test executable carries the
 // stand-in payload as resource ZIP 110, so the unpack step extracts it into
 // a temporary directory and the later steps run the extracted stand-ins,
-// which log how they were started.
+// which log how they were started. Updates over a previous installation are
+// staged: a file held open rolls them back exactly.
 #include <gtest/gtest.h>
 #include <shlobj.h>
 #include <windows.h>
 
 #include <algorithm>
 #include <atomic>
+#include <map>
 #include <chrono>
 #include <fstream>
 #include <iterator>
 #include <thread>
 
+#include "app/install/install_log.h"
 #include "app/worker/install_actions.h"
 #include "app/worker/install_worker.h"
-#include "app/install/registration_plan.h"
-#include "app/worker/ring_steps.h"
+#include "app/install/registration_logic.h"
+#include "app/worker/ring_logic.h"
 #include "app/worker/unpack_payload.h"
 #include "app/worker/unpaker_progress.h"
-#include "tests/app/install_test_support.h"
+#include "tests/app/install/install_test_support.h"
+#include "common/scoped_handle.h"
 #include "tests/app/worker/worker_fakes.h"
 
 namespace ZEPHYRA_NAMESPACE {
@@ -73,7 +77,7 @@ TEST(UnpackPayload, WritesTheCarriedPayloadAndMovesTheRingUpTo229) {
   StepList ui;
   YdUnpakerProgress progress(&ui);
   InstallJob job;
-  job.install_dir = dir.wstring();
+  job.installDir = dir.wstring();
   EXPECT_TRUE(UnpackPayload(job, progress));
   ExpectPayloadIn(dir);
   ASSERT_FALSE(ui.steps.empty());
@@ -88,12 +92,12 @@ TEST(UnpackPayload, FailsIntoAFileAndWhenCancelledFirst) {
   std::ofstream(file) << "x";
   YdUnpakerProgress progress(nullptr);
   InstallJob job;
-  job.install_dir = file.wstring();
+  job.installDir = file.wstring();
   EXPECT_FALSE(UnpackPayload(job, progress));
 
   YdUnpakerProgress cancelled(nullptr);
   cancelled.RequestCancel();
-  job.install_dir = (base / L"never").wstring();
+  job.installDir = (base / L"never").wstring();
   EXPECT_FALSE(UnpackPayload(job, cancelled));
   EXPECT_FALSE(fs::exists(base / L"never"));
 }
@@ -106,7 +110,7 @@ struct MachineRig {
   YdMachineInstallActions actions;
   YdInstallWorker worker{&ui, &actions};
   MachineRig() {
-    ui.on_step = [this](unsigned step) {
+    ui.onStep = [this](unsigned step) {
       if (step == kCompletionStep) worker.CompletionAnimationEnded();
     };
   }
@@ -152,8 +156,8 @@ TEST(MachineInstall, InteractiveRunInstallsReportsLaunchesAndCloses) {
   PayloadLog log(L"worker-full");
   MachineRig rig;
   InstallInputs inputs;
-  inputs.install_dir = d;
-  inputs.desktop_shortcut = false;  // option 110 cleared
+  inputs.installDir = d;
+  inputs.desktopShortcut = false;  // option 110 cleared
   inputs.autostart = true;
   ASSERT_TRUE(rig.worker.Start(inputs));
   ASSERT_TRUE(rig.worker.WaitDone(60s));
@@ -176,15 +180,15 @@ TEST(MachineInstall, InteractiveRunInstallsReportsLaunchesAndCloses) {
   const std::vector<LogLine> lines = log.WaitForLines(5, 20000);
   ASSERT_EQ(lines.size(), 5u);
   EXPECT_EQ(lines[0].program, L"ydcoresrv.exe");
-  EXPECT_EQ(lines[0].command_line, L"\"" + d + L"\\ydcoresrv.exe\" -i");
+  EXPECT_EQ(lines[0].commandLine, L"\"" + d + L"\\ydcoresrv.exe\" -i");
   EXPECT_EQ(lines[1].program, L"snetcfg64.exe");
   const LogLine* reporter = FindProgram(lines, L"ydn_reporter_routine.exe");
   const LogLine* pkrep = FindProgram(lines, L"pkrep.exe");
   const LogLine* product = FindProgram(lines, L"Zephyra.exe");
   ASSERT_TRUE(reporter && pkrep && product);
-  EXPECT_NE(reporter->command_line.find(L"a=INSTALL&"), std::wstring::npos) << reporter->command_line;
-  EXPECT_NE(pkrep->command_line.find(L" install"), std::wstring::npos) << pkrep->command_line;
-  EXPECT_NE(product->command_line.find(L"-setup"), std::wstring::npos);
+  EXPECT_NE(reporter->commandLine.find(L"a=INSTALL&"), std::wstring::npos) << reporter->commandLine;
+  EXPECT_NE(pkrep->commandLine.find(L" install"), std::wstring::npos) << pkrep->commandLine;
+  EXPECT_NE(product->commandLine.find(L"-setup"), std::wstring::npos);
   EXPECT_EQ(fs::path(product->cwd).lexically_normal(), dir.lexically_normal());
 
   const auto uninstall = ReadMachineValue(kUninstallKey, L"UninstallString");
@@ -202,13 +206,13 @@ TEST(MachineInstall, UnattendedAllSkipBitsRunsTheServiceThenReportsAutoUpdate) {
   {
     YdUnpakerProgress progress(nullptr);
     InstallJob job;
-    job.install_dir = dir.wstring();
+    job.installDir = dir.wstring();
     ASSERT_TRUE(UnpackPayload(job, progress));  // the previous installation
   }
   PayloadLog log(L"worker-silent");
   MachineRig rig;
   InstallInputs inputs;
-  inputs.install_dir = dir.wstring();
+  inputs.installDir = dir.wstring();
   inputs.unattended = true;
   inputs.switches = StepSwitchesFromMode(0x1F);
   ASSERT_TRUE(rig.worker.Start(inputs));
@@ -220,8 +224,8 @@ TEST(MachineInstall, UnattendedAllSkipBitsRunsTheServiceThenReportsAutoUpdate) {
   const LogLine* reporter = FindProgram(lines, L"ydn_reporter_routine.exe");
   const LogLine* pkrep = FindProgram(lines, L"pkrep.exe");
   ASSERT_TRUE(reporter && pkrep && FindProgram(lines, L"Zephyra.exe"));
-  EXPECT_NE(reporter->command_line.find(L"a=AutoUpdInstall&"), std::wstring::npos);
-  EXPECT_NE(pkrep->command_line.find(L" AutoUpdInstall"), std::wstring::npos);
+  EXPECT_NE(reporter->commandLine.find(L"a=AutoUpdInstall&"), std::wstring::npos);
+  EXPECT_NE(pkrep->commandLine.find(L" AutoUpdInstall"), std::wstring::npos);
   EXPECT_FALSE(FindProgram(lines, L"snetcfg64.exe"));
   EXPECT_FALSE(ReadMachineValue(kUninstallKey, L"UninstallString").has_value());  // registration skipped
   EXPECT_FALSE(fs::exists(SpecialFolder(CSIDL_PROGRAMS) / L"Zephyra"));           // shortcuts skipped
@@ -232,14 +236,14 @@ TEST(MachineInstall, CancelEndsTheWaitForARunningChild) {
   {
     YdUnpakerProgress progress(nullptr);
     InstallJob job;
-    job.install_dir = dir.wstring();
+    job.installDir = dir.wstring();
     ASSERT_TRUE(UnpackPayload(job, progress));
   }
   PayloadLog log(L"worker-cancel-child");
   ScopedEnv sleep(L"ZEPHYRA_PAYLOAD_SLEEP_MS", L"8000");
   MachineRig rig;
   InstallInputs inputs;
-  inputs.install_dir = dir.wstring();
+  inputs.installDir = dir.wstring();
   inputs.switches = StepSwitchesFromMode(0x0F);  // the service step only
   ASSERT_TRUE(rig.worker.Start(inputs));
   std::this_thread::sleep_for(1500ms);  // the service stand-in is asleep now
@@ -263,7 +267,7 @@ TEST(MachineInstall, CancelEndsTheWaitForARunningChild) {
 struct PausingRig : MachineRig {
   std::atomic<bool> paused{false};
   PausingRig() {
-    ui.on_step = [this](unsigned step) {
+    ui.onStep = [this](unsigned step) {
       if (step == kCompletionStep) worker.CompletionAnimationEnded();
       if (!paused.exchange(true)) worker.Pause();
     };
@@ -276,7 +280,7 @@ struct PausingRig : MachineRig {
 
 InstallInputs ExtractAndServiceOnly(const fs::path& dir) {
   InstallInputs inputs;
-  inputs.install_dir = dir.wstring();
+  inputs.installDir = dir.wstring();
   inputs.switches = StepSwitchesFromMode(kSkipDriver | kSkipRegistration | kSkipShortcuts);
   return inputs;
 }
@@ -317,6 +321,112 @@ TEST(MachineInstall, CancelWhileTheExtractionIsHeldStopsEverything) {
   EXPECT_EQ(rig.journal.Events(), before);  // nothing shown after the cancel
   std::this_thread::sleep_for(500ms);
   EXPECT_TRUE(log.Lines().empty());  // no service, no report, no launch
+  EXPECT_FALSE(fs::exists(dir));     // a first install leaves nothing behind
+}
+
+// ---- Staged replacement over a previous installation ----
+
+// What a restore must give back of a file: bytes, attributes and times.
+struct FileState {
+  std::string bytes;
+  DWORD attributes = 0;
+  uint64_t created = 0, written = 0;
+  bool operator==(const FileState& o) const {
+    return bytes == o.bytes && attributes == o.attributes && created == o.created && written == o.written;
+  }
+};
+
+uint64_t Ticks(const FILETIME& t) { return (uint64_t{t.dwHighDateTime} << 32) | t.dwLowDateTime; }
+
+std::map<std::wstring, FileState> Snapshot(const fs::path& dir) {
+  std::map<std::wstring, FileState> files;
+  for (const auto& entry : fs::recursive_directory_iterator(dir)) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    ::GetFileAttributesExW(entry.path().c_str(), GetFileExInfoStandard, &data);
+    FileState state;
+    state.attributes = data.dwFileAttributes;
+    // A folder's write time follows every change inside it; only files
+    // keep theirs.
+    if (entry.is_regular_file()) {
+      state.bytes = FileBytes(entry.path());
+      state.created = Ticks(data.ftCreationTime);
+      state.written = Ticks(data.ftLastWriteTime);
+    }
+    files[fs::relative(entry.path(), dir).wstring()] = state;
+  }
+  return files;
+}
+
+// The payload unpacked once, then every file given other bytes and a time
+// of its own, and one made read-only and hidden, so that a restored file is
+// told from a rewritten one.
+std::map<std::wstring, FileState> PreviousInstallation(const fs::path& dir) {
+  YdUnpakerProgress progress(nullptr);
+  InstallJob job;
+  job.installDir = dir.wstring();
+  EXPECT_TRUE(UnpackPayload(job, progress));
+  FILETIME old{0x12345678, 0x01C0FFEE};
+  for (const auto& entry : fs::recursive_directory_iterator(dir)) {
+    if (!entry.is_regular_file()) continue;
+    std::ofstream(entry.path(), std::ios::binary | std::ios::app) << "previous";
+    ScopedHandle file(
+        ::CreateFileW(entry.path().c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    ::SetFileTime(file.Get(), &old, &old, &old);
+    ++old.dwLowDateTime;
+  }
+  ::SetFileAttributesW((dir / L"Zephyra_WFP.url").c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
+  return Snapshot(dir);
+}
+
+std::string LogFileText(const fs::path& path) { return FileBytes(path); }
+
+TEST(StagedUpdate, AFileHeldWithoutDeleteSharingRollsTheUpdateBackExactly) {
+  const fs::path dir = FreshDir(L"staged-held") / L"WiFi";
+  const auto before = PreviousInstallation(dir);
+  const fs::path log = FreshDir(L"staged-held-log") / kInstallLogName;
+  ASSERT_TRUE(InstallLog().Begin(log, LogRunFacts{}));
+  // Another program holds it open without delete sharing: it cannot be
+  // moved aside. Files before it in the archive were already replaced.
+  const fs::path held_path = dir / L"uninst.exe";
+  ScopedHandle held(::CreateFileW(held_path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0,
+                                  nullptr));
+  ASSERT_TRUE(held.IsValid());
+  YdUnpakerProgress progress(nullptr);
+  InstallJob job;
+  job.installDir = dir.wstring();
+  UnpackSummary summary;
+  EXPECT_FALSE(UnpackPayload(job, progress, &summary));
+  InstallLog().End();
+  held.Close();
+  EXPECT_TRUE(summary.restoredPrevious);
+  EXPECT_FALSE(summary.shortOfSpace);
+  EXPECT_TRUE(Snapshot(dir) == before);  // byte, time and attribute; no backup folder left
+  const std::string text = LogFileText(log);
+  EXPECT_NE(text.find("file error 0x10000004 " + LogText(held_path.wstring())), std::string::npos) << text;
+  EXPECT_NE(text.find("restored previous file " + LogText((dir / L"Zephyra.exe").wstring())), std::string::npos);
+  EXPECT_NE(text.find("the previous installation was restored"), std::string::npos);
+}
+
+TEST(StagedUpdate, AFileInUseWithDeleteSharingIsReplaced) {
+  const fs::path dir = FreshDir(L"staged-shared") / L"WiFi";
+  PreviousInstallation(dir);
+  // As a running program's file is held: it can be renamed.
+  ScopedHandle held(::CreateFileW((dir / L"Zephyra.exe").c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE,
+                                  nullptr, OPEN_EXISTING, 0, nullptr));
+  ASSERT_TRUE(held.IsValid());
+  YdUnpakerProgress progress(nullptr);
+  InstallJob job;
+  job.installDir = dir.wstring();
+  EXPECT_TRUE(UnpackPayload(job, progress));
+  held.Close();
+  ExpectPayloadIn(dir);
+  // The backup goes now, or at the next restart while it is in use.
+  for (const auto& entry : fs::directory_iterator(dir)) {
+    if (entry.path().filename().wstring().rfind(L"~zephyra-backup", 0) != 0) continue;
+    for (const auto& backup : fs::directory_iterator(entry.path())) {
+      EXPECT_EQ(FileBytes(backup.path()).substr(FileBytes(backup.path()).size() - 8), "previous");
+    }
+  }
 }
 
 }  // namespace

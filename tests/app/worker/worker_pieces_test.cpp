@@ -5,7 +5,7 @@
 
 #include "app/worker/install_ui.h"
 #include "app/worker/previous_install.h"
-#include "app/worker/ring_steps.h"
+#include "app/worker/ring_logic.h"
 #include "app/worker/step_switches.h"
 #include "app/worker/unpaker_progress.h"
 #include "archive/res_unpacker.h"

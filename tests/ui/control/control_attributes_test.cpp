@@ -42,12 +42,12 @@ TEST(ControlVocabulary, StateKeysCarryTheirStateAndSyntax) {
   EXPECT_EQ(Lookup(u"selectedimage").state, YdVisualState::kSelected);
   EXPECT_EQ(IdOf(&Lookup(u"bknormalimage")), YdControlAttr::kBkNormalImage);
   EXPECT_EQ(Lookup(u"bkselectedimage").state, YdVisualState::kSelected);
-  EXPECT_EQ(Lookup(u"pushedtextspecialstyle").syntax, YdValueSyntax::kPair);
+  EXPECT_EQ(Lookup(u"pushedtextspecialstyle").syntax, YdValueSyntax::kLengthPair);
   EXPECT_EQ(Lookup(u"selectedfontstandbyattrib").syntax, YdValueSyntax::kAttributeList);
   EXPECT_EQ(Lookup(u"normalbkcolor").syntax, YdValueSyntax::kColourTrimmed);
   EXPECT_EQ(Lookup(u"bordercolor").syntax, YdValueSyntax::kColourTrimmed);
   EXPECT_EQ(Lookup(u"normaltextcolor").syntax, YdValueSyntax::kColour);
-  EXPECT_EQ(Lookup(u"roundcorner").syntax, YdValueSyntax::kPair);
+  EXPECT_EQ(Lookup(u"roundcorner").syntax, YdValueSyntax::kLengthPair);
   EXPECT_EQ(IdOf(&Lookup(u"memorybitmapalpha")), YdControlAttr::kMemoryBitmapAlpha);
 }
 
@@ -61,6 +61,9 @@ TEST(ControlVocabulary, SubclassTablesChainToTheBase) {
   EXPECT_EQ(FindAttribute(sub, u"text")->id, 1000);  // the subclass's key wins
   EXPECT_EQ(IdOf(FindAttribute(sub, u"tooltip")), YdControlAttr::kToolTip);
   EXPECT_EQ(FindAttribute(sub, u"nosuchkey"), nullptr);
+  // A class looks in its own entries only and passes other keys to its base.
+  EXPECT_EQ(FindOwnAttribute(sub, u"group")->id, 1001);
+  EXPECT_EQ(FindOwnAttribute(sub, u"tooltip"), nullptr);
 }
 
 TEST(ControlValues, ParsedPerSyntax) {

@@ -3,7 +3,7 @@
 // visibility and enabled state, tooltips, forwarding to the parent,
 // notify masks, Activate and font fallback.
 #include "tests/ui/manager/manager_fixture.h"
-#include "ui/manager/animation_steps.h"
+#include "ui/manager/animation_logic.h"
 
 namespace ZEPHYRA_NAMESPACE {
 namespace test {

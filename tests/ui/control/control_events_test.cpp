@@ -2,7 +2,7 @@
 // release inside), the position rules, and the manager's event encodings.
 #include <gtest/gtest.h>
 
-#include "ui/control/control_geometry.h"
+#include "ui/control/control_logic.h"
 #include "ui/control/control_state.h"
 #include "ui/manager/event_types.h"
 

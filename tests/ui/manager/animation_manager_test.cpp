@@ -5,7 +5,8 @@
 #include <cmath>
 
 #include "tests/ui/manager/manager_fixture.h"
-#include "ui/manager/animation_steps.h"
+#include "ui/manager/animation_logic.h"
+#include "common/utf.h"
 
 namespace ZEPHYRA_NAMESPACE {
 namespace test {
@@ -29,12 +30,10 @@ class AnimationTest : public ManagerTest {
   RecordingControl* c_ = nullptr;
 };
 
-std::u16string U16(const wchar_t* s) { return std::u16string(s, s + wcslen(s)); }
-
 TEST_F(AnimationTest, FrameSequenceShowsSevenFramesThenTheLastAndRaisesThirtyFourOnce) {
   YdAnimationRecord r;
   r.limit = 7;
-  for (int i = 0; i < 8; ++i) r.frames.push_back(U16((L"file='f" + std::to_wstring(i) + L"'").c_str()));
+  for (int i = 0; i < 8; ++i) r.frames.push_back(ToUtf16(L"file='f" + std::to_wstring(i) + L"'"));
   ASSERT_TRUE(anim().StartAnimation(kAnimationFrameSequence, c_, 50, r));
   EXPECT_FALSE(anim().StartAnimation(kAnimationFrameSequence, c_, 50, r));  // runs already
   for (int t = 0; t < 7; ++t) {

@@ -52,23 +52,6 @@ ManagerWindow::~ManagerWindow() {
   if (hwnd_ != nullptr) ::DestroyWindow(hwnd_);
 }
 
-void PumpMessages() {
-  MSG msg{};
-  while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    ::TranslateMessage(&msg);
-    ::DispatchMessageW(&msg);
-  }
-}
-
-void PumpFor(DWORD ms) {
-  const DWORD start = ::GetTickCount();
-  while (::GetTickCount() - start < ms) {
-    PumpMessages();
-    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-  }
-  PumpMessages();
-}
-
 LPARAM PointParam(int x, int y) { return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y)); }
 
 uint32_t OffscreenPixel(const YdPaintManager& manager, int x, int y) {

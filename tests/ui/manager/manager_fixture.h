@@ -1,19 +1,20 @@
 // manager_fixture.h -- test scaffolding for the paint manager and the
 // control base: a real top-level window whose procedure hands every message
 // to a paint manager, a small container (the real containers come with the
-// layouts), a control that records the events it receives, and a listener
-// that records notifications.
+// layouts) and a control that records the events it receives. Notes and
+// the message pump come from tests/support.
 #pragma once
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
+#include "tests/support/notes.h"
+#include "tests/support/pump.h"
 #include "ui/control/control.h"
-#include "ui/control/control_geometry.h"
+#include "ui/control/control_logic.h"
 #include "ui/manager/paint_manager.h"
 
 namespace ZEPHYRA_NAMESPACE {
@@ -130,28 +131,6 @@ class RecordingControl : public YdControl {
   int* destroyed_ = nullptr;
 };
 
-struct Noted {
-  int type;
-  YdControl* sender;
-  WPARAM wParam;
-  POINT point;
-  int listener;
-};
-
-class RecordingListener : public INotify {
- public:
-  RecordingListener(std::vector<Noted>* log, int tag) : log_(log), tag_(tag) {}
-  void Notify(YdNotifyMsg& msg) override {
-    log_->push_back({msg.type, msg.sender, msg.wParam, msg.point, tag_});
-    if (onNotify) onNotify(msg);
-  }
-  std::function<void(YdNotifyMsg&)> onNotify;
-
- private:
-  std::vector<Noted>* log_;
-  int tag_;
-};
-
 // A top-level window of `width` x `height` client pixels whose messages go
 // to `manager` first.
 class ManagerWindow {
@@ -164,10 +143,6 @@ class ManagerWindow {
   HWND hwnd_ = nullptr;
 };
 
-// Handles every message waiting for the thread.
-void PumpMessages();
-// Pumps messages for `ms` milliseconds (timers need real time to fire).
-void PumpFor(DWORD ms);
 LPARAM PointParam(int x, int y);
 // The 0x00RRGGBB colour of client pixel (x, y) of the manager's last
 // off-screen surface.

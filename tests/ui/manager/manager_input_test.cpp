@@ -5,6 +5,8 @@
 
 #include <commctrl.h>
 
+#include "ui/render/resource_cache.h"
+
 namespace ZEPHYRA_NAMESPACE {
 namespace test {
 namespace {
@@ -126,6 +128,9 @@ TEST_F(InputTest, CapturingPushedControlBlocksEnterOfOthers) {
 
 TEST_F(InputTest, HoverShowsTheTooltipAndLeavingDeactivatesIt) {
   Build();
+  // The tooltip belongs to the module the skin's resources come from.
+  const HINSTANCE resources = ::GetModuleHandleW(L"kernel32.dll");
+  const HINSTANCE before = GetResourceCache().GetResourceModule();
   a_->ApplyAttribute(L"tooltip", L"Hello");
   a_->ApplyAttribute(L"tooltipdelaytime", L"400");
   a_->ApplyAttribute(L"tooltipmaxwidth", L"120");
@@ -133,7 +138,9 @@ TEST_F(InputTest, HoverShowsTheTooltipAndLeavingDeactivatesIt) {
   // A hover message for another point is no tooltip decision.
   EXPECT_EQ(Send(WM_MOUSEHOVER, 0, PointParam(110, 20)), 0);
   EXPECT_EQ(manager_->GetToolTipWindow(), nullptr);
+  GetResourceCache().SetResourceModule(resources);
   Send(WM_MOUSEHOVER, 0, PointParam(20, 20));
+  GetResourceCache().SetResourceModule(before);
   ASSERT_EQ(a_->Count(kEventMouseHover), 1);
   EXPECT_EQ(a_->Last(kEventMouseHover)->sender, a_);
   const HWND tip = manager_->GetToolTipWindow();
@@ -150,6 +157,7 @@ TEST_F(InputTest, HoverShowsTheTooltipAndLeavingDeactivatesIt) {
   info.lpszText = text;
   ASSERT_TRUE(::SendMessageW(tip, TTM_ENUMTOOLSW, 0, reinterpret_cast<LPARAM>(&info)));
   EXPECT_STREQ(text, L"Hello");
+  EXPECT_EQ(info.hinst, resources);
   EXPECT_EQ(info.rect.left, 10);
   EXPECT_EQ(info.rect.right, 60);
   Send(WM_MOUSEMOVE, 0, static_cast<LPARAM>(-1));
@@ -349,14 +357,61 @@ TEST_F(InputTest, DoubleClickPushesWithoutClick) {
   EXPECT_EQ(CountNotes(kNotifyClick), 0);
 }
 
-TEST_F(InputTest, CloseSendsLeaveAndButtonUpToHoverAndPushed) {
+// Holding a button and closing the window (Alt+F4) must not click it:
+// the press ends at a point outside every control, and the capture goes.
+TEST_F(InputTest, CloseEndsHoverAndPressWithoutAClick) {
   Build();
+  a_->ApplyAttribute(L"notify", L"click");
   Send(WM_MOUSEMOVE, 0, PointParam(110, 20));
   Send(WM_LBUTTONDOWN, MK_LBUTTON, PointParam(20, 20));
   LRESULT result = 0;
   EXPECT_FALSE(manager_->HandleWindowMessage(WM_CLOSE, 0, 0, result));
   EXPECT_EQ(b_->Last(kEventMouseLeave)->sender, b_);
   EXPECT_EQ(a_->Last(kEventLButtonUp)->sender, a_);
+  EXPECT_EQ(CountNotes(kNotifyClick), 0);
+  EXPECT_FALSE(a_->GetStateBits() & kStatePushed);
+  EXPECT_EQ(manager_->GetPushedControl(), nullptr);
+  EXPECT_FALSE(manager_->IsMouseCaptured());
+  EXPECT_NE(::GetCapture(), hwnd_);
+  Send(WM_LBUTTONUP, 0, PointParam(20, 20));  // the button comes up afterwards
+  EXPECT_EQ(CountNotes(kNotifyClick), 0);
+}
+
+// A press whose control goes away before the button comes up (deleted, or
+// the tree replaced) leaves no capture behind: the cursor would stay frozen
+// and the next click elsewhere would still come here.
+TEST_F(InputTest, TheCaptureGoesWithAPressedControlThatGoesAway) {
+  Build();
+  Send(WM_LBUTTONDOWN, MK_LBUTTON, PointParam(20, 20));
+  ASSERT_TRUE(manager_->IsMouseCaptured());
+  root_->Remove(a_);
+  delete a_;
+  EXPECT_FALSE(manager_->IsMouseCaptured());
+  EXPECT_NE(::GetCapture(), hwnd_);
+  Send(WM_LBUTTONUP, 0, PointParam(20, 20));
+
+  Send(WM_LBUTTONDOWN, MK_LBUTTON, PointParam(110, 20));
+  ASSERT_EQ(manager_->GetPushedControl(), b_);
+  manager_->AttachRoot(new TestContainer());  // b_ goes with the old tree
+  EXPECT_FALSE(manager_->IsMouseCaptured());
+  EXPECT_NE(::GetCapture(), hwnd_);
+  Send(WM_LBUTTONUP, 0, PointParam(110, 20));
+  EXPECT_FALSE(manager_->IsMouseCaptured());
+}
+
+// Another window taking the capture (a modal loop, a menu) ends the press
+// without a click, and the manager no longer claims a capture it lost.
+TEST_F(InputTest, LosingTheCaptureEndsThePressWithoutAClick) {
+  Build();
+  a_->ApplyAttribute(L"notify", L"click");
+  Send(WM_LBUTTONDOWN, MK_LBUTTON, PointParam(20, 20));
+  ASSERT_EQ(::GetCapture(), hwnd_);
+  ::ReleaseCapture();
+  EXPECT_FALSE(manager_->IsMouseCaptured());
+  EXPECT_EQ(manager_->GetPushedControl(), nullptr);
+  EXPECT_FALSE(a_->GetStateBits() & kStatePushed);
+  Send(WM_LBUTTONUP, 0, PointParam(20, 20));
+  EXPECT_EQ(CountNotes(kNotifyClick), 0);
 }
 
 TEST_F(InputTest, CaptionAreaAndSizeBorderHitCodes) {

@@ -133,6 +133,22 @@ TEST_F(ManagerTest, LayeredCaretIsDrawnOnItsBlinkPhase) {
   EXPECT_EQ(caretPixel(), 0u);
 }
 
+// A caret shape made again over a shown caret starts hidden: its blink
+// timer 259 stops rather than waking the window for ever. KillTimer tells
+// whether the timer still ran.
+TEST_F(ManagerTest, ANewCaretShapeOverAShownOneStopsTheBlink) {
+  AttachTree({});
+  manager_->SetLayered(true);
+  manager_->UpdateLayered(255);
+  manager_->CreateCaretShape(2, 12, nullptr);
+  manager_->ShowCaretShape();
+  manager_->CreateCaretShape(2, 14, nullptr);
+  EXPECT_FALSE(::KillTimer(hwnd_, kCaretBlinkTimerId));
+  ::SendMessageW(hwnd_, WM_TIMER, kCaretBlinkTimerId, 0);  // a tick already on its way
+  EXPECT_FALSE(::KillTimer(hwnd_, kCaretBlinkTimerId));
+  manager_->DestroyCaretShape();
+}
+
 TEST_F(ManagerTest, RoundCornerRegionOnSize) {
   AttachTree({});
   manager_->SetRoundCorner(6, 0);

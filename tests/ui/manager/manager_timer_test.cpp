@@ -65,6 +65,50 @@ TEST_F(ManagerTest, IdsRunThroughZeroToTwoHundredFiftyFourAndRepeat) {
   EXPECT_TRUE(manager_->ControlTimers().Records().empty());
 }
 
+// After the cycle wraps, an id still held by a running control timer or
+// animation is skipped: sharing it, one owner's stop would kill the other's.
+TEST_F(ManagerTest, IdsStillHeldAreSkippedWhenTheCycleComesRound) {
+  auto* a = new RecordingControl(L"a");
+  auto* b = new RecordingControl(L"b");
+  AttachTree({a, b});
+  ASSERT_TRUE(manager_->StartControlTimer(a, 1, 20));
+  ASSERT_EQ(TimerIdOf(*manager_, a, 1), 17u);
+  ASSERT_TRUE(manager_->Animations().StartAnimation(kAnimationRollText, a, 100000, YdAnimationRecord{}));
+  ASSERT_EQ(manager_->Animations().TimerOf(a, kAnimationRollText), 18u);
+  for (int i = 0; i < 253; ++i) {  // b takes and gives back 19..254 and 0..16
+    ASSERT_TRUE(manager_->StartControlTimer(b, 1, 100000));
+    ASSERT_TRUE(manager_->StopControlTimer(b, 1));
+  }
+  ASSERT_TRUE(manager_->StartControlTimer(b, 1, 100000));
+  EXPECT_EQ(TimerIdOf(*manager_, b, 1), 19u);
+  ASSERT_TRUE(manager_->StopControlTimer(b, 1));
+  a->events_.clear();
+  PumpFor(120);
+  EXPECT_GE(a->Count(kEventTimer), 2);  // a's timer still runs
+}
+
+// Timers and animations stay with the control's own manager, the one its
+// destruction tells: another manager refuses them, and a control that
+// moves to another manager leaves none behind.
+TEST_F(ManagerTest, TimersAndAnimationsStayWithTheControlsOwnManager) {
+  auto* a = new RecordingControl(L"a");
+  AttachTree({a});
+  YdPaintManager other;
+  other.BindWindow(hwnd_);
+  EXPECT_FALSE(other.StartControlTimer(a, 1, 100000));
+  EXPECT_FALSE(other.Animations().StartAnimation(kAnimationRollText, a, 100000, YdAnimationRecord{}));
+  other.AddTimerListener(a);
+  EXPECT_EQ(other.TimerListenerCount(), 0u);
+  ASSERT_TRUE(manager_->StartControlTimer(a, 1, 100000));
+  ASSERT_TRUE(manager_->Animations().StartAnimation(kAnimationRollText, a, 100000, YdAnimationRecord{}));
+  manager_->AddTimerListener(a);
+  a->SetManager(&other);
+  EXPECT_TRUE(manager_->ControlTimers().Records().empty());
+  EXPECT_EQ(manager_->Animations().Count(), 0u);
+  EXPECT_EQ(manager_->TimerListenerCount(), 0u);
+  a->SetManager(manager_);
+}
+
 TEST_F(ManagerTest, TimerListenersReceiveEveryTimerWithTheRawId) {
   auto* a = new RecordingControl(L"a");
   auto* owner = new RecordingControl(L"owner");

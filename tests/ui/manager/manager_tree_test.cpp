@@ -89,6 +89,34 @@ TEST_F(ManagerTest, QueuedControlsAreDeletedWithTheManager) {
   EXPECT_EQ(destroyed, 1);
 }
 
+// The deletion queue frees each control once and nothing live: not the
+// root attached again, not a control put back into the tree before the
+// queue was emptied. A queued control is out of the manager's reach at once.
+TEST_F(ManagerTest, TheDeletionQueueFreesWhatLeftTheTreeOnce) {
+  int destroyed = 0;
+  auto* back = new RecordingControl(L"back", 0, {0, 0, 50, 50});
+  auto* twice = new RecordingControl(L"twice");
+  back->destroyed_ = twice->destroyed_ = &destroyed;
+  TestContainer* root = AttachTree({back});
+  manager_->AttachRoot(root);  // the same root again
+  PaintNow(hwnd_);
+  ::SendMessageW(hwnd_, WM_LBUTTONDOWN, MK_LBUTTON, PointParam(10, 10));
+  ASSERT_EQ(manager_->GetPushedControl(), back);
+  root->Remove(back);
+  manager_->QueueForDeletion(back);
+  EXPECT_EQ(manager_->GetPushedControl(), nullptr);
+  EXPECT_FALSE(manager_->IsMouseCaptured());
+  root->Add(back);  // taken back
+  manager_->QueueForDeletion(twice);
+  manager_->QueueForDeletion(twice);
+  ::SendMessageW(hwnd_, kDeletionQueueMessage, 0, 0);
+  EXPECT_EQ(destroyed, 1);  // `twice`, once
+  EXPECT_EQ(manager_->GetRoot(), root);
+  EXPECT_EQ(manager_->ControlByName(L"back"), back);
+  ::SendMessageW(hwnd_, WM_LBUTTONUP, 0, PointParam(10, 10));
+  back->destroyed_ = nullptr;  // deleted with the manager, after `destroyed` is gone
+}
+
 TEST_F(ManagerTest, DestroyedControlIsForgottenByTheManager) {
   auto* a = new RecordingControl(L"a", 5, {0, 0, 50, 50});
   a->SetFlag(kFlagTabStop, true);
@@ -136,6 +164,18 @@ TEST_F(ManagerTest, NotificationsReachListenersInRegistrationOrderOnce) {
   ASSERT_EQ(notes_.size(), 1u);
   EXPECT_EQ(notes_[0].point.x, 5);
   EXPECT_NE(msg.timestamp, 0u);
+}
+
+// A listener taken out by an earlier one (it may be gone) hears no more,
+// not even the notification under way.
+TEST_F(ManagerTest, AListenerRemovedDuringANotificationIsNotCalled) {
+  AttachTree({});
+  RecordingListener second(&notes_, 2);
+  manager_->AddNotifyListener(&second);
+  listener_.onNotify = [&](YdNotifyMsg&) { manager_->RemoveNotifyListener(&second); };
+  manager_->RaiseNotify(nullptr, kNotifyCustom);
+  ASSERT_EQ(notes_.size(), 1u);
+  EXPECT_EQ(notes_[0].listener, 1);
 }
 
 class Filter : public IWindowMessageFilter {

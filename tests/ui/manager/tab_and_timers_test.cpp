@@ -88,6 +88,23 @@ TEST(ControlTimers, ReuseStopAllAndDispatch) {
   EXPECT_TRUE(table.Records().empty());
 }
 
+TEST(ControlTimers, IdsHeldByRunningTimersAreSkipped) {
+  int a = 0, b = 0;
+  YdTimerIdCycle ids;
+  YdControlTimerTable<int> table;
+  const auto held = table.Prepare(&a, 1, 1, ids);
+  table.Add({&a, 1, 1, held.timerId, 10});
+  for (int i = 0; i < 254; ++i) ids.Next();  // the cycle comes round to 16
+  const auto next = table.Prepare(&b, 1, 1, ids, [](unsigned id) { return id == 18; });
+  EXPECT_TRUE(next.available);
+  EXPECT_EQ(next.timerId, 19u);  // 17 (a's) and 18 (an animation's) skipped
+  EXPECT_FALSE(table.UsesId(2, 17));  // another window's timers hold nothing here
+  // Every id held: none to hand out, and the cycle stays where it was.
+  const auto none = table.Prepare(&b, 1, 1, ids, [](unsigned) { return true; });
+  EXPECT_FALSE(none.available);
+  EXPECT_EQ(ids.Current(), 19u);
+}
+
 TEST(ControlTimers, IdsWrapAfter254) {
   int c = 0;
   YdTimerIdCycle ids;

@@ -27,13 +27,13 @@ TEST(BitmapPartsTest, PartsTable) {
   EXPECT_EQ(parts[0].dest.top, 2);
   EXPECT_EQ(parts[0].dest.right, 8);
   EXPECT_EQ(parts[0].dest.bottom, 9);
-  EXPECT_EQ(parts[0].src_width, 1);
-  EXPECT_EQ(parts[0].src_height, 3);
+  EXPECT_EQ(parts[0].srcWidth, 1);
+  EXPECT_EQ(parts[0].srcHeight, 3);
   // Bottom-right last.
   EXPECT_EQ(parts[8].dest.left, 8);
   EXPECT_EQ(parts[8].dest.top, 9);
-  EXPECT_EQ(parts[8].src_x, 3);
-  EXPECT_EQ(parts[8].src_y, 4);
+  EXPECT_EQ(parts[8].srcX, 3);
+  EXPECT_EQ(parts[8].srcY, 4);
   EXPECT_EQ(ComputeBitmapParts(RECT{0, 0, 6, 6}, RECT{0, 0, 6, 6}, RECT{}, true).size(), 0u);
   // Only a left border: centre and left.
   EXPECT_EQ(ComputeBitmapParts(RECT{0, 0, 6, 6}, RECT{0, 0, 6, 6}, RECT{2, 0, 0, 0}, false).size(), 2u);

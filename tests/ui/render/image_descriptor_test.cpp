@@ -16,7 +16,7 @@ bool SameRect(const RECT& a, const RECT& b) {
 TEST(ImageDescriptorTest, ReadsTheSkinsUsualDescriptor) {
   const ImageDescriptor d = ParseImageDescriptor(L"res='102' restype='PNG' source='0,38,140,76'");
   EXPECT_EQ(d.name, L"102");
-  EXPECT_EQ(d.res_type, L"PNG");
+  EXPECT_EQ(d.resType, L"PNG");
   EXPECT_RECT(d.source, 0, 38, 140, 76);
   EXPECT_RECT(d.dest, 0, 0, 0, 0);
   EXPECT_EQ(d.fade, 255);
@@ -26,7 +26,7 @@ TEST(ImageDescriptorTest, ReadsTheSkinsUsualDescriptor) {
 TEST(ImageDescriptorTest, PlainTextNamesAFile) {
   const ImageDescriptor d = ParseImageDescriptor(L"skin\\bk.png");
   EXPECT_EQ(d.name, L"skin\\bk.png");
-  EXPECT_TRUE(d.res_type.empty());
+  EXPECT_TRUE(d.resType.empty());
 }
 
 TEST(ImageDescriptorTest, DeviationsEndTheParseKeepingEarlierPairs) {
@@ -72,21 +72,21 @@ TEST(ImageDescriptorTest, ValueForms) {
       L"reverse='true' right='yes' rgnimage='r.png' rgnrestype='BMP' corner='1,2,3'");
   EXPECT_RECT(d.dest, -3, 4, 5, 6);
   EXPECT_EQ(d.mask, 0xFFFF00FFu);
-  EXPECT_EQ(d.region_colour, 0xA0B0C0D0u);
+  EXPECT_EQ(d.regionColour, 0xA0B0C0D0u);
   EXPECT_EQ(d.fade, 300 % 256);
   EXPECT_DOUBLE_EQ(d.rotate, -12.5);
-  EXPECT_EQ(d.round_x, 8);
-  EXPECT_EQ(d.round_y, 8);  // the first number serves as both
-  EXPECT_EQ(d.icon_size, 32);
+  EXPECT_EQ(d.roundX, 8);
+  EXPECT_EQ(d.roundY, 8);  // the first number serves as both
+  EXPECT_EQ(d.iconSize, 32);
   EXPECT_TRUE(d.hole);
   EXPECT_FALSE(d.gray);  // flags are exactly "true"
-  EXPECT_TRUE(d.alpha_close);
+  EXPECT_TRUE(d.alphaClose);
   EXPECT_TRUE(d.encrypt);
   EXPECT_TRUE(d.icon);
   EXPECT_TRUE(d.reverse);
   EXPECT_FALSE(d.right);
-  EXPECT_EQ(d.region_image, L"r.png");
-  EXPECT_EQ(d.region_res_type, L"BMP");
+  EXPECT_EQ(d.regionImage, L"r.png");
+  EXPECT_EQ(d.regionResType, L"BMP");
   EXPECT_RECT(d.corner, 1, 2, 3, 0);  // a missing fourth number reads 0
 }
 
@@ -142,6 +142,23 @@ TEST(ReadDescriptorValueTest, TypedValues) {
   // Without a closing quote the value runs to the end.
   EXPECT_EQ(ReadDescriptorValue(d, DescriptorKey::kFile).text, L"a b.png");
   EXPECT_FALSE(ReadDescriptorValue(d, DescriptorKey::kCorner).found);
+}
+
+TEST(ImageDescriptorNumbers, RotationIsAFiniteAngleAndPlacementSaturates) {
+  // nan and the infinities are no angle: the image is drawn unturned.
+  for (const wchar_t* angle : {L"nan", L"inf", L"-infinity", L"1e999"}) {
+    const std::wstring text = std::wstring(L"file='a.png' rotate='") + angle + L"'";
+    EXPECT_EQ(ParseImageDescriptor(text).rotate, 0.0) << angle;
+    EXPECT_EQ(ReadDescriptorValue(text, DescriptorKey::kRotate).real, 0.0) << angle;
+  }
+  // Destinations at the int range's ends stay there instead of wrapping.
+  const ImageDescriptor distant = ParseImageDescriptor(L"file='a.png' dest='2147483647,0,2147483647,-2147483647'");
+  const RECT at = ComputeImageDestination(distant, RECT{100, 100, 300, 300});
+  EXPECT_EQ(at.left, 2147483647);
+  EXPECT_EQ(at.right, 2147483647);
+  EXPECT_EQ(at.bottom, 100 - 2147483647);
+  ImageDescriptor right = ParseImageDescriptor(L"file='a.png' right='true' dest='0,0,-2147483647,10'");
+  EXPECT_EQ(ComputeImageDestination(right, RECT{100, 100, 300, 300}).left, 2147483647);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "tests/ui/render/canvas.h"
 #include "ui/render/image_effects.h"
+#include <cmath>
 
 namespace ZEPHYRA_NAMESPACE {
 namespace {
@@ -147,6 +148,24 @@ TEST(IconTest, MaskedPixelsBecomeTransparentOthersOpaque) {
   EXPECT_EQ(p[1], 0u);
   EXPECT_EQ(p[2], 0xFFFF0000u);
   EXPECT_EQ(p[3 * size + 3], 0xFFFF0000u);
+}
+
+TEST(ImageEffects, RotationByNoAngleOrByWholeTurns) {
+  const double nan = std::nan("");
+  for (double degrees : {nan, HUGE_VAL, -HUGE_VAL}) {
+    EXPECT_EQ(RotatedSize(10, 6, degrees).cx, 10);
+    EXPECT_EQ(RotatedSize(10, 6, degrees).cy, 6);
+  }
+  EXPECT_EQ(RotatedSize(10, 6, 720 + 90).cx, 6);
+  EXPECT_EQ(RotatedSize(10, 6, 720 + 90).cy, 10);
+  // The largest finite angle is some angle: a size no larger than the diagonal.
+  const SIZE huge = RotatedSize(10, 6, 1.7e308);
+  EXPECT_GT(huge.cx, 0);
+  EXPECT_LE(huge.cx, 13);
+  SIZE size{};
+  const std::vector<uint32_t> same = RotatePixels(std::vector<uint32_t>(60, 0xFF102030u), 10, 6, nan, &size);
+  EXPECT_EQ(size.cx, 10);
+  EXPECT_EQ(same.size(), 60u);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // The descriptor painter through the process-wide cache: resource parts,
 // placement with dest and right, fade, gray, premultiplied and keyed
-// pixels, alphaClose for one draw, effects, round clips and corner regions.
+// pixels, alphaClose for one draw, effects, round clips and corner regions;
+// at twice the scale a 1×-only resource is resampled and its 1× source
+// rectangle read on the enlarged image.
 #include <gtest/gtest.h>
 
 #include "tests/ui/render/canvas.h"
@@ -41,6 +43,29 @@ TEST_F(ImagePainterTest, ResourcePartAtTheItemUnscaled) {
   EXPECT_EQ(canvas.At(4, 7), 0u);
   EXPECT_EQ(canvas.At(145, 7), 0u);
   EXPECT_EQ(canvas.At(5, 45), 0u);
+}
+
+TEST_F(ImagePainterTest, OneTimesResourceAtTwiceTheScale) {
+  // Resource 102 has no 2× set: the cache enlarges its 140 × 76 pixels to
+  // 280 × 152 (bicubic, which keeps a linear ramp), and the 1× slice
+  // 0,38,140,76 becomes 0,76,280,152. Odd output pixels 2i+1 sit at input
+  // i + 0.25, so they read back the 1× values.
+  Canvas canvas(280, 76, 0);
+  ASSERT_TRUE(PaintImageDescriptor(canvas.dc(), canvas.Bounds(), canvas.Bounds(),
+                                   L"res='102' restype='PNG' source='0,38,140,76'", L"", YdDpiScale(192)));
+  for (int k : {1, 10, 36}) {
+    for (int i : {1, 70, 138}) {
+      EXPECT_EQ(canvas.At(2 * i + 1, 2 * k + 1), 0xFF000040u | (i << 16) | ((38 + k) << 8)) << i << "," << k;
+    }
+  }
+  // "dest" is a 96-DPI rectangle: 10,5,30,15 lands at 20,10,60,30.
+  Canvas placed(80, 40, 0);
+  ASSERT_TRUE(PaintImageDescriptor(placed.dc(), placed.Bounds(), placed.Bounds(), L"file='red4' dest='10,5,30,15'",
+                                   L"", YdDpiScale(192)));
+  EXPECT_EQ(placed.At(20, 10), 0xFFFF0000u);
+  EXPECT_EQ(placed.At(59, 29), 0xFFFF0000u);
+  EXPECT_EQ(placed.At(19, 10), 0u);
+  EXPECT_EQ(placed.At(60, 29), 0u);
 }
 
 TEST_F(ImagePainterTest, DestAndRightPlacement) {
@@ -198,6 +223,15 @@ TEST(CornerRegionTest, CutsTransparentCornerPixelsMappedToTheClientEdges) {
   EXPECT_FALSE(::PtInRegion(region.Get(), 99, 49));  // (5, 5) -> client's bottom-right
   EXPECT_TRUE(::PtInRegion(region.Get(), 98, 49));
   EXPECT_TRUE(::PtInRegion(region.Get(), 50, 25));
+  // At 2x each cut pixel is a 2 x 2 block from its edge; the opaque pixel
+  // next to it still shows.
+  ScopedRegion doubled(MakeCornerRegion(L"file='cornered' corner='2,2,2,2'", 100, 200, YdDpiScale(192)));
+  ASSERT_TRUE(doubled);
+  EXPECT_FALSE(::PtInRegion(doubled.Get(), 1, 1));
+  EXPECT_TRUE(::PtInRegion(doubled.Get(), 2, 0));
+  EXPECT_FALSE(::PtInRegion(doubled.Get(), 198, 98));
+  EXPECT_TRUE(::PtInRegion(doubled.Get(), 197, 99));
+  EXPECT_TRUE(::PtInRegion(doubled.Get(), 4, 4));
   EXPECT_FALSE(MakeCornerRegion(L"file='cornered' corner='0,0,0,0'", 50, 100));
   EXPECT_FALSE(MakeCornerRegion(L"file='cornered'", 50, 100));
 }

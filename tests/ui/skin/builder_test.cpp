@@ -209,6 +209,9 @@ TEST_F(SkinBuilderTest, FontsDefaultsStylesAndWindowAttributesReachTheManager) {
 
   EXPECT_EQ(manager_->GetInitSize().cx, 420);
   EXPECT_EQ(manager_->GetInitSize().cy, 310);
+  manager_->SetInitSize(2147483647, 310);  // no display shapes a window that wide
+  EXPECT_EQ(manager_->GetInitSize().cx, kMaxWindowSide);
+  EXPECT_EQ(manager_->GetInitSize().cy, 310);
   EXPECT_EQ(manager_->GetCaptionRect().bottom, 40);
   EXPECT_EQ(manager_->GetRoundCorner().cx, 4);
   EXPECT_EQ(manager_->GetRoundCorner().cy, 6);
@@ -390,6 +393,20 @@ TEST(SkinBuilder, InstalledBuilderBuildsAWindowFromItsSkin) {
   EXPECT_EQ(rest->GetPosition().top, 140);
   EXPECT_EQ(rest->GetPosition().bottom, 240);
   ::DestroyWindow(hwnd);
+}
+
+TEST(XmlParse, ResourceIdsBeyondSixteenBitsNameNoSkin) {
+  // 65638 is not 102: an id no resource can have loads nothing instead of
+  // the skin whose id its low 16 bits make.
+  YdXmlParse real;
+  std::unique_ptr<YdControl> built(real.BuildWindow("ydWifiSetupWnd", nullptr, L"102", kXmlSourceResource, L"XML",
+                                                    nullptr));
+  ASSERT_NE(built, nullptr);
+  for (const wchar_t* id : {L"65638", L"4295032934"}) {
+    YdXmlParse wide;
+    EXPECT_EQ(wide.BuildWindow("ydWifiSetupWnd", nullptr, id, kXmlSourceResource, L"XML", nullptr), nullptr) << id;
+    EXPECT_EQ(wide.LoadStatus(), YdSkinLoadStatus::kUnreadable);
+  }
 }
 
 }  // namespace

@@ -5,7 +5,8 @@
 // Built once without the label, button, option and rich edit classes
 // (those elements then come from the builder callback as plain controls)
 // and once with them registered (nothing goes to the callback, and the
-// tree paints).
+// tree paints). At 144 DPI the same skin builds at one and a half times its
+// numbers, and WM_DPICHANGED brings it back to exactly the 96-DPI layout.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -131,6 +132,54 @@ TEST_F(SetupSkinTest, WizardBuildsWithEveryControlAndLaysOutItsFirstPage) {
 #endif
   YdControl* row = manager_->ControlByName(L"agreementrow");
   ASSERT_NE(row, nullptr);
+  EXPECT_EQ(row->GetPosition().top, 261);
+}
+
+int FontHeight(YdFontInfo* font) {
+  LOGFONTW lf{};
+  if (font == nullptr || ::GetObjectW(font->font.Get(), sizeof(lf), &lf) == 0) return 0;
+  return lf.lfHeight;
+}
+
+TEST_F(SetupSkinTest, WizardBuildsAtTheWindowScaleAndFollowsAScaleChange) {
+  manager_->SetDpiScale(YdDpiScale(144));
+  CheckWindow("ydWifiSetupWnd");
+  EXPECT_EQ(manager_->GetInitSize().cx, 750);
+  EXPECT_EQ(manager_->GetInitSize().cy, 420);
+  EXPECT_EQ(manager_->GetMaxInfo().cy, 525);
+  EXPECT_EQ(manager_->GetCaptionRect().bottom, 420);
+  EXPECT_EQ(manager_->GetRoundCorner().cx, 6);
+  EXPECT_EQ(manager_->GetDefaultFont()->size, 12);  // the skin's number...
+  EXPECT_EQ(FontHeight(manager_->GetDefaultFont()), -18);  // ...made at the scale
+  YdControl* root = manager_->GetRoot();
+  YdControl* install = manager_->ControlById(102);
+  YdControl* row = manager_->ControlByName(L"agreementrow");
+  ASSERT_NE(install, nullptr);
+  ASSERT_NE(row, nullptr);
+  root->SetPosition({0, 0, 750, 420});
+  // 180,215 140 x 38 edge by edge: 270, 322.5, 480, 379.5.
+  EXPECT_EQ(install->GetPosition().left, 270);
+  EXPECT_EQ(install->GetPosition().top, 323);
+  EXPECT_EQ(install->GetPosition().right, 480);
+  EXPECT_EQ(install->GetPosition().bottom, 380);
+  EXPECT_EQ(row->GetPosition().top, 392);  // 323 + 57 + the scaled 8
+
+  // Moved to a 96-DPI display: the suggested rectangle is taken and every
+  // number is back at the skin's own value.
+  RECT suggested{40, 50, 540, 330};
+  ::SendMessageW(hwnd_, 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&suggested));
+  EXPECT_TRUE(manager_->GetDpiScale().IsOne());
+  RECT window{};
+  ::GetWindowRect(hwnd_, &window);
+  EXPECT_EQ(window.right - window.left, 500);
+  EXPECT_EQ(window.bottom - window.top, 280);
+  EXPECT_EQ(manager_->GetInitSize().cx, 500);
+  EXPECT_EQ(FontHeight(manager_->GetDefaultFont()), -12);
+  root->SetPosition({0, 0, 500, 280});
+  EXPECT_EQ(install->GetPosition().left, 180);
+  EXPECT_EQ(install->GetPosition().top, 215);
+  EXPECT_EQ(install->GetPosition().right, 320);
+  EXPECT_EQ(install->GetPosition().bottom, 253);
   EXPECT_EQ(row->GetPosition().top, 261);
 }
 

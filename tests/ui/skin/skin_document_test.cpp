@@ -143,5 +143,23 @@ TEST(SkinDocument, LoadsAFile) {
   std::filesystem::remove(path);
 }
 
+TEST(SkinDocument, NestingBeyondTheLimitIsRefusedBeforeParsing) {
+  // Comments, CDATA, processing instructions and quoted values hold no
+  // levels; empty-element tags open none.
+  EXPECT_EQ(SkinNestingBound("<a><b/><c x='>' y=\"<d>\"><!-- <e> --><![CDATA[<f>]]><?p <g>?></c></a>"), 2u);
+  EXPECT_EQ(SkinNestingBound("<a x=\"/\"><b>"), 2u);
+  std::string limit;
+  for (size_t i = 0; i < kMaxSkinDepth; ++i) limit = "<a>" + limit + "</a>";
+  YdSkinDocument doc;
+  EXPECT_EQ(doc.LoadBytes(limit), YdSkinLoadStatus::kOk);
+  EXPECT_EQ(doc.LoadBytes("<a>" + limit + "</a>"), YdSkinLoadStatus::kParseError);
+  EXPECT_NE(doc.ErrorText().find("nested deeper"), std::string::npos);
+  EXPECT_EQ(doc.Root(), nullptr);
+  // Far deeper than any stack: refused, not followed.
+  std::string deep;
+  for (int i = 0; i < 200000; ++i) deep += "<a>";
+  EXPECT_EQ(doc.LoadBytes(deep), YdSkinLoadStatus::kParseError);
+}
+
 }  // namespace
 }  // namespace ZEPHYRA_NAMESPACE

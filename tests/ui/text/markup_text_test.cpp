@@ -196,5 +196,17 @@ TEST_F(MarkupTextTest, AlignmentOfOneLineAndOfWholeLines) {
   EXPECT_NEAR(second_line, (200 - TextWidth(L"aaaa", L"big")) / 2, 4);
 }
 
+TEST_F(MarkupTextTest, PenMovesAndLineHeightsSaturateInsteadOfWrapping) {
+  EXPECT_EQ(AddMarkupExtent(5, 2147483647), kMarkupExtentLimit);
+  EXPECT_EQ(AddMarkupExtent(-5, -2147483647 - 1), -kMarkupExtentLimit);
+  EXPECT_EQ(AddMarkupExtent(100, -30), 70);
+  // A pen moved past the box stays past it: what follows goes to the next
+  // line instead of wrapping round into this one.
+  EXPECT_EQ(Measure(L"<x 2147483647>ab", 0, RECT{0, 0, 200, 1000}).bottom, 2 * Base());
+  // The largest paragraph spacing makes a line that tall, not a negative one.
+  EXPECT_GE(Measure(L"<p 2147483647>ab").bottom, kMarkupExtentLimit);
+  EXPECT_EQ(Measure(L"<y 2147483647>ab").bottom, kMarkupExtentLimit);
+}
+
 }  // namespace
 }  // namespace ZEPHYRA_NAMESPACE

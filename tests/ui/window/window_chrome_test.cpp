@@ -113,6 +113,12 @@ TEST(ChromeRegion, RoundCornerPairs) {
   plan = PlanWindowRegion(shape, kClient, false, false);
   EXPECT_EQ(plan.radius, 9);
   EXPECT_TRUE(plan.squares.empty());
+
+  // A corner past the window's size is the window's size.
+  shape.roundA = 0;
+  shape.roundB = 2147483647;
+  plan = PlanWindowRegion(shape, kClient, false, false);
+  EXPECT_EQ(plan.radius, 501);
 }
 
 TEST(ChromeRegion, PrecedenceAndPlainRectangleOnce) {

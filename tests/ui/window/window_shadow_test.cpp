@@ -22,9 +22,13 @@ class ParentWnd : public YdWindowWnd {
   const wchar_t* QueryClassName() const override { return L"YdTestShadowParent"; }
   LRESULT ProcessMessage(UINT msg, WPARAM wParam, LPARAM lParam) override {
     if (msg == WM_PAINT) ++paints;
+    if (msg == WM_SIZE && round_on_size) {
+      ::SetWindowRgn(GetHWND(), ::CreateRoundRectRgn(0, 0, LOWORD(lParam) + 1, HIWORD(lParam) + 1, 24, 24), TRUE);
+    }
     return YdWindowWnd::ProcessMessage(msg, wParam, lParam);
   }
   int paints = 0;
+  bool round_on_size = false;
 };
 
 class ShadowTest : public ::testing::Test {
@@ -225,6 +229,34 @@ TEST_F(ShadowTest, TheUploadedShadowReachesTheScreen) {
   EXPECT_EQ(::GetPixel(screen, 150, 204), background);  // below it
   ::ReleaseDC(nullptr, screen);
   ::DestroyWindow(back);
+}
+
+TEST_F(ShadowTest, ASecondShadowOnTheSameParentIsRefused) {
+  OpenParent();
+  YdWindowShadow second;
+  second.CreateShadow(parent_.GetHWND());
+  EXPECT_EQ(second.GetShadowWindow(), nullptr);
+  // The parent's messages reach its own procedure, once each.
+  const int paints = parent_.paints;
+  ::InvalidateRect(parent_.GetHWND(), nullptr, FALSE);
+  ::UpdateWindow(parent_.GetHWND());
+  EXPECT_EQ(parent_.paints, paints + 1);
+}
+
+TEST_F(ShadowTest, AShrunkParentsShadowFollowsTheRegionOfItsNewSize) {
+  // Like the window base, the parent gives itself a rounded region for
+  // every size in its own WM_SIZE.
+  parent_.round_on_size = true;
+  OpenParent();
+  ::SetWindowPos(parent_.GetHWND(), nullptr, 0, 0, 200, 80, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const YdShadowImage& image = shadow_.GetLastImage();
+  ASSERT_EQ(image.height, 88);
+  // (6, 81) lies under the parent's pixel (2, 77), which the 80-row region
+  // cuts away at its bottom-left corner: the shadow shows there. The
+  // region of the old 100-row size covered it.
+  EXPECT_GT(image.At(6, 81) >> 24, 0u);
+  EXPECT_GT(image.At(201, 81) >> 24, 0u);
+  EXPECT_EQ(image.At(104, 44), 0u);
 }
 
 }  // namespace

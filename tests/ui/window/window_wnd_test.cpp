@@ -37,7 +37,7 @@ class RecordingWnd : public YdWindowWnd {
     }
     if (msg == WM_TIMER && wParam == 258) ++heartbeats;
     if (msg == WM_IME_NOTIFY) ime_params.push_back(wParam);
-    if (msg == kProbe && on_probe) on_probe();
+    if (msg == kProbe && onProbe) onProbe();
     return YdWindowWnd::ProcessMessage(msg, wParam, lParam);
   }
   void OnFinalDestroy(HWND hwnd) override { final_destroyed.push_back(hwnd); }
@@ -45,7 +45,7 @@ class RecordingWnd : public YdWindowWnd {
   void ShowNormalNow() override {
     shown_at = ::GetTickCount();
     YdWindowWnd::ShowNormalNow();
-    if (on_shown) on_shown();
+    if (onShown) onShown();
   }
   int Count(UINT msg) const { return static_cast<int>(std::count(messages.begin(), messages.end(), msg)); }
 
@@ -57,8 +57,8 @@ class RecordingWnd : public YdWindowWnd {
   std::vector<Tick> show_ticks;
   std::vector<WPARAM> ime_params;
   std::vector<HWND> final_destroyed;
-  std::function<void()> on_probe;
-  std::function<void()> on_shown;
+  std::function<void()> onProbe;
+  std::function<void()> onShown;
   int heartbeats = 0;
   int before_modal = 0;
   DWORD shown_at = 0;
@@ -155,6 +155,25 @@ TEST(WindowWnd, ADestroyedObjectLeavesItsWindowUnbound) {
   EXPECT_TRUE(::DestroyWindow(editHwnd));
 }
 
+// A window destroyed by one of its own handlers keeps its object until the
+// handler has returned: an object that deletes itself in OnFinalDestroy is
+// not used afterwards by the code still running.
+TEST(WindowWnd, DestroyedFromItsOwnHandlerFinishesAfterTheHandler) {
+  RecordingWnd wnd;
+  const HWND hwnd = CreatePopup(wnd);
+  ASSERT_NE(hwnd, nullptr);
+  size_t finishedInHandler = 99;
+  wnd.onProbe = [&] {
+    ::DestroyWindow(hwnd);
+    finishedInHandler = wnd.final_destroyed.size();
+  };
+  ::SendMessageW(hwnd, kProbe, 0, 0);
+  EXPECT_EQ(finishedInHandler, 0u);
+  ASSERT_EQ(wnd.final_destroyed.size(), 1u);
+  EXPECT_EQ(wnd.final_destroyed[0], hwnd);
+  EXPECT_EQ(wnd.GetHWND(), nullptr);
+}
+
 TEST(WindowWnd, SuperclassOfAnUnknownClassFailsCreate) {
   RecordingWnd wnd(L"YdTestNoBase", L"NoSuchBaseClassAnywhere");
   EXPECT_EQ(wnd.Create(nullptr, L"", WS_POPUP, 0, 0, 0, 10, 10), nullptr);
@@ -229,7 +248,7 @@ TEST(WindowWnd, RunModalDisablesTheOwnerAndEnablesItAgainOnClose) {
   ASSERT_NE(CreatePopup(dialog, owner.GetHWND()), nullptr);
 
   bool ownerEnabledInLoop = true;
-  dialog.on_probe = [&] {
+  dialog.onProbe = [&] {
     ownerEnabledInLoop = ::IsWindowEnabled(owner.GetHWND()) != FALSE;
     ::PostMessageW(dialog.GetHWND(), WM_CLOSE, 0, 0);
   };
@@ -254,7 +273,7 @@ TEST(WindowWnd, QuitDuringTheModalLoopEndsItAndIsPostedAgain) {
   ASSERT_NE(CreatePopup(owner), nullptr);
   RecordingWnd dialog(L"YdTestDialog");
   ASSERT_NE(CreatePopup(dialog, owner.GetHWND()), nullptr);
-  dialog.on_probe = [] { ::PostQuitMessage(7); };
+  dialog.onProbe = [] { ::PostQuitMessage(7); };
   ::PostMessageW(dialog.GetHWND(), kProbe, 0, 0);
   dialog.RunModal();
   // The window still exists; the loop ended on WM_QUIT, which waits again
@@ -269,8 +288,8 @@ TEST(WindowWnd, RunModalWithoutOwnerShowsThroughTheDelayedShow) {
   ASSERT_NE(CreatePopup(dialog), nullptr);
   dialog.SetShowDelay(120);
   bool hiddenAtProbe = false;
-  dialog.on_probe = [&] { hiddenAtProbe = !::IsWindowVisible(dialog.GetHWND()); };
-  dialog.on_shown = [&] { ::PostMessageW(dialog.GetHWND(), WM_CLOSE, 0, 0); };
+  dialog.onProbe = [&] { hiddenAtProbe = !::IsWindowVisible(dialog.GetHWND()); };
+  dialog.onShown = [&] { ::PostMessageW(dialog.GetHWND(), WM_CLOSE, 0, 0); };
   ::PostMessageW(dialog.GetHWND(), kProbe, 0, 0);
   dialog.RunModal();
   EXPECT_TRUE(hiddenAtProbe);

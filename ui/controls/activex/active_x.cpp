@@ -10,10 +10,27 @@
 #include "ui/controls/activex/active_x_wnd.h"
 #include "ui/controls/rich_edit/rich_edit_logic.h"
 #include "ui/manager/paint_manager.h"
+#include "ui/values/attribute_values.h"
 
 namespace ZEPHYRA_NAMESPACE {
 
 namespace {
+
+enum class ActiveXAttr : int {
+  kClsid, kModuleName, kDelayCreate, kEnable3dBorder, kEnableScrollBar, kEnableContextMenu, kWindowless,
+  kShowJsError,
+};
+
+constexpr YdAttributeEntry kActiveXEntries[] = {
+    AttributeEntry("clsid", ActiveXAttr::kClsid, YdValueSyntax::kString),
+    AttributeEntry("modulename", ActiveXAttr::kModuleName, YdValueSyntax::kString),
+    AttributeEntry("delaycreate", ActiveXAttr::kDelayCreate, YdValueSyntax::kBool),
+    AttributeEntry("enable3dborder", ActiveXAttr::kEnable3dBorder, YdValueSyntax::kBool),
+    AttributeEntry("enablescrollbar", ActiveXAttr::kEnableScrollBar, YdValueSyntax::kBool),
+    AttributeEntry("enablecontextmenu", ActiveXAttr::kEnableContextMenu, YdValueSyntax::kBool),
+    AttributeEntry("windowless", ActiveXAttr::kWindowless, YdValueSyntax::kBool),
+    AttributeEntry("showjserror", ActiveXAttr::kShowJsError, YdValueSyntax::kBool),
+};
 
 using DllGetClassObjectProc = HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**);
 using DllCanUnloadNowProc = HRESULT(STDAPICALLTYPE*)();
@@ -33,26 +50,28 @@ YdControl* YdActiveX::QueryKind(int kind) {
   return YdControl::QueryKind(kind);
 }
 
+const YdAttributeTable& YdActiveX::AttributeTable() {
+  static const YdAttributeTable table{kActiveXEntries, sizeof(kActiveXEntries) / sizeof(kActiveXEntries[0]),
+                                      &ControlAttributeTable()};
+  return table;
+}
+
 void YdActiveX::ApplyAttribute(const std::wstring& key, const std::wstring& value) {
-  const bool on = value == L"true";
-  if (key == L"clsid") {
-    SetClsid(value);
-  } else if (key == L"modulename") {
-    SetModuleName(value);
-  } else if (key == L"delaycreate") {
-    SetDelayCreate(on);
-  } else if (key == L"enable3dborder") {
-    border3d_ = on;
-  } else if (key == L"enablescrollbar") {
-    scroll_bar_ = on;
-  } else if (key == L"enablecontextmenu") {
-    context_menu_ = on;
-  } else if (key == L"windowless") {
-    SetWindowlessWanted(on);
-  } else if (key == L"showjserror") {
-    show_js_error_ = on;
-  } else {
+  const YdAttributeEntry* entry = FindOwnAttribute(AttributeTable(), AsUtf16(key));
+  if (entry == nullptr) {
     YdControl::ApplyAttribute(key, value);
+    return;
+  }
+  const bool on = ParseEntryValue(*entry, value).flag;
+  switch (static_cast<ActiveXAttr>(entry->id)) {
+    case ActiveXAttr::kClsid: SetClsid(value); break;
+    case ActiveXAttr::kModuleName: SetModuleName(value); break;
+    case ActiveXAttr::kDelayCreate: SetDelayCreate(on); break;
+    case ActiveXAttr::kEnable3dBorder: border3d_ = on; break;
+    case ActiveXAttr::kEnableScrollBar: scroll_bar_ = on; break;
+    case ActiveXAttr::kEnableContextMenu: context_menu_ = on; break;
+    case ActiveXAttr::kWindowless: SetWindowlessWanted(on); break;
+    case ActiveXAttr::kShowJsError: show_js_error_ = on; break;
   }
 }
 

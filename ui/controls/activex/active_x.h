@@ -26,8 +26,6 @@
 
 namespace ZEPHYRA_NAMESPACE {
 
-constexpr int kKindActiveX = 15;
-
 class YdActiveXCtrl;
 class YdActiveXWnd;
 
@@ -39,6 +37,9 @@ class YdActiveX : public YdControl, public IWindowMessageFilter {
   int GetKind() const override { return kKindActiveX; }
   YdControl* QueryKind(int kind) override;
   void ApplyAttribute(const std::wstring& key, const std::wstring& value) override;
+  const YdAttributeTable& Attributes() const override { return AttributeTable(); }
+  // The host's own keys; its base is the control base's table.
+  static const YdAttributeTable& AttributeTable();
   void SetManager(YdPaintManager* manager) override;
   void Initialize() override;
   void SetPosition(const RECT& rc) override;

@@ -18,8 +18,6 @@
 
 namespace ZEPHYRA_NAMESPACE {
 
-constexpr int kKindWebBrowser = 20;
-
 // What a program hears of the browser. Setting `cancel` stops a navigation.
 class IYdWebBrowserEvents {
  public:

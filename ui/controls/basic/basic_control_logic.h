@@ -15,12 +15,6 @@
 
 namespace ZEPHYRA_NAMESPACE {
 
-// Kind codes of these classes (GetKind / QueryKind).
-constexpr int kKindButton = 5;
-constexpr int kKindLabel = 6;
-constexpr int kKindProgress = 7;
-constexpr int kKindOption = 9;
-
 // ---- Anti-aliased label text ----
 // The alpha byte every pixel of the text bitmap starts with; GDI text
 // drawing clears the alpha byte of the pixels it touches.

@@ -6,6 +6,7 @@
 #include "ui/render/image_painter.h"
 #include "ui/manager/paint_manager.h"
 #include "ui/text/text_render.h"
+#include "common/utf.h"
 
 namespace ZEPHYRA_NAMESPACE {
 
@@ -22,14 +23,12 @@ constexpr YdAttributeEntry kButtonEntries[] = {
     {"splitpushedimage", static_cast<int>(ButtonAttr::kSplitPushedImage), YdValueSyntax::kDescriptor, YdVisualState::kNormal},
     {"splitdisabledimage", static_cast<int>(ButtonAttr::kSplitDisabledImage), YdValueSyntax::kDescriptor, YdVisualState::kNormal},
     {"split", static_cast<int>(ButtonAttr::kSplit), YdValueSyntax::kBool, YdVisualState::kNormal},
-    {"splitarea", static_cast<int>(ButtonAttr::kSplitArea), YdValueSyntax::kRect, YdVisualState::kNormal},
+    {"splitarea", static_cast<int>(ButtonAttr::kSplitArea), YdValueSyntax::kLengthRect, YdVisualState::kNormal},
     {"extendtextcolor", static_cast<int>(ButtonAttr::kExtendTextColour), YdValueSyntax::kColour, YdVisualState::kNormal},
     {"extendtextfont", static_cast<int>(ButtonAttr::kExtendTextFont), YdValueSyntax::kString, YdVisualState::kNormal},
     {"extendtext", static_cast<int>(ButtonAttr::kExtendText), YdValueSyntax::kString, YdVisualState::kNormal},
-    {"extendtextpos", static_cast<int>(ButtonAttr::kExtendTextPos), YdValueSyntax::kRect, YdVisualState::kNormal},
+    {"extendtextpos", static_cast<int>(ButtonAttr::kExtendTextPos), YdValueSyntax::kLengthRect, YdVisualState::kNormal},
 };
-
-std::wstring Wide(const std::u16string& s) { return std::wstring(AsWide(s)); }
 
 }  // namespace
 
@@ -63,22 +62,22 @@ void YdButton::SetSplitImage(YdSplitImage which, const std::wstring& descriptor)
 }
 
 void YdButton::ApplyAttribute(const std::wstring& key, const std::wstring& value) {
-  const YdAttributeEntry* entry = FindOwnAttribute(AttributeTable(), key);
+  const YdAttributeEntry* entry = FindOwnAttribute(AttributeTable(), AsUtf16(key));
   if (entry == nullptr) {
     YdLabel::ApplyAttribute(key, value);
     return;
   }
-  const YdAttributeValue v = ParseAttributeValue(entry->syntax, AsUtf16(value));
+  const YdAttributeValue v = ParseEntryValue(*entry, value);
   switch (static_cast<ButtonAttr>(entry->id)) {
-    case ButtonAttr::kSplitNormalImage: SetSplitImage(YdSplitImage::kNormal, Wide(v.text)); break;
-    case ButtonAttr::kSplitHotImage: SetSplitImage(YdSplitImage::kHot, Wide(v.text)); break;
-    case ButtonAttr::kSplitPushedImage: SetSplitImage(YdSplitImage::kPushed, Wide(v.text)); break;
-    case ButtonAttr::kSplitDisabledImage: SetSplitImage(YdSplitImage::kDisabled, Wide(v.text)); break;
+    case ButtonAttr::kSplitNormalImage: SetSplitImage(YdSplitImage::kNormal, ToWide(v.text)); break;
+    case ButtonAttr::kSplitHotImage: SetSplitImage(YdSplitImage::kHot, ToWide(v.text)); break;
+    case ButtonAttr::kSplitPushedImage: SetSplitImage(YdSplitImage::kPushed, ToWide(v.text)); break;
+    case ButtonAttr::kSplitDisabledImage: SetSplitImage(YdSplitImage::kDisabled, ToWide(v.text)); break;
     case ButtonAttr::kSplit: split_ = v.flag; break;
     case ButtonAttr::kSplitArea: split_area_ = v.rect; break;
     case ButtonAttr::kExtendTextColour: extend_colour_ = v.colour; break;
-    case ButtonAttr::kExtendTextFont: extend_font_ = Wide(v.text); break;
-    case ButtonAttr::kExtendText: extend_text_ = Wide(v.text); break;
+    case ButtonAttr::kExtendTextFont: extend_font_ = ToWide(v.text); break;
+    case ButtonAttr::kExtendText: extend_text_ = ToWide(v.text); break;
     case ButtonAttr::kExtendTextPos: extend_pos_ = v.rect; break;
   }
 }
@@ -168,9 +167,16 @@ void YdButton::DrawSplitImages(HDC dc) {
   for (YdSplitImage which : SplitImageOrder(split_state_, IsEnabled())) {
     std::wstring& descriptor = SplitImageRef(which);
     if (descriptor.empty()) continue;
-    if (PaintImageDescriptor(dc, ToRECT(paint_rect_), ToRECT(split_part_), descriptor)) return;
+    if (PaintImageDescriptor(dc, ToRECT(paint_rect_), ToRECT(split_part_), descriptor, {}, DpiScale())) return;
     descriptor.clear();  // a broken split image is not tried again
   }
+}
+
+void YdButton::RescaleGeometry(YdDpiScale from, YdDpiScale to) {
+  YdLabel::RescaleGeometry(from, to);
+  if (from == to) return;
+  split_area_ = YdDpiScale::Rescale(split_area_, from, to);
+  extend_pos_ = YdDpiScale::Rescale(extend_pos_, from, to);
 }
 
 }  // namespace ZEPHYRA_NAMESPACE

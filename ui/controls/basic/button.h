@@ -20,6 +20,7 @@ class YdButton : public YdLabel {
   int GetKind() const override { return kKindButton; }
   YdControl* QueryKind(int kind) override;
   void ApplyAttribute(const std::wstring& key, const std::wstring& value) override;
+  void RescaleGeometry(YdDpiScale from, YdDpiScale to) override;
 
   void OnSetCursor(YdEvent& event) override;
   void OnMouseEnter(YdEvent& event) override;
@@ -50,6 +51,7 @@ class YdButton : public YdLabel {
   // down while pushed).
   RECT ExtendTextArea() const;
 
+  const YdAttributeTable& Attributes() const override { return AttributeTable(); }
   static const YdAttributeTable& AttributeTable();
 
  private:

@@ -7,8 +7,31 @@
 
 namespace ZEPHYRA_NAMESPACE {
 
+namespace {
+
+enum class CircleProgressAttr : int { kCircleColour };
+
+// Unlike other tables' keys, this key also matches as a part of a longer key.
+constexpr YdAttributeEntry kCircleProgressEntries[] = {
+    AttributeEntry("circlecolor", CircleProgressAttr::kCircleColour, YdValueSyntax::kColour),
+};
+
+}  // namespace
+
+const YdAttributeTable& YdCircleProgress::AttributeTable() {
+  static const YdAttributeTable table{kCircleProgressEntries, sizeof(kCircleProgressEntries) / sizeof(kCircleProgressEntries[0]),
+                                      &ControlAttributeTable()};
+  return table;
+}
+
 void YdCircleProgress::ApplyAttribute(const std::wstring& key, const std::wstring& value) {
-  if (key.find(L"circlecolor") != std::wstring::npos) SetCircleColor(ParseColour(AsUtf16(value), false));
+  for (const YdAttributeEntry& entry : kCircleProgressEntries) {
+    if (!ContainsWord(AsUtf16(key), entry.key)) continue;
+    const YdAttributeValue v = ParseEntryValue(entry, value);
+    switch (static_cast<CircleProgressAttr>(entry.id)) {
+      case CircleProgressAttr::kCircleColour: SetCircleColor(v.colour); break;
+    }
+  }
   YdControl::ApplyAttribute(key, value);
 }
 
@@ -37,8 +60,8 @@ void YdCircleProgress::Paint(HDC dc, const RECT& dirty) {
   ::EndPath(dc);
   ScopedRegion sector(::PathToRegion(dc));
   if (!sector.IsValid()) return;
-  ScopedRegion inner(::CreateEllipticRgn(pos_.left + kRingWidth, pos_.top + kRingWidth, pos_.right - kRingWidth,
-                                         pos_.bottom - kRingWidth));
+  const int ring = DpiScale().Scale(kRingWidth);
+  ScopedRegion inner(::CreateEllipticRgn(pos_.left + ring, pos_.top + ring, pos_.right - ring, pos_.bottom - ring));
   if (inner.IsValid()) ::CombineRgn(sector.Get(), sector.Get(), inner.Get(), RGN_DIFF);
   ::FillRgn(dc, sector.Get(), brush_.Get());
 }

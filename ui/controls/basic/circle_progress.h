@@ -21,6 +21,9 @@ class YdCircleProgress : public YdControl {
   // A key containing "circlecolor" sets the circle colour; every key then
   // also goes to the control base.
   void ApplyAttribute(const std::wstring& key, const std::wstring& value) override;
+  const YdAttributeTable& Attributes() const override { return AttributeTable(); }
+  // The circle's own key; its base is the control base's table.
+  static const YdAttributeTable& AttributeTable();
   void Paint(HDC dc, const RECT& dirty) override;
 
   int GetValue() const { return value_; }
@@ -29,7 +32,7 @@ class YdCircleProgress : public YdControl {
   uint32_t GetCircleColor() const { return circle_colour_; }
   void SetCircleColor(uint32_t colour);
 
-  // The ring thickness in pixels.
+  // The ring thickness in 96-DPI pixels.
   static constexpr int kRingWidth = 8;
 
  private:

@@ -21,13 +21,8 @@ constexpr YdAttributeEntry kLabelEntries[] = {
 
 const YdAttributeTable& YdLabel::AttributeTable() {
   static const YdAttributeTable table{kLabelEntries, sizeof(kLabelEntries) / sizeof(kLabelEntries[0]),
-                                      &ControlAttributeTable()};
+                                      &YdContainer::AttributeTable()};
   return table;
-}
-
-const YdAttributeEntry* YdLabel::FindOwnAttribute(const YdAttributeTable& table, const std::wstring& key) {
-  const YdAttributeTable own{table.entries, table.count, nullptr};
-  return FindAttribute(own, AsUtf16(key));
 }
 
 YdControl* YdLabel::QueryKind(int kind) {
@@ -42,12 +37,12 @@ void YdLabel::SetAntialiasText(bool on) {
 }
 
 void YdLabel::ApplyAttribute(const std::wstring& key, const std::wstring& value) {
-  const YdAttributeEntry* entry = FindOwnAttribute(AttributeTable(), key);
+  const YdAttributeEntry* entry = FindOwnAttribute(AttributeTable(), AsUtf16(key));
   if (entry == nullptr) {
     YdContainer::ApplyAttribute(key, value);
     return;
   }
-  const YdAttributeValue v = ParseAttributeValue(entry->syntax, AsUtf16(value));
+  const YdAttributeValue v = ParseEntryValue(*entry, value);
   switch (static_cast<LabelAttr>(entry->id)) {
     case LabelAttr::kTextAntialias: SetAntialiasText(v.flag); break;
   }
@@ -89,7 +84,7 @@ void YdLabel::DrawAntialiasText(HDC dc) {
     ::GdiFlush();
     FinishAntialiasTextPixels(bits, count, gdiColour);
     BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    ::AlphaBlend(dc, area.left, area.top, w, h, memory.Get(), 0, 0, w, h, blend);
+    ::GdiAlphaBlend(dc, area.left, area.top, w, h, memory.Get(), 0, 0, w, h, blend);
   }
 }
 

@@ -28,12 +28,9 @@ class YdLabel : public YdContainer {
   bool IsAntialiasText() const { return antialias_text_; }
   void SetAntialiasText(bool on);
 
-  // The label's own keys; its base is the control base's table.
+  const YdAttributeTable& Attributes() const override { return AttributeTable(); }
+  // The label's own keys; its base is the container's table.
   static const YdAttributeTable& AttributeTable();
-
- protected:
-  // Finds `key` in `table`'s own entries only (not its base tables).
-  static const YdAttributeEntry* FindOwnAttribute(const YdAttributeTable& table, const std::wstring& key);
 
  private:
   void DrawAntialiasText(HDC dc);

@@ -6,6 +6,7 @@
 
 #include "ui/values/attribute_values.h"
 #include "ui/manager/paint_manager.h"
+#include "common/utf.h"
 
 namespace ZEPHYRA_NAMESPACE {
 
@@ -27,8 +28,6 @@ constexpr YdAttributeEntry kOptionEntries[] = {
     {"manualselected", static_cast<int>(OptionAttr::kManualSelected), YdValueSyntax::kBool, YdVisualState::kNormal},
 };
 
-std::wstring Wide(const std::u16string& s) { return std::wstring(AsWide(s)); }
-
 }  // namespace
 
 const YdAttributeTable& YdOption::AttributeTable() {
@@ -47,19 +46,19 @@ YdControl* YdOption::QueryKind(int kind) {
 }
 
 void YdOption::ApplyAttribute(const std::wstring& key, const std::wstring& value) {
-  const YdAttributeEntry* entry = FindOwnAttribute(AttributeTable(), key);
+  const YdAttributeEntry* entry = FindOwnAttribute(AttributeTable(), AsUtf16(key));
   if (entry == nullptr) {
     YdButton::ApplyAttribute(key, value);
     return;
   }
-  const YdAttributeValue v = ParseAttributeValue(entry->syntax, AsUtf16(value));
+  const YdAttributeValue v = ParseEntryValue(*entry, value);
   switch (static_cast<OptionAttr>(entry->id)) {
     case OptionAttr::kGroup: SetGroup(v.number); break;
     case OptionAttr::kSelected: SetSelected(v.flag); break;
     case OptionAttr::kDbClick: dbclick_ = v.flag; break;
     case OptionAttr::kCtrlDown: ctrl_down_ = v.flag; break;
-    case OptionAttr::kDisabledSelectedImage: SetDisabledSelectedImage(Wide(v.text)); break;
-    case OptionAttr::kHotSelectedImage: hot_selected_image_ = Wide(v.text); break;
+    case OptionAttr::kDisabledSelectedImage: SetDisabledSelectedImage(ToWide(v.text)); break;
+    case OptionAttr::kHotSelectedImage: hot_selected_image_ = ToWide(v.text); break;
     case OptionAttr::kManualSelected: manual_selected_ = v.flag; break;
   }
 }

@@ -46,6 +46,7 @@ class YdOption : public YdButton {
   const std::wstring& GetHotSelectedImage() const { return hot_selected_image_; }
   const std::wstring& GetDisabledSelectedImage() const { return disabled_selected_image_; }
 
+  const YdAttributeTable& Attributes() const override { return AttributeTable(); }
   static const YdAttributeTable& AttributeTable();
 
  private:

@@ -13,7 +13,7 @@ namespace {
 enum class ProgressAttr : int { kForeInset, kStep, kSource };
 
 constexpr YdAttributeEntry kProgressEntries[] = {
-    {"foreinset", static_cast<int>(ProgressAttr::kForeInset), YdValueSyntax::kRect, YdVisualState::kNormal},
+    {"foreinset", static_cast<int>(ProgressAttr::kForeInset), YdValueSyntax::kLengthRect, YdVisualState::kNormal},
     {"step", static_cast<int>(ProgressAttr::kStep), YdValueSyntax::kInt, YdVisualState::kNormal},
     {"source", static_cast<int>(ProgressAttr::kSource), YdValueSyntax::kBool, YdVisualState::kNormal},
 };
@@ -38,13 +38,12 @@ YdControl* YdProgress::QueryKind(int kind) {
 }
 
 void YdProgress::ApplyAttribute(const std::wstring& key, const std::wstring& value) {
-  const YdAttributeTable own{kProgressEntries, sizeof(kProgressEntries) / sizeof(kProgressEntries[0]), nullptr};
-  const YdAttributeEntry* entry = FindAttribute(own, AsUtf16(key));
+  const YdAttributeEntry* entry = FindOwnAttribute(AttributeTable(), AsUtf16(key));
   if (entry == nullptr) {
     YdControl::ApplyAttribute(key, value);
     return;
   }
-  const YdAttributeValue v = ParseAttributeValue(entry->syntax, AsUtf16(value));
+  const YdAttributeValue v = ParseEntryValue(*entry, value);
   switch (static_cast<ProgressAttr>(entry->id)) {
     case ProgressAttr::kForeInset: fore_inset_ = v.rect; break;
     case ProgressAttr::kStep: SetStep(v.number); break;
@@ -90,6 +89,12 @@ void YdProgress::DrawStateImage(HDC dc) {
   // A plain image name is a whole descriptor on its own, so the pairs go
   // on top as a modifier rather than being appended to its text.
   if (!DrawImage(dc, status_image_.normal, modifier)) status_image_.normal.clear();
+}
+
+void YdProgress::RescaleGeometry(YdDpiScale from, YdDpiScale to) {
+  YdControl::RescaleGeometry(from, to);
+  if (from == to) return;
+  fore_inset_ = YdDpiScale::Rescale(fore_inset_, from, to);
 }
 
 }  // namespace ZEPHYRA_NAMESPACE

@@ -19,6 +19,7 @@ class YdProgress : public YdControl {
   int GetKind() const override { return kKindProgress; }
   YdControl* QueryKind(int kind) override;
   void ApplyAttribute(const std::wstring& key, const std::wstring& value) override;
+  void RescaleGeometry(YdDpiScale from, YdDpiScale to) override;
   // Draws the normal image cut to the filled part; nothing without one.
   void DrawStateImage(HDC dc) override;
 
@@ -39,6 +40,7 @@ class YdProgress : public YdControl {
   // is drawn.
   std::wstring FillModifier() const;
 
+  const YdAttributeTable& Attributes() const override { return AttributeTable(); }
   static const YdAttributeTable& AttributeTable();
 
  private:

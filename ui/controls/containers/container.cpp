@@ -4,10 +4,10 @@
 
 #include <algorithm>
 
-#include "ui/controls/containers/container_rules.h"
+#include "ui/controls/containers/container_logic.h"
 #include "ui/controls/containers/container_search.h"
-#include "ui/control/control_geometry.h"
-#include "ui/controls/containers/layout_linear.h"
+#include "ui/control/control_logic.h"
+#include "ui/controls/containers/layout_logic.h"
 #include "ui/controls/containers/scroll_range.h"
 #include "ui/controls/containers/scrollbar.h"
 #include "ui/values/attribute_values.h"
@@ -18,7 +18,26 @@ namespace ZEPHYRA_NAMESPACE {
 
 namespace {
 
-std::u16string_view U16(const std::wstring& s) { return AsUtf16(s); }
+enum class ContainerAttr : int {
+  kInset, kLayoutType, kVertical, kVScrollBar, kHScrollBar, kVScrollBarStyle, kHScrollBarStyle, kAutoDestroy,
+  kChildPadding, kScrollCover, kAutoHideScrollBar, kAutoMinWidth, kAutoMinHeight,
+};
+
+constexpr YdAttributeEntry kContainerEntries[] = {
+    AttributeEntry("inset", ContainerAttr::kInset, YdValueSyntax::kLengthRect),
+    AttributeEntry("layouttype", ContainerAttr::kLayoutType, YdValueSyntax::kInt),
+    AttributeEntry("vertical", ContainerAttr::kVertical, YdValueSyntax::kBool),
+    AttributeEntry("vscrollbar", ContainerAttr::kVScrollBar, YdValueSyntax::kBool),
+    AttributeEntry("hscrollbar", ContainerAttr::kHScrollBar, YdValueSyntax::kBool),
+    AttributeEntry("vscrollbarstyle", ContainerAttr::kVScrollBarStyle, YdValueSyntax::kAttributeList),
+    AttributeEntry("hscrollbarstyle", ContainerAttr::kHScrollBarStyle, YdValueSyntax::kAttributeList),
+    AttributeEntry("autodestroy", ContainerAttr::kAutoDestroy, YdValueSyntax::kBool),
+    AttributeEntry("childpadding", ContainerAttr::kChildPadding, YdValueSyntax::kLength),
+    AttributeEntry("scrollcover", ContainerAttr::kScrollCover, YdValueSyntax::kBool),
+    AttributeEntry("autohidescrollbar", ContainerAttr::kAutoHideScrollBar, YdValueSyntax::kBool),
+    AttributeEntry("autominwidth", ContainerAttr::kAutoMinWidth, YdValueSyntax::kBool),
+    AttributeEntry("autominheight", ContainerAttr::kAutoMinHeight, YdValueSyntax::kBool),
+};
 
 YdRect Meet(const YdRect& a, const YdRect& b) {
   YdRect r{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
@@ -82,8 +101,25 @@ void YdContainer::Attach(YdControl* control) {
 
 void YdContainer::DestroyChild(YdControl* control) { delete control; }
 
-bool YdContainer::AddChild(YdControl* control) {
+bool YdContainer::CanAdopt(YdControl* control) const {
   if (control == nullptr) return false;
+  // Not this container nor one above it: the tree would hold a loop.
+  for (const YdControl* c = this; c != nullptr; c = c->GetParent()) {
+    if (c == control) return false;
+  }
+  // Not a child that a container still holds (this one included), and not
+  // a manager's root: each owner would delete it. Children lent out of a
+  // container's list (the combo's entries, a menu entry's submenu) are free.
+  if (YdControl* parent = control->GetParent()) {
+    auto* holder = static_cast<YdContainer*>(parent->QueryKind(kKindContainer));
+    if (holder != nullptr && holder->IndexOfChild(control) >= 0) return false;
+  }
+  const YdPaintManager* manager = control->GetManager();
+  return manager == nullptr || manager->GetRoot() != control;
+}
+
+bool YdContainer::AddChild(YdControl* control) {
+  if (!CanAdopt(control)) return false;
   Attach(control);
   children_.push_back(control);
   NeedUpdate();
@@ -91,7 +127,7 @@ bool YdContainer::AddChild(YdControl* control) {
 }
 
 bool YdContainer::InsertChild(YdControl* control, int index) {
-  if (control == nullptr) return false;
+  if (!CanAdopt(control)) return false;
   Attach(control);
   children_.insert(children_.begin() + static_cast<long>(ChildInsertionIndex(index, children_.size())), control);
   NeedUpdate();
@@ -101,6 +137,8 @@ bool YdContainer::InsertChild(YdControl* control, int index) {
 bool YdContainer::ReplaceChildAt(int index, YdControl* control) {
   if (index < 0 || index >= ChildCount() || control == nullptr) return false;
   YdControl* old = children_[static_cast<size_t>(index)];
+  if (control == old) return true;  // already there: nothing to replace
+  if (!CanAdopt(control)) return false;
   if (auto_destroy_) {
     DestroyChild(old);
   } else {
@@ -176,6 +214,12 @@ void YdContainer::SetChildPadding(int padding) {
   NeedUpdate();
 }
 
+void YdContainer::RescaleGeometry(YdDpiScale from, YdDpiScale to) {
+  YdControl::RescaleGeometry(from, to);
+  inset_ = YdDpiScale::Rescale(inset_, from, to);
+  child_padding_ = YdDpiScale::Rescale(child_padding_, from, to);
+}
+
 void YdContainer::SetLayoutKind(int kind) {
   if (kind >= 0 && kind <= 2) kind_ = static_cast<YdLayoutKind>(kind);
   NeedUpdate();
@@ -187,6 +231,8 @@ YdScrollbar* YdContainer::MakeBar(bool horizontal) {
   bar->SetParent(this);
   bar->SetManager(manager_);
   if (horizontal) bar->SetHorizontal(true);
+  // The bar's default thickness is a 96-DPI length too.
+  bar->RescaleGeometry(YdDpiScale(), DpiScale());
   if (manager_ != nullptr) {
     const std::wstring defaults = manager_->GetClassDefaults(horizontal ? L"HScrollBar" : L"VScrollBar");
     if (!defaults.empty()) bar->ApplyAttributeString(defaults);
@@ -227,7 +273,9 @@ void YdContainer::OnAncestorVisibilityChanged() {
 void YdContainer::SetVisibleWithChildren(bool visible) {
   SetVisible(visible);
   for (YdControl* child : children_) {
-    if (child->QueryKind(23) != nullptr || child->QueryKind(15) != nullptr) child->SetVisible(visible);
+    if (child->QueryKind(kKindPicExtendCtrl) != nullptr || child->QueryKind(kKindActiveX) != nullptr) {
+      child->SetVisible(visible);
+    }
   }
 }
 
@@ -456,6 +504,12 @@ void YdContainer::LeaveAutoHideList() {
   if (manager_ == nullptr || !in_auto_hide_list_) return;
   manager_->RemoveTimerListener(this);
   in_auto_hide_list_ = false;
+  // The 30 ms tick was started for the list; the last one out stops it, so
+  // the window does not wake every 30 ms for nobody.
+  const HWND window = manager_->GetWindow();
+  if (manager_->TimerListenerCount() == 0 && window != nullptr && ::IsWindow(window)) {
+    ::KillTimer(window, kAutoHideTimerId);
+  }
 }
 
 void YdContainer::OnTimer(YdEvent& event) {
@@ -574,39 +628,48 @@ void YdContainer::Initialize() {
   YdControl::Initialize();
 }
 
+const YdAttributeTable& YdContainer::AttributeTable() {
+  static const YdAttributeTable table{kContainerEntries, sizeof(kContainerEntries) / sizeof(kContainerEntries[0]),
+                                      &ControlAttributeTable()};
+  return table;
+}
+
 void YdContainer::ApplyAttribute(const std::wstring& key, const std::wstring& value) {
-  const std::u16string_view v = U16(value);
-  if (key == L"inset") {
-    SetInset(ToRECT(ParseRect(v)));
-  } else if (key == L"layouttype") {
-    SetLayoutKind(ParseInt(v));
-  } else if (key == L"vertical") {
-    if (value == L"true") SetLayoutKind(2);
-  } else if (key == L"vscrollbar") {
-    EnableScrollBars(ParseBool(v), hbar_ != nullptr);
-  } else if (key == L"hscrollbar") {
-    EnableScrollBars(vbar_ != nullptr, ParseBool(v));
-  } else if (key == L"vscrollbarstyle") {
-    vbar_style_ = value;
-    EnableScrollBars(true, hbar_ != nullptr);
-  } else if (key == L"hscrollbarstyle") {
-    hbar_style_ = value;
-    EnableScrollBars(vbar_ != nullptr, true);
-  } else if (key == L"autodestroy") {
-    SetAutoDestroy(ParseBool(v));
-  } else if (key == L"childpadding") {
-    SetChildPadding(ParseInt(v));
-  } else if (key == L"scrollcover") {
-    scroll_cover_ = ParseBool(v);
-  } else if (key == L"autohidescrollbar") {
-    auto_hide_ = ParseBool(v);
-    if (auto_hide_) EnterAutoHideList();
-  } else if (key == L"autominwidth") {
-    auto_min_width_ = ParseBool(v);
-  } else if (key == L"autominheight") {
-    auto_min_height_ = ParseBool(v);
-  } else {
+  const YdAttributeEntry* entry = FindOwnAttribute(AttributeTable(), AsUtf16(key));
+  if (entry == nullptr) {
     YdControl::ApplyAttribute(key, value);
+    return;
+  }
+  const YdAttributeValue v = ParseEntryValue(*entry, value);
+  switch (static_cast<ContainerAttr>(entry->id)) {
+    case ContainerAttr::kInset: SetInset(ToRECT(v.rect)); break;
+    case ContainerAttr::kLayoutType: SetLayoutKind(v.number); break;
+    case ContainerAttr::kVertical:
+      if (v.flag) SetLayoutKind(2);
+      break;
+    case ContainerAttr::kVScrollBar: EnableScrollBars(v.flag, hbar_ != nullptr); break;
+    case ContainerAttr::kHScrollBar: EnableScrollBars(vbar_ != nullptr, v.flag); break;
+    case ContainerAttr::kVScrollBarStyle:
+      vbar_style_ = value;
+      EnableScrollBars(true, hbar_ != nullptr);
+      break;
+    case ContainerAttr::kHScrollBarStyle:
+      hbar_style_ = value;
+      EnableScrollBars(vbar_ != nullptr, true);
+      break;
+    case ContainerAttr::kAutoDestroy: SetAutoDestroy(v.flag); break;
+    case ContainerAttr::kChildPadding: SetChildPadding(v.number); break;
+    case ContainerAttr::kScrollCover: scroll_cover_ = v.flag; break;
+    case ContainerAttr::kAutoHideScrollBar:
+      auto_hide_ = v.flag;
+      if (auto_hide_) {
+        EnterAutoHideList();
+      } else {
+        LeaveAutoHideList();
+      }
+      break;
+    case ContainerAttr::kAutoMinWidth: auto_min_width_ = v.flag; break;
+    case ContainerAttr::kAutoMinHeight: auto_min_height_ = v.flag; break;
   }
 }
 

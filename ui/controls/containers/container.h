@@ -3,8 +3,8 @@
 // owns optional scroll bars and scrolls its content, paints its children
 // with clipping (topmost ones last), searches them for hit tests and
 // destroys them, at once or after the current message. The placement and
-// scrolling decisions are the pure functions of layout_linear.h,
-// scroll_range.h, container_rules.h and container_search.h; this class
+// scrolling decisions are the pure functions of layout_logic.h,
+// scroll_range.h, container_logic.h and container_search.h; this class
 // feeds them its children's values and applies what comes out.
 #pragma once
 
@@ -21,7 +21,6 @@ namespace ZEPHYRA_NAMESPACE {
 
 class YdScrollbar;
 
-constexpr int kKindContainer = 4;
 // The manager's window timer that drives auto-hide scroll bars.
 constexpr UINT kAutoHideTimerId = 258;
 constexpr UINT kAutoHideTimerMs = 30;
@@ -37,6 +36,9 @@ class YdContainer : public YdControl {
   virtual bool MoveChild(YdControl* control, int index);
   virtual bool ReplaceChildAt(int index, YdControl* control);
   virtual int ChildCount() const { return static_cast<int>(children_.size()); }
+  // Adding, inserting and replacing refuse a control that already has an
+  // owner (a container that holds it, or a manager whose root it is) and
+  // this container or one above it.
   virtual bool AddChild(YdControl* control);
   virtual bool InsertChild(YdControl* control, int index);
   virtual bool RemoveChild(YdControl* control);
@@ -45,6 +47,8 @@ class YdContainer : public YdControl {
   // Children lose their parent; with auto-destroy they go to the manager's
   // deletion queue (destroyed after the current message).
   virtual void RemoveAllChildren();
+  // Whether `control` may become a child here (see AddChild).
+  bool CanAdopt(YdControl* control) const;
   virtual bool GetAutoDestroy() const { return auto_destroy_; }
   virtual void SetAutoDestroy(bool on) { auto_destroy_ = on; }
   virtual RECT GetInset() const { return ToRECT(inset_); }
@@ -52,6 +56,7 @@ class YdContainer : public YdControl {
   virtual int GetChildPadding() const { return child_padding_; }
   virtual void EnableScrollBars(bool vertical, bool horizontal);
   virtual void SetChildPadding(int padding);
+  void RescaleGeometry(YdDpiScale from, YdDpiScale to) override;
   virtual YdScrollbar* GetVerticalScrollBar() const { return vbar_; }
   virtual YdScrollbar* GetHorizontalScrollBar() const { return hbar_; }
 
@@ -103,6 +108,9 @@ class YdContainer : public YdControl {
   void SetManager(YdPaintManager* manager) override;
   void Initialize() override;
   void ApplyAttribute(const std::wstring& key, const std::wstring& value) override;
+  const YdAttributeTable& Attributes() const override { return AttributeTable(); }
+  // The container's own keys; its base is the control base's table.
+  static const YdAttributeTable& AttributeTable();
 
   bool IsScrollCover() const { return scroll_cover_; }
   bool IsAutoHideScrollBars() const { return auto_hide_; }

@@ -1,7 +1,7 @@
 // container_search.cpp -- FindMatching order of a container.
 #include "ui/controls/containers/container_search.h"
 
-#include "ui/control/control_geometry.h"
+#include "ui/control/control_logic.h"
 
 namespace ZEPHYRA_NAMESPACE {
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "ui/controls/containers/layout_linear.h"
+#include "ui/controls/containers/layout_logic.h"
 
 namespace ZEPHYRA_NAMESPACE {
 

@@ -14,9 +14,6 @@
 
 namespace ZEPHYRA_NAMESPACE {
 
-// Notification raised by a bar whose position changed.
-constexpr int kNotifyScrollPosition = 32;
-
 // SetBarRange: range = max(n, 0), position clamped to it. No notification.
 void SetBarRange(YdBarState& bar, int range);
 

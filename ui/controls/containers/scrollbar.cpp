@@ -16,6 +16,54 @@ namespace {
 
 constexpr uint32_t kMissingPartFrame = 0xFF85E4FFu;
 
+enum class ScrollbarAttr : int {
+  kButton1Image, kButton2Image, kThumbImage, kRailImage, kBkImage,
+  kHor, kLineSize, kRange, kValue, kShowButton1, kShowButton2, kInset,
+};
+
+constexpr YdValueSyntax kD = YdValueSyntax::kDescriptor;
+
+// Each image family has a key per state: normal, hot, pushed, disabled.
+constexpr YdAttributeEntry kScrollbarEntries[] = {
+    AttributeEntry("button1normalimage", ScrollbarAttr::kButton1Image, kD, YdVisualState::kNormal),
+    AttributeEntry("button1hotimage", ScrollbarAttr::kButton1Image, kD, YdVisualState::kHot),
+    AttributeEntry("button1pushedimage", ScrollbarAttr::kButton1Image, kD, YdVisualState::kPushed),
+    AttributeEntry("button1disabledimage", ScrollbarAttr::kButton1Image, kD, YdVisualState::kDisabled),
+    AttributeEntry("button2normalimage", ScrollbarAttr::kButton2Image, kD, YdVisualState::kNormal),
+    AttributeEntry("button2hotimage", ScrollbarAttr::kButton2Image, kD, YdVisualState::kHot),
+    AttributeEntry("button2pushedimage", ScrollbarAttr::kButton2Image, kD, YdVisualState::kPushed),
+    AttributeEntry("button2disabledimage", ScrollbarAttr::kButton2Image, kD, YdVisualState::kDisabled),
+    AttributeEntry("thumbnormalimage", ScrollbarAttr::kThumbImage, kD, YdVisualState::kNormal),
+    AttributeEntry("thumbhotimage", ScrollbarAttr::kThumbImage, kD, YdVisualState::kHot),
+    AttributeEntry("thumbpushedimage", ScrollbarAttr::kThumbImage, kD, YdVisualState::kPushed),
+    AttributeEntry("thumbdisabledimage", ScrollbarAttr::kThumbImage, kD, YdVisualState::kDisabled),
+    AttributeEntry("railnormalimage", ScrollbarAttr::kRailImage, kD, YdVisualState::kNormal),
+    AttributeEntry("railhotimage", ScrollbarAttr::kRailImage, kD, YdVisualState::kHot),
+    AttributeEntry("railpushedimage", ScrollbarAttr::kRailImage, kD, YdVisualState::kPushed),
+    AttributeEntry("raildisabledimage", ScrollbarAttr::kRailImage, kD, YdVisualState::kDisabled),
+    AttributeEntry("bknormalimage", ScrollbarAttr::kBkImage, kD, YdVisualState::kNormal),
+    AttributeEntry("bkhotimage", ScrollbarAttr::kBkImage, kD, YdVisualState::kHot),
+    AttributeEntry("bkpushedimage", ScrollbarAttr::kBkImage, kD, YdVisualState::kPushed),
+    AttributeEntry("bkdisabledimage", ScrollbarAttr::kBkImage, kD, YdVisualState::kDisabled),
+    AttributeEntry("hor", ScrollbarAttr::kHor, YdValueSyntax::kBool),
+    AttributeEntry("linesize", ScrollbarAttr::kLineSize, YdValueSyntax::kLength),
+    AttributeEntry("range", ScrollbarAttr::kRange, YdValueSyntax::kInt),
+    AttributeEntry("value", ScrollbarAttr::kValue, YdValueSyntax::kInt),
+    AttributeEntry("showbutton1", ScrollbarAttr::kShowButton1, YdValueSyntax::kBool),
+    AttributeEntry("showbutton2", ScrollbarAttr::kShowButton2, YdValueSyntax::kBool),
+    AttributeEntry("inset", ScrollbarAttr::kInset, YdValueSyntax::kLengthRect),
+};
+
+// The slot of a state's image in an image family.
+int ImageSlot(YdVisualState state) {
+  switch (state) {
+    case YdVisualState::kHot: return 1;
+    case YdVisualState::kPushed: return 2;
+    case YdVisualState::kDisabled: return 3;
+    default: return 0;
+  }
+}
+
 bool IsSet(const YdRect& r) { return !r.IsEmpty(); }
 
 // The part's image for its state: disabled, else pushed, else hot, else normal.
@@ -317,43 +365,50 @@ void YdScrollbar::Paint(HDC dc, const RECT& dirty) {
   }
 }
 
+const YdAttributeTable& YdScrollbar::AttributeTable() {
+  static const YdAttributeTable table{kScrollbarEntries, sizeof(kScrollbarEntries) / sizeof(kScrollbarEntries[0]),
+                                      &ControlAttributeTable()};
+  return table;
+}
+
 void YdScrollbar::ApplyAttribute(const std::wstring& key, const std::wstring& value) {
-  struct Family {
-    const wchar_t* prefix;
-    std::wstring* images;
-  };
-  const Family families[] = {{L"button1", button1_images_},
-                             {L"button2", button2_images_},
-                             {L"thumb", thumb_images_},
-                             {L"rail", rail_images_},
-                             {L"bk", bk_images_}};
-  const wchar_t* states[] = {L"normalimage", L"hotimage", L"pushedimage", L"disabledimage"};
-  for (const Family& f : families) {
-    for (int s = 0; s < 4; ++s) {
-      if (key == std::wstring(f.prefix) + states[s]) {
-        f.images[s] = value;
-        Invalidate();
-        return;
-      }
-    }
-  }
-  const std::u16string_view v = AsUtf16(value);
-  if (key == L"hor") {
-    SetHorizontal(ParseBool(v));
-  } else if (key == L"linesize") {
-    SetLineSize(ParseInt(v));
-  } else if (key == L"range") {
-    SetBarRange(ParseInt(v));
-  } else if (key == L"value") {
-    SetBarPosition(ParseInt(v));
-  } else if (key == L"showbutton1") {
-    show_button1_ = ParseBool(v);
-  } else if (key == L"showbutton2") {
-    show_button2_ = ParseBool(v);
-  } else if (key == L"inset") {
-    inset_ = ParseRect(v);
-  } else {
+  const YdAttributeEntry* entry = FindOwnAttribute(AttributeTable(), AsUtf16(key));
+  if (entry == nullptr) {
     YdControl::ApplyAttribute(key, value);
+    return;
+  }
+  const YdAttributeValue v = ParseEntryValue(*entry, value);
+  std::wstring* images = nullptr;
+  switch (static_cast<ScrollbarAttr>(entry->id)) {
+    case ScrollbarAttr::kButton1Image: images = button1_images_; break;
+    case ScrollbarAttr::kButton2Image: images = button2_images_; break;
+    case ScrollbarAttr::kThumbImage: images = thumb_images_; break;
+    case ScrollbarAttr::kRailImage: images = rail_images_; break;
+    case ScrollbarAttr::kBkImage: images = bk_images_; break;
+    case ScrollbarAttr::kHor: SetHorizontal(v.flag); break;
+    case ScrollbarAttr::kLineSize: SetLineSize(v.number); break;
+    case ScrollbarAttr::kRange: SetBarRange(v.number); break;
+    case ScrollbarAttr::kValue: SetBarPosition(v.number); break;
+    case ScrollbarAttr::kShowButton1: show_button1_ = v.flag; break;
+    case ScrollbarAttr::kShowButton2: show_button2_ = v.flag; break;
+    case ScrollbarAttr::kInset: inset_ = v.rect; break;
+  }
+  if (images != nullptr) {
+    images[ImageSlot(entry->state)] = value;
+    Invalidate();
+  }
+}
+
+void YdScrollbar::RescaleGeometry(YdDpiScale from, YdDpiScale to) {
+  YdControl::RescaleGeometry(from, to);
+  if (from == to) return;
+  line_size_ = YdDpiScale::Rescale(line_size_, from, to);
+  inset_ = YdDpiScale::Rescale(inset_, from, to);
+  // A container's bar counts pixels of its content: the same content stays
+  // in view. A free bar's range is the program's own unit.
+  if (owner_ != nullptr) {
+    range_ = YdDpiScale::Rescale(range_, from, to);
+    position_ = YdDpiScale::Rescale(position_, from, to);
   }
 }
 

@@ -2,7 +2,7 @@
 // standing one): range, position and line size, two buttons and a thumb
 // with their own hot, pushed and captured states, stepping and paging with
 // repeat while held, thumb dragging, and painting by part and state. The
-// geometry is LayoutScrollbarParts of scrollbar_parts.h; the range and
+// geometry is LayoutScrollbarParts of scrollbar_logic.h; the range and
 // position setters follow SetBarRange / SetBarPosition of scroll_range.h.
 #pragma once
 
@@ -13,13 +13,12 @@
 #include "common/yd_namespace.h"
 #include "ui/control/control.h"
 #include "ui/controls/containers/layout_types.h"
-#include "ui/controls/containers/scrollbar_parts.h"
+#include "ui/controls/containers/scrollbar_logic.h"
 
 namespace ZEPHYRA_NAMESPACE {
 
 class YdContainer;
 
-constexpr int kKindScrollbar = 11;
 // The bar's own 50 ms repeat timer (local id).
 constexpr int kScrollbarTimerId = 256;
 
@@ -62,6 +61,10 @@ class YdScrollbar : public YdControl {
   void OnTimer(YdEvent& event) override;
   void Paint(HDC dc, const RECT& dirty) override;
   void ApplyAttribute(const std::wstring& key, const std::wstring& value) override;
+  void RescaleGeometry(YdDpiScale from, YdDpiScale to) override;
+  const YdAttributeTable& Attributes() const override { return AttributeTable(); }
+  // The bar's own keys; its base is the control base's table.
+  static const YdAttributeTable& AttributeTable();
 
   static constexpr uint8_t kPartDisabled = 4;
   static constexpr uint8_t kPartHot = 8;

@@ -9,6 +9,20 @@
 
 namespace ZEPHYRA_NAMESPACE {
 
+namespace {
+
+enum class EditAttr : int { kReadOnly, kPassword, kMaxChar, kPasswordChar, kNativeBkColour };
+
+constexpr YdAttributeEntry kEditEntries[] = {
+    AttributeEntry("readonly", EditAttr::kReadOnly, YdValueSyntax::kBool),
+    AttributeEntry("password", EditAttr::kPassword, YdValueSyntax::kBool),
+    AttributeEntry("maxchar", EditAttr::kMaxChar, YdValueSyntax::kInt),
+    AttributeEntry("passwordchar", EditAttr::kPasswordChar, YdValueSyntax::kChar),
+    AttributeEntry("nativebkcolor", EditAttr::kNativeBkColour, YdValueSyntax::kColour),
+};
+
+}  // namespace
+
 YdEdit::YdEdit() {
   SetFlag(kFlagSetCursor, true);
   SetFlag(kFlagTabStop, true);
@@ -23,20 +37,26 @@ YdControl* YdEdit::QueryKind(int kind) {
   return YdContainer::QueryKind(kind);
 }
 
+const YdAttributeTable& YdEdit::AttributeTable() {
+  static const YdAttributeTable table{kEditEntries, sizeof(kEditEntries) / sizeof(kEditEntries[0]),
+                                      &YdContainer::AttributeTable()};
+  return table;
+}
+
 void YdEdit::ApplyAttribute(const std::wstring& key, const std::wstring& value) {
-  const std::u16string_view v = AsUtf16(value);
-  if (key == L"readonly") {
-    SetReadOnly(ParseBool(v));
-  } else if (key == L"password") {
-    SetPassword(ParseBool(v));
-  } else if (key == L"maxchar") {
-    SetMaxChar(ParseInt(v));
-  } else if (key == L"passwordchar") {
-    SetPasswordChar(value.empty() ? wchar_t{0x25CF} : value[0]);
-  } else if (key == L"nativebkcolor") {
-    SetNativeBkColor(ParseColour(v, false));
-  } else {
+  const YdAttributeEntry* entry = FindOwnAttribute(AttributeTable(), AsUtf16(key));
+  if (entry == nullptr) {
     YdContainer::ApplyAttribute(key, value);
+    return;
+  }
+  const YdAttributeValue v = ParseEntryValue(*entry, value);
+  switch (static_cast<EditAttr>(entry->id)) {
+    case EditAttr::kReadOnly: SetReadOnly(v.flag); break;
+    case EditAttr::kPassword: SetPassword(v.flag); break;
+    case EditAttr::kMaxChar: SetMaxChar(v.number); break;
+    // An empty value gives the default character back.
+    case EditAttr::kPasswordChar: SetPasswordChar(value.empty() ? wchar_t{0x25CF} : value[0]); break;
+    case EditAttr::kNativeBkColour: SetNativeBkColor(v.colour); break;
   }
 }
 
@@ -98,7 +118,7 @@ HWND YdEdit::OpenEditWindow() {
   edit_wnd_ = wnd;
   if (!wnd->Open(parent, GetPosition())) {
     edit_wnd_ = nullptr;
-    if (wnd->GetHWND() == nullptr) delete wnd;  // never created: nobody else deletes it
+    delete wnd;  // not opened: it never deletes itself
     return nullptr;
   }
   return wnd->GetHWND();

@@ -27,6 +27,9 @@ class YdEdit : public YdContainer {
   int GetKind() const override { return kKindEdit; }
   YdControl* QueryKind(int kind) override;
   void ApplyAttribute(const std::wstring& key, const std::wstring& value) override;
+  const YdAttributeTable& Attributes() const override { return AttributeTable(); }
+  // The edit's own keys; its base is the container's table.
+  static const YdAttributeTable& AttributeTable();
 
   void SetText(const std::wstring& text) override;
   void SetPosition(const RECT& rc) override;

@@ -8,11 +8,6 @@
 
 namespace ZEPHYRA_NAMESPACE {
 
-constexpr int kKindEdit = 8;
-constexpr int kKindPicture = 19;
-constexpr int kKindHotKeyEdit = 22;
-constexpr int kKindPicExtendCtrl = 23;
-
 // The number after one step up or down by `increment`, kept within
 // [minimum, maximum] (swapped when given the wrong way round).
 int StepSpinNumber(int value, int increment, int minimum, int maximum, bool up);

@@ -6,6 +6,8 @@
 
 namespace ZEPHYRA_NAMESPACE {
 
+int YdEditWnd::live_ = 0;
+
 namespace {
 // Reflected messages: the paint manager sends WM_CTLCOLOREDIT back to the
 // edit window 0x2000 higher.
@@ -21,8 +23,9 @@ bool YdEditWnd::Open(HWND parent, const RECT& rc) {
   if (owner_->IsPassword()) style |= ES_PASSWORD;
   if (owner_->IsReadOnly()) style |= ES_READONLY;
   if (Create(parent, nullptr, style, 0, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top) == nullptr) {
-    return false;
+    return false;  // a window destroyed on its way up did not delete this object
   }
+  opened_ = true;
   HWND hwnd = GetHWND();
   if (YdPaintManager* manager = owner_->GetManager()) {
     if (YdFontInfo* font = manager->GetDefaultFont()) {
@@ -55,7 +58,8 @@ std::wstring YdEditWnd::WindowText() const {
 }
 
 void YdEditWnd::Finish() {
-  if (finished_) return;
+  // A window that never opened has no text to hand back.
+  if (finished_ || !opened_) return;
   finished_ = true;
   if (owner_ != nullptr) owner_->OnEditWindowClosed(WindowText());
   owner_ = nullptr;
@@ -96,7 +100,9 @@ LRESULT YdEditWnd::ProcessMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 void YdEditWnd::OnFinalDestroy(HWND) {
-  delete this;
+  // Before Open succeeded the window died inside Create; Open's caller,
+  // who sees the failure, deletes this object.
+  if (opened_) delete this;
 }
 
 }  // namespace ZEPHYRA_NAMESPACE

@@ -19,11 +19,16 @@ class YdEdit;
 
 class YdEditWnd : public YdWindowWnd {
  public:
-  explicit YdEditWnd(YdEdit* owner) : owner_(owner) {}
+  explicit YdEditWnd(YdEdit* owner) : owner_(owner) { ++live_; }
+  ~YdEditWnd() override { --live_; }
 
   // Creates the window over the owner's position in the manager's window
-  // and focuses it; false (and nothing created) on failure.
+  // and focuses it; false on failure (no window is left, and the caller
+  // deletes this object). Once open, the object deletes itself when its
+  // window is destroyed.
   bool Open(HWND parent, const RECT& rc);
+  // Edit window objects alive in the process (none leaks, none dies twice).
+  static int LiveCount() { return live_; }
   // Detaches from the owner (the owner is going away) and closes.
   void Abandon();
 
@@ -36,7 +41,9 @@ class YdEditWnd : public YdWindowWnd {
   std::wstring WindowText() const;
   void Finish();
 
+  static int live_;
   YdEdit* owner_;
+  bool opened_ = false;
   bool finished_ = false;
   ScopedBrush brush_;
 };

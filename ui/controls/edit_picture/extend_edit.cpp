@@ -4,18 +4,43 @@
 
 #include <cwchar>
 
+#include "ui/values/attribute_values.h"
+
 namespace ZEPHYRA_NAMESPACE {
 
+namespace {
+
+enum class ExtendEditAttr : int { kRange };
+
+// "range" is read by ParseRange.
+constexpr YdAttributeEntry kExtendEditEntries[] = {
+    AttributeEntry("range", ExtendEditAttr::kRange, YdValueSyntax::kString),
+};
+
+}  // namespace
+
+const YdAttributeTable& YdExtendEdit::AttributeTable() {
+  static const YdAttributeTable table{kExtendEditEntries, sizeof(kExtendEditEntries) / sizeof(kExtendEditEntries[0]),
+                                      &YdRichEdit::AttributeTable()};
+  return table;
+}
+
 void YdExtendEdit::ApplyAttribute(const std::wstring& key, const std::wstring& value) {
-  if (key == L"range") {
-    int lo = 0, hi = 0;
-    if (ParseRange(value, &lo, &hi)) {
-      SetRange(lo, hi);
-    } else {
-      has_range_ = false;
-    }
-  } else {
+  const YdAttributeEntry* entry = FindOwnAttribute(AttributeTable(), AsUtf16(key));
+  if (entry == nullptr) {
     YdRichEdit::ApplyAttribute(key, value);
+    return;
+  }
+  switch (static_cast<ExtendEditAttr>(entry->id)) {
+    case ExtendEditAttr::kRange: {
+      int lo = 0, hi = 0;
+      if (ParseRange(value, &lo, &hi)) {
+        SetRange(lo, hi);
+      } else {
+        has_range_ = false;
+      }
+      break;
+    }
   }
 }
 

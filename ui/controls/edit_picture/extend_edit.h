@@ -19,6 +19,9 @@ class YdExtendEdit : public YdRichEdit {
   YdExtendEdit() = default;
 
   void ApplyAttribute(const std::wstring& key, const std::wstring& value) override;
+  const YdAttributeTable& Attributes() const override { return AttributeTable(); }
+  // The extend edit's own key; its base is the rich edit's table.
+  static const YdAttributeTable& AttributeTable();
   HRESULT SendTextMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
   void OnKillFocus(YdEvent& event) override;
 

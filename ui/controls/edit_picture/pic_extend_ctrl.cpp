@@ -7,6 +7,35 @@
 
 namespace ZEPHYRA_NAMESPACE {
 
+namespace {
+
+// The timing keys come in threes per style (normal, move, transparent), in
+// that order, so a timing key's id / 3 is its style's index.
+enum class PicExtendAttr : int {
+  kNormalUseTimer, kNormalIntervalTime, kNormalLeaveTime,
+  kMoveUseTimer, kMoveIntervalTime, kMoveLeaveTime,
+  kTransparentUseTimer, kTransparentIntervalTime, kTransparentLeaveTime,
+  kPicStyle, kFloatNormalImage, kFloatHotImage,
+};
+
+constexpr YdAttributeEntry kPicExtendEntries[] = {
+    AttributeEntry("normal_usetimer", PicExtendAttr::kNormalUseTimer, YdValueSyntax::kBool),
+    AttributeEntry("normal_intervaltime", PicExtendAttr::kNormalIntervalTime, YdValueSyntax::kInt),
+    AttributeEntry("normal_leavetime", PicExtendAttr::kNormalLeaveTime, YdValueSyntax::kInt),
+    AttributeEntry("move_usetimer", PicExtendAttr::kMoveUseTimer, YdValueSyntax::kBool),
+    AttributeEntry("move_intervaltime", PicExtendAttr::kMoveIntervalTime, YdValueSyntax::kInt),
+    AttributeEntry("move_leavetime", PicExtendAttr::kMoveLeaveTime, YdValueSyntax::kInt),
+    AttributeEntry("transparent_usetimer", PicExtendAttr::kTransparentUseTimer, YdValueSyntax::kBool),
+    AttributeEntry("transparent_intervaltime", PicExtendAttr::kTransparentIntervalTime, YdValueSyntax::kInt),
+    AttributeEntry("transparent_leavetime", PicExtendAttr::kTransparentLeaveTime, YdValueSyntax::kInt),
+    // "normal", "move" or "transparent"; any other word is "normal".
+    AttributeEntry("picstyle", PicExtendAttr::kPicStyle, YdValueSyntax::kString),
+    AttributeEntry("floatControlnormalimage", PicExtendAttr::kFloatNormalImage, YdValueSyntax::kDescriptor),
+    AttributeEntry("floatControlhotimage", PicExtendAttr::kFloatHotImage, YdValueSyntax::kDescriptor),
+};
+
+}  // namespace
+
 YdPicExtendCtrl::YdPicExtendCtrl() {
   float_ctrl_ = new YdPicControlFloatCtrl(this);
   float_ctrl_->SetFloat(true);
@@ -19,35 +48,36 @@ YdControl* YdPicExtendCtrl::QueryKind(int kind) {
   return YdContainer::QueryKind(kind);
 }
 
+const YdAttributeTable& YdPicExtendCtrl::AttributeTable() {
+  static const YdAttributeTable table{kPicExtendEntries, sizeof(kPicExtendEntries) / sizeof(kPicExtendEntries[0]),
+                                      &YdContainer::AttributeTable()};
+  return table;
+}
+
 void YdPicExtendCtrl::ApplyAttribute(const std::wstring& key, const std::wstring& value) {
-  const std::u16string_view v = AsUtf16(value);
-  static const wchar_t* const kPrefixes[3] = {L"normal_", L"move_", L"transparent_"};
-  for (int i = 0; i < 3; ++i) {
-    const std::wstring prefix = kPrefixes[i];
-    if (key.compare(0, prefix.size(), prefix) != 0) continue;
-    const std::wstring rest = key.substr(prefix.size());
-    if (rest == L"usetimer") {
-      timing_[i].useTimer = ParseBool(v);
-      return;
-    }
-    if (rest == L"intervaltime") {
-      timing_[i].intervalMs = ParseInt(v) > 0 ? ParseInt(v) : 0;
-      return;
-    }
-    if (rest == L"leavetime") {
-      timing_[i].leaveMs = ParseInt(v) > 0 ? ParseInt(v) : 0;
-      return;
-    }
-  }
-  if (key == L"picstyle") {
-    style_ = value == L"move" ? YdPicStyle::kMove
-                              : (value == L"transparent" ? YdPicStyle::kTransparent : YdPicStyle::kNormal);
-  } else if (key == L"floatControlnormalimage") {
-    float_ctrl_->SetNormalImage(value);
-  } else if (key == L"floatControlhotimage") {
-    float_ctrl_->ApplyAttribute(L"hotimage", value);
-  } else {
+  const YdAttributeEntry* entry = FindOwnAttribute(AttributeTable(), AsUtf16(key));
+  if (entry == nullptr) {
     YdContainer::ApplyAttribute(key, value);
+    return;
+  }
+  const YdAttributeValue v = ParseEntryValue(*entry, value);
+  const int style = entry->id / 3;
+  switch (static_cast<PicExtendAttr>(entry->id)) {
+    case PicExtendAttr::kNormalUseTimer:
+    case PicExtendAttr::kMoveUseTimer:
+    case PicExtendAttr::kTransparentUseTimer: timing_[style].useTimer = v.flag; break;
+    case PicExtendAttr::kNormalIntervalTime:
+    case PicExtendAttr::kMoveIntervalTime:
+    case PicExtendAttr::kTransparentIntervalTime: timing_[style].intervalMs = v.number > 0 ? v.number : 0; break;
+    case PicExtendAttr::kNormalLeaveTime:
+    case PicExtendAttr::kMoveLeaveTime:
+    case PicExtendAttr::kTransparentLeaveTime: timing_[style].leaveMs = v.number > 0 ? v.number : 0; break;
+    case PicExtendAttr::kPicStyle:
+      style_ = value == L"move" ? YdPicStyle::kMove
+                                : (value == L"transparent" ? YdPicStyle::kTransparent : YdPicStyle::kNormal);
+      break;
+    case PicExtendAttr::kFloatNormalImage: float_ctrl_->SetNormalImage(value); break;
+    case PicExtendAttr::kFloatHotImage: float_ctrl_->ApplyAttribute(L"hotimage", value); break;
   }
 }
 

@@ -34,6 +34,9 @@ class YdPicExtendCtrl : public YdContainer {
   int GetKind() const override { return kKindPicExtendCtrl; }
   YdControl* QueryKind(int kind) override;
   void ApplyAttribute(const std::wstring& key, const std::wstring& value) override;
+  const YdAttributeTable& Attributes() const override { return AttributeTable(); }
+  // The picture control's own keys; its base is the container's table.
+  static const YdAttributeTable& AttributeTable();
   void SetPosition(const RECT& rc) override;
   void OnMouseEnter(YdEvent& event) override;
   void OnMouseLeave(YdEvent& event) override;

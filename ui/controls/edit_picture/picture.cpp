@@ -29,8 +29,8 @@ bool YdPicture::PaintBitmap(HDC dc) {
   ScopedSelectObject select(memory.Get(), bitmap_.Get());
   const RECT rc = GetPosition();
   BLENDFUNCTION blend{AC_SRC_OVER, 0, alpha_, static_cast<BYTE>(info.bmBitsPixel == 32 ? AC_SRC_ALPHA : 0)};
-  return ::AlphaBlend(dc, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, memory.Get(), 0, 0,
-                      info.bmWidth, info.bmHeight, blend) != FALSE;
+  return ::GdiAlphaBlend(dc, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, memory.Get(), 0, 0,
+                         info.bmWidth, info.bmHeight, blend) != FALSE;
 }
 
 void YdPicture::DrawStateImage(HDC dc) {

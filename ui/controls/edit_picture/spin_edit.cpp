@@ -9,28 +9,55 @@
 
 namespace ZEPHYRA_NAMESPACE {
 
+namespace {
+
+enum class SpinEditAttr : int { kMaxNumber, kMinNumber, kIncNumber, kUpArrow, kDownArrow, kNumber };
+
+constexpr YdAttributeEntry kSpinEditEntries[] = {
+    AttributeEntry("maxnumber", SpinEditAttr::kMaxNumber, YdValueSyntax::kInt),
+    AttributeEntry("minnumber", SpinEditAttr::kMinNumber, YdValueSyntax::kInt),
+    AttributeEntry("incnumber", SpinEditAttr::kIncNumber, YdValueSyntax::kInt),
+    AttributeEntry("uparrow", SpinEditAttr::kUpArrow, YdValueSyntax::kDescriptor),
+    AttributeEntry("downarrow", SpinEditAttr::kDownArrow, YdValueSyntax::kDescriptor),
+    AttributeEntry("number", SpinEditAttr::kNumber, YdValueSyntax::kInt),
+};
+
+}  // namespace
+
 YdSpinEdit::YdSpinEdit() { YdRichEdit::SetText(L"0"); }
 
+const YdAttributeTable& YdSpinEdit::AttributeTable() {
+  static const YdAttributeTable table{kSpinEditEntries, sizeof(kSpinEditEntries) / sizeof(kSpinEditEntries[0]),
+                                      &YdRichEdit::AttributeTable()};
+  return table;
+}
+
 void YdSpinEdit::ApplyAttribute(const std::wstring& key, const std::wstring& value) {
-  const std::u16string_view v = AsUtf16(value);
-  if (key == L"maxnumber") {
-    max_ = ParseInt(v);
-    SetNumber(requested_);
-  } else if (key == L"minnumber") {
-    min_ = ParseInt(v);
-    SetNumber(requested_);
-  } else if (key == L"incnumber") {
-    inc_ = ParseInt(v);
-  } else if (key == L"uparrow") {
-    up_image_ = value;
-    Invalidate();
-  } else if (key == L"downarrow") {
-    down_image_ = value;
-    Invalidate();
-  } else if (key == L"number") {
-    SetNumber(ParseInt(v));
-  } else {
+  const YdAttributeEntry* entry = FindOwnAttribute(AttributeTable(), AsUtf16(key));
+  if (entry == nullptr) {
     YdRichEdit::ApplyAttribute(key, value);
+    return;
+  }
+  const YdAttributeValue v = ParseEntryValue(*entry, value);
+  switch (static_cast<SpinEditAttr>(entry->id)) {
+    case SpinEditAttr::kMaxNumber:
+      max_ = v.number;
+      SetNumber(requested_);
+      break;
+    case SpinEditAttr::kMinNumber:
+      min_ = v.number;
+      SetNumber(requested_);
+      break;
+    case SpinEditAttr::kIncNumber: inc_ = v.number; break;
+    case SpinEditAttr::kUpArrow:
+      up_image_ = value;
+      Invalidate();
+      break;
+    case SpinEditAttr::kDownArrow:
+      down_image_ = value;
+      Invalidate();
+      break;
+    case SpinEditAttr::kNumber: SetNumber(v.number); break;
   }
 }
 
@@ -51,7 +78,7 @@ void YdSpinEdit::Step(bool up) {
 
 YdSpinParts YdSpinEdit::ArrowParts() const {
   const RECT rc = GetPosition();
-  return SpinArrowParts(rc.left, rc.top, rc.right, rc.bottom, kArrowWidth);
+  return SpinArrowParts(rc.left, rc.top, rc.right, rc.bottom, DpiScale().Scale(kArrowWidth));
 }
 
 void YdSpinEdit::Paint(HDC dc, const RECT& dirty) {

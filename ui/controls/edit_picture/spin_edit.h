@@ -18,6 +18,9 @@ class YdSpinEdit : public YdRichEdit {
   YdSpinEdit();
 
   void ApplyAttribute(const std::wstring& key, const std::wstring& value) override;
+  const YdAttributeTable& Attributes() const override { return AttributeTable(); }
+  // The spin edit's own keys; its base is the rich edit's table.
+  static const YdAttributeTable& AttributeTable();
   // The arrows go over the text services' drawing.
   void Paint(HDC dc, const RECT& dirty) override;
   void OnKillFocus(YdEvent& event) override;
@@ -33,6 +36,7 @@ class YdSpinEdit : public YdRichEdit {
   // The arrow strip in window coordinates.
   YdSpinParts ArrowParts() const;
 
+  // The strip's width in 96-DPI pixels.
   static constexpr int kArrowWidth = 16;
 
  private:

@@ -11,6 +11,21 @@ namespace ZEPHYRA_NAMESPACE {
 
 namespace {
 
+enum class ListAttr : int {
+  kIndent, kDefaultElementWidth, kDefaultElementHeight, kDbClickExpand, kClickExpand, kGroup, kDrag,
+};
+
+constexpr YdAttributeEntry kListEntries[] = {
+    AttributeEntry("indent", ListAttr::kIndent, YdValueSyntax::kLength),
+    AttributeEntry("defaultelementwidth", ListAttr::kDefaultElementWidth, YdValueSyntax::kLength),
+    AttributeEntry("defaultelementheight", ListAttr::kDefaultElementHeight, YdValueSyntax::kLength),
+    AttributeEntry("dbclickexpand", ListAttr::kDbClickExpand, YdValueSyntax::kBool),
+    AttributeEntry("clickexpand", ListAttr::kClickExpand, YdValueSyntax::kBool),
+    AttributeEntry("group", ListAttr::kGroup, YdValueSyntax::kInt),
+    AttributeEntry("drag", ListAttr::kDrag, YdValueSyntax::kBool),
+};
+
+
 YdListElement* AsElement(YdControl* control) {
   return control == nullptr ? nullptr : static_cast<YdListElement*>(control->QueryKind(kKindListElement));
 }
@@ -22,27 +37,27 @@ YdControl* YdList::QueryKind(int kind) {
   return YdVerticalLayout::QueryKind(kind);
 }
 
+const YdAttributeTable& YdList::AttributeTable() {
+  static const YdAttributeTable table{kListEntries, sizeof(kListEntries) / sizeof(kListEntries[0]),
+                                      &YdVerticalLayout::AttributeTable()};
+  return table;
+}
+
 void YdList::ApplyAttribute(const std::wstring& key, const std::wstring& value) {
-  const std::u16string_view v = AsUtf16(value);
-  auto number = [v] { return ParseAttributeValue(YdValueSyntax::kInt, v).number; };
-  auto flag = [v] { return ParseAttributeValue(YdValueSyntax::kBool, v).flag; };
-  if (key == L"indent") {
-    indent_ = number();
-  } else if (key == L"defaultelementwidth") {
-    default_width_ = number();
-  } else if (key == L"defaultelementheight") {
-    default_height_ = number();
-  } else if (key == L"dbclickexpand") {
-    dbclick_expand_ = flag();
-  } else if (key == L"clickexpand") {
-    click_expand_ = flag();
-  } else if (key == L"group") {
-    group_ = number();
-  } else if (key == L"drag") {
-    drag_ = flag();
-  } else {
+  const YdAttributeEntry* entry = FindOwnAttribute(AttributeTable(), AsUtf16(key));
+  if (entry == nullptr) {
     YdVerticalLayout::ApplyAttribute(key, value);
     return;
+  }
+  const YdAttributeValue v = ParseEntryValue(*entry, value);
+  switch (static_cast<ListAttr>(entry->id)) {
+    case ListAttr::kIndent: indent_ = v.number; break;
+    case ListAttr::kDefaultElementWidth: default_width_ = v.number; break;
+    case ListAttr::kDefaultElementHeight: default_height_ = v.number; break;
+    case ListAttr::kDbClickExpand: dbclick_expand_ = v.flag; break;
+    case ListAttr::kClickExpand: click_expand_ = v.flag; break;
+    case ListAttr::kGroup: group_ = v.number; break;
+    case ListAttr::kDrag: drag_ = v.flag; break;
   }
   for (YdControl* child : children_) AdoptElement(child);
   NeedUpdate();
@@ -247,6 +262,14 @@ void YdList::EnsureVisible(int index) {
 void YdList::OnKeyDown(YdEvent& event) {
   if (IsEnabled() && MoveSelection(event.key)) return;
   YdVerticalLayout::OnKeyDown(event);
+}
+
+void YdList::RescaleGeometry(YdDpiScale from, YdDpiScale to) {
+  YdVerticalLayout::RescaleGeometry(from, to);
+  if (from == to) return;
+  indent_ = YdDpiScale::Rescale(indent_, from, to);
+  default_width_ = YdDpiScale::Rescale(default_width_, from, to);
+  default_height_ = YdDpiScale::Rescale(default_height_, from, to);
 }
 
 }  // namespace ZEPHYRA_NAMESPACE

@@ -28,17 +28,6 @@
 
 namespace ZEPHYRA_NAMESPACE {
 
-constexpr int kKindList = 25;
-
-// Notifications of the list, raised with the row as sender (types the
-// control base leaves unused):
-// - kNotifyListExpand: wParam 1 when the row was expanded, 0 collapsed;
-// - kNotifyListDrag: wParam 0 before DoDragDrop (lParam the effects the
-//   row offers), 1 after it (lParam the effect the target chose,
-//   DROPEFFECT_NONE when the drag was cancelled or failed).
-constexpr int kNotifyListExpand = 17;
-constexpr int kNotifyListDrag = 18;
-
 // Whether the pointer at `now` has left the drag box around `press`: more
 // than `threshold.cx` pixels across or `threshold.cy` down or up (the
 // system's SM_CXDRAG and SM_CYDRAG).
@@ -94,6 +83,10 @@ class YdList : public YdVerticalLayout {
   int GetKind() const override { return kKindList; }
   YdControl* QueryKind(int kind) override;
   void ApplyAttribute(const std::wstring& key, const std::wstring& value) override;
+  void RescaleGeometry(YdDpiScale from, YdDpiScale to) override;
+  const YdAttributeTable& Attributes() const override { return AttributeTable(); }
+  // The list's own keys; its base is the vertical layout's table.
+  static const YdAttributeTable& AttributeTable();
   bool AddChild(YdControl* control) override;
   bool InsertChild(YdControl* control, int index) override;
   bool RemoveChild(YdControl* control) override;

@@ -9,6 +9,17 @@
 
 namespace ZEPHYRA_NAMESPACE {
 
+namespace {
+
+enum class ListElementAttr : int { kLevel, kExpanded };
+
+constexpr YdAttributeEntry kListElementEntries[] = {
+    AttributeEntry("level", ListElementAttr::kLevel, YdValueSyntax::kInt),
+    AttributeEntry("expanded", ListElementAttr::kExpanded, YdValueSyntax::kBool),
+};
+
+}  // namespace
+
 YdControl* YdListElement::QueryKind(int kind) {
   if (kind == kKindListElement) return this;
   return YdOption::QueryKind(kind);
@@ -19,13 +30,22 @@ YdList* YdListElement::GetOwnerList() const {
   return static_cast<YdList*>(parent_->QueryKind(kKindList));
 }
 
+const YdAttributeTable& YdListElement::AttributeTable() {
+  static const YdAttributeTable table{kListElementEntries, sizeof(kListElementEntries) / sizeof(kListElementEntries[0]),
+                                      &YdOption::AttributeTable()};
+  return table;
+}
+
 void YdListElement::ApplyAttribute(const std::wstring& key, const std::wstring& value) {
-  if (key == L"level") {
-    SetLevel(ParseAttributeValue(YdValueSyntax::kInt, AsUtf16(value)).number);
-  } else if (key == L"expanded") {
-    SetExpanded(ParseAttributeValue(YdValueSyntax::kBool, AsUtf16(value)).flag);
-  } else {
+  const YdAttributeEntry* entry = FindOwnAttribute(AttributeTable(), AsUtf16(key));
+  if (entry == nullptr) {
     YdOption::ApplyAttribute(key, value);
+    return;
+  }
+  const YdAttributeValue v = ParseEntryValue(*entry, value);
+  switch (static_cast<ListElementAttr>(entry->id)) {
+    case ListElementAttr::kLevel: SetLevel(v.number); break;
+    case ListElementAttr::kExpanded: SetExpanded(v.flag); break;
   }
 }
 

@@ -20,8 +20,6 @@
 
 namespace ZEPHYRA_NAMESPACE {
 
-constexpr int kKindListElement = 26;
-
 class YdList;
 
 class YdListElement : public YdOption {
@@ -31,6 +29,9 @@ class YdListElement : public YdOption {
   int GetKind() const override { return kKindListElement; }
   YdControl* QueryKind(int kind) override;
   void ApplyAttribute(const std::wstring& key, const std::wstring& value) override;
+  const YdAttributeTable& Attributes() const override { return AttributeTable(); }
+  // The row's own keys; its base is the option's table.
+  static const YdAttributeTable& AttributeTable();
   bool Activate(YdEvent& event) override;
   void SetSelected(bool selected) override;
   void OnKeyDown(YdEvent& event) override;

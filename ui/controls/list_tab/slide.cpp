@@ -29,15 +29,13 @@ constexpr YdAttributeEntry kSlideEntries[] = {
     {"bkdisabledimage", static_cast<int>(SlideAttr::kBkDisabled), kD, YdVisualState::kDisabled},
     {"hor", static_cast<int>(SlideAttr::kHor), YdValueSyntax::kBool, YdVisualState::kNormal},
     {"value", static_cast<int>(SlideAttr::kValue), YdValueSyntax::kInt, YdVisualState::kNormal},
-    {"thumbsize", static_cast<int>(SlideAttr::kThumbSize), YdValueSyntax::kPair, YdVisualState::kNormal},
-    {"inset", static_cast<int>(SlideAttr::kInset), YdValueSyntax::kRect, YdVisualState::kNormal},
+    {"thumbsize", static_cast<int>(SlideAttr::kThumbSize), YdValueSyntax::kLengthPair, YdVisualState::kNormal},
+    {"inset", static_cast<int>(SlideAttr::kInset), YdValueSyntax::kLengthRect, YdVisualState::kNormal},
     {"leftbknormalimage", static_cast<int>(SlideAttr::kLeftNormal), kD, YdVisualState::kNormal},
     {"leftbkhotimage", static_cast<int>(SlideAttr::kLeftHot), kD, YdVisualState::kHot},
     {"leftbkpushedimage", static_cast<int>(SlideAttr::kLeftPushed), kD, YdVisualState::kPushed},
     {"leftbkdisabledimage", static_cast<int>(SlideAttr::kLeftDisabled), kD, YdVisualState::kDisabled},
 };
-
-const YdAttributeTable kSlideTable{kSlideEntries, sizeof(kSlideEntries) / sizeof(kSlideEntries[0]), nullptr};
 
 std::wstring Dest(const RECT& r) {
   wchar_t buffer[64];
@@ -50,18 +48,24 @@ bool Inside(const RECT& r, POINT pt) { return pt.x >= r.left && pt.x < r.right &
 
 }  // namespace
 
+const YdAttributeTable& YdSlide::AttributeTable() {
+  static const YdAttributeTable table{kSlideEntries, sizeof(kSlideEntries) / sizeof(kSlideEntries[0]),
+                                      &ControlAttributeTable()};
+  return table;
+}
+
 YdControl* YdSlide::QueryKind(int kind) {
   if (kind == kKindSlide) return this;
   return YdControl::QueryKind(kind);
 }
 
 void YdSlide::ApplyAttribute(const std::wstring& key, const std::wstring& value) {
-  const YdAttributeEntry* entry = FindAttribute(kSlideTable, AsUtf16(key));
+  const YdAttributeEntry* entry = FindOwnAttribute(AttributeTable(), AsUtf16(key));
   if (entry == nullptr) {
     YdControl::ApplyAttribute(key, value);
     return;
   }
-  const YdAttributeValue v = ParseAttributeValue(entry->syntax, AsUtf16(value));
+  const YdAttributeValue v = ParseEntryValue(*entry, value);
   const std::wstring text(AsWide(v.text));
   switch (static_cast<SlideAttr>(entry->id)) {
     case SlideAttr::kThumbNormal: case SlideAttr::kThumbHot: case SlideAttr::kThumbPushed:
@@ -209,6 +213,14 @@ void YdSlide::DrawStateImage(HDC dc) {
     DrawImage(dc, thumbImage, Dest({thumb.left - pos_.left, thumb.top - pos_.top, thumb.right - pos_.left,
                                     thumb.bottom - pos_.top}));
   }
+}
+
+void YdSlide::RescaleGeometry(YdDpiScale from, YdDpiScale to) {
+  YdControl::RescaleGeometry(from, to);
+  if (from == to) return;
+  thumb_size_.cx = YdDpiScale::Rescale(thumb_size_.cx, from, to);
+  thumb_size_.cy = YdDpiScale::Rescale(thumb_size_.cy, from, to);
+  track_inset_ = YdDpiScale::Rescale(track_inset_, from, to);
 }
 
 }  // namespace ZEPHYRA_NAMESPACE

@@ -14,11 +14,9 @@
 
 #include "common/yd_namespace.h"
 #include "ui/control/control.h"
-#include "ui/controls/list_tab/slide_geometry.h"
+#include "ui/controls/list_tab/slide_logic.h"
 
 namespace ZEPHYRA_NAMESPACE {
-
-constexpr int kKindSlide = 12;
 
 class YdSlide : public YdControl {
  public:
@@ -27,6 +25,10 @@ class YdSlide : public YdControl {
   int GetKind() const override { return kKindSlide; }
   YdControl* QueryKind(int kind) override;
   void ApplyAttribute(const std::wstring& key, const std::wstring& value) override;
+  void RescaleGeometry(YdDpiScale from, YdDpiScale to) override;
+  const YdAttributeTable& Attributes() const override { return AttributeTable(); }
+  // The slider's own keys; its base is the control base's table.
+  static const YdAttributeTable& AttributeTable();
   void OnLButtonDown(YdEvent& event) override;
   void OnLButtonUp(YdEvent& event) override;
   void OnMouseMove(YdEvent& event) override;

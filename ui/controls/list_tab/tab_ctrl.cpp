@@ -12,19 +12,37 @@
 
 namespace ZEPHYRA_NAMESPACE {
 
+namespace {
+
+enum class TabCtrlAttr : int { kGroup, kItem };
+
+constexpr YdAttributeEntry kTabCtrlEntries[] = {
+    AttributeEntry("group", TabCtrlAttr::kGroup, YdValueSyntax::kInt),
+    AttributeEntry("item", TabCtrlAttr::kItem, YdValueSyntax::kAttributeList),
+};
+
+}  // namespace
+
 YdControl* YdTabCtrl::QueryKind(int kind) {
   if (kind == kKindTabCtrl) return this;
   return YdContainer::QueryKind(kind);
 }
 
+const YdAttributeTable& YdTabCtrl::AttributeTable() {
+  static const YdAttributeTable table{kTabCtrlEntries, sizeof(kTabCtrlEntries) / sizeof(kTabCtrlEntries[0]),
+                                      &YdContainer::AttributeTable()};
+  return table;
+}
+
 void YdTabCtrl::ApplyAttribute(const std::wstring& key, const std::wstring& value) {
-  if (key == L"group") {
-    group_ = ParseAttributeValue(YdValueSyntax::kInt, AsUtf16(value)).number;
-  } else if (key == L"item") {
-    item_attributes_ = value;
-  } else {
+  const YdAttributeEntry* entry = FindOwnAttribute(AttributeTable(), AsUtf16(key));
+  if (entry == nullptr) {
     YdContainer::ApplyAttribute(key, value);
     return;
+  }
+  switch (static_cast<TabCtrlAttr>(entry->id)) {
+    case TabCtrlAttr::kGroup: group_ = ParseEntryValue(*entry, value).number; break;
+    case TabCtrlAttr::kItem: item_attributes_ = value; break;
   }
   for (YdControl* child : children_) AdoptItem(child);
   NeedUpdate();

@@ -19,11 +19,6 @@
 
 namespace ZEPHYRA_NAMESPACE {
 
-constexpr int kKindTabCtrl = 13;
-// Raised by a tab item that swapped places by dragging: wParam its index
-// before, lParam its index after.
-constexpr int kNotifyTabSwap = 28;
-
 class YdTabItem;
 
 class YdTabCtrl : public YdContainer {
@@ -33,6 +28,9 @@ class YdTabCtrl : public YdContainer {
   int GetKind() const override { return kKindTabCtrl; }
   YdControl* QueryKind(int kind) override;
   void ApplyAttribute(const std::wstring& key, const std::wstring& value) override;
+  const YdAttributeTable& Attributes() const override { return AttributeTable(); }
+  // The tab control's own keys; its base is the container's table.
+  static const YdAttributeTable& AttributeTable();
   bool AddChild(YdControl* control) override;
   bool InsertChild(YdControl* control, int index) override;
 

@@ -12,7 +12,25 @@ namespace ZEPHYRA_NAMESPACE {
 
 namespace {
 
-bool Flag(const std::wstring& value) { return ParseAttributeValue(YdValueSyntax::kBool, AsUtf16(value)).flag; }
+enum class TabItemAttr : int {
+  kControlId, kShowIcon, kShowExpand, kEnterShowExpand, kIconAttr, kTextAttr, kTextImgAttr, kExpandAttr, kDrag,
+  kSelectedExpandAttr, kShowSelectedExpand, kDisableSwap,
+};
+
+constexpr YdAttributeEntry kTabItemEntries[] = {
+    AttributeEntry("controlid", TabItemAttr::kControlId, YdValueSyntax::kInt),
+    AttributeEntry("showicon", TabItemAttr::kShowIcon, YdValueSyntax::kBool),
+    AttributeEntry("showexpand", TabItemAttr::kShowExpand, YdValueSyntax::kBool),
+    AttributeEntry("entershowexpand", TabItemAttr::kEnterShowExpand, YdValueSyntax::kBool),
+    AttributeEntry("iconattr", TabItemAttr::kIconAttr, YdValueSyntax::kAttributeList),
+    AttributeEntry("textattr", TabItemAttr::kTextAttr, YdValueSyntax::kAttributeList),
+    AttributeEntry("textimgattr", TabItemAttr::kTextImgAttr, YdValueSyntax::kAttributeList),
+    AttributeEntry("expandattr", TabItemAttr::kExpandAttr, YdValueSyntax::kAttributeList),
+    AttributeEntry("drag", TabItemAttr::kDrag, YdValueSyntax::kBool),
+    AttributeEntry("selectedexpandattr", TabItemAttr::kSelectedExpandAttr, YdValueSyntax::kAttributeList),
+    AttributeEntry("showselectedexpand", TabItemAttr::kShowSelectedExpand, YdValueSyntax::kBool),
+    AttributeEntry("disableswap", TabItemAttr::kDisableSwap, YdValueSyntax::kBool),
+};
 
 }  // namespace
 
@@ -30,41 +48,51 @@ void YdTabItem::ApplyItemDefaults(const std::wstring& list) {
   applying_defaults_ = false;
 }
 
+const YdAttributeTable& YdTabItem::AttributeTable() {
+  static const YdAttributeTable table{kTabItemEntries, sizeof(kTabItemEntries) / sizeof(kTabItemEntries[0]),
+                                      &YdOption::AttributeTable()};
+  return table;
+}
+
 void YdTabItem::ApplyAttribute(const std::wstring& key, const std::wstring& value) {
   if (!applying_defaults_) own_keys_.insert(key);
-  if (key == L"controlid") {
-    page_id_ = ParseAttributeValue(YdValueSyntax::kInt, AsUtf16(value)).number;
-    if (IsSelected()) ShowOwnPage();
-  } else if (key == L"showicon") {
-    show_icon_ = Flag(value);
-  } else if (key == L"showexpand") {
-    show_expand_ = Flag(value);
-  } else if (key == L"entershowexpand") {
-    enter_show_expand_ = Flag(value);
-  } else if (key == L"iconattr") {
-    icon_attr_ = value;
-    StylePart(icon_part_, value);
-  } else if (key == L"textattr") {
-    text_attr_ = value;
-    StylePart(text_part_, value);
-  } else if (key == L"textimgattr") {
-    text_img_attr_ = value;
-    StylePart(text_img_part_, value);
-  } else if (key == L"expandattr") {
-    expand_attr_ = value;
-    StylePart(expand_part_, value);
-  } else if (key == L"drag") {
-    drag_ = Flag(value);
-  } else if (key == L"selectedexpandattr") {
-    selected_expand_attr_ = value;
-    StylePart(selected_expand_part_, value);
-  } else if (key == L"showselectedexpand") {
-    show_selected_expand_ = Flag(value);
-  } else if (key == L"disableswap") {
-    disable_swap_ = Flag(value);
-  } else {
+  const YdAttributeEntry* entry = FindOwnAttribute(AttributeTable(), AsUtf16(key));
+  if (entry == nullptr) {
     YdOption::ApplyAttribute(key, value);
     return;
+  }
+  const YdAttributeValue v = ParseEntryValue(*entry, value);
+  switch (static_cast<TabItemAttr>(entry->id)) {
+    case TabItemAttr::kControlId:
+      page_id_ = v.number;
+      if (IsSelected()) ShowOwnPage();
+      break;
+    case TabItemAttr::kShowIcon: show_icon_ = v.flag; break;
+    case TabItemAttr::kShowExpand: show_expand_ = v.flag; break;
+    case TabItemAttr::kEnterShowExpand: enter_show_expand_ = v.flag; break;
+    case TabItemAttr::kIconAttr:
+      icon_attr_ = value;
+      StylePart(icon_part_, value);
+      break;
+    case TabItemAttr::kTextAttr:
+      text_attr_ = value;
+      StylePart(text_part_, value);
+      break;
+    case TabItemAttr::kTextImgAttr:
+      text_img_attr_ = value;
+      StylePart(text_img_part_, value);
+      break;
+    case TabItemAttr::kExpandAttr:
+      expand_attr_ = value;
+      StylePart(expand_part_, value);
+      break;
+    case TabItemAttr::kDrag: drag_ = v.flag; break;
+    case TabItemAttr::kSelectedExpandAttr:
+      selected_expand_attr_ = value;
+      StylePart(selected_expand_part_, value);
+      break;
+    case TabItemAttr::kShowSelectedExpand: show_selected_expand_ = v.flag; break;
+    case TabItemAttr::kDisableSwap: disable_swap_ = v.flag; break;
   }
   Invalidate();
 }

@@ -30,8 +30,6 @@
 
 namespace ZEPHYRA_NAMESPACE {
 
-constexpr int kKindTabItem = 14;
-
 class YdTabItem : public YdOption {
  public:
   YdTabItem() = default;
@@ -39,6 +37,9 @@ class YdTabItem : public YdOption {
   int GetKind() const override { return kKindTabItem; }
   YdControl* QueryKind(int kind) override;
   void ApplyAttribute(const std::wstring& key, const std::wstring& value) override;
+  const YdAttributeTable& Attributes() const override { return AttributeTable(); }
+  // The tab's own keys; its base is the option's table.
+  static const YdAttributeTable& AttributeTable();
   void SetSelected(bool selected) override;
   void Initialize() override;
   void SetManager(YdPaintManager* manager) override;

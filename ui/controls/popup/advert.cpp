@@ -2,7 +2,7 @@
 // visibility of its children.
 #include "ui/controls/popup/advert.h"
 
-#include "ui/control/control_geometry.h"
+#include "ui/control/control_logic.h"
 
 namespace ZEPHYRA_NAMESPACE {
 

@@ -12,8 +12,6 @@
 
 namespace ZEPHYRA_NAMESPACE {
 
-constexpr int kKindAdvert = 21;
-
 class YdAdvert : public YdContainer {
  public:
   int GetKind() const override { return kKindAdvert; }

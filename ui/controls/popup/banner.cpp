@@ -4,11 +4,22 @@
 
 #include <cwchar>
 
-#include "ui/manager/animation_steps.h"
+#include "ui/manager/animation_logic.h"
 #include "ui/manager/event_types.h"
 #include "ui/manager/paint_manager.h"
+#include "ui/values/attribute_values.h"
 
 namespace ZEPHYRA_NAMESPACE {
+
+namespace {
+
+enum class BannerAttr : int { kIntervalTime };
+
+constexpr YdAttributeEntry kBannerEntries[] = {
+    AttributeEntry("intervaltime", BannerAttr::kIntervalTime, YdValueSyntax::kInt),
+};
+
+}  // namespace
 
 void YdBannerItem::RaiseCommandNotify(int kind) {
   if (CommandNotifyForKind(kind) != 0) {
@@ -25,12 +36,24 @@ YdControl* YdBanner::QueryKind(int kind) {
   return YdContainer::QueryKind(kind);
 }
 
+const YdAttributeTable& YdBanner::AttributeTable() {
+  static const YdAttributeTable table{kBannerEntries, sizeof(kBannerEntries) / sizeof(kBannerEntries[0]),
+                                      &YdContainer::AttributeTable()};
+  return table;
+}
+
 void YdBanner::ApplyAttribute(const std::wstring& key, const std::wstring& value) {
-  if (key == L"intervaltime") {
-    const long ms = std::wcstol(value.c_str(), nullptr, 10);
-    SetInterval(ms > 0 ? static_cast<UINT>(ms) : 0);
-  } else {
+  const YdAttributeEntry* entry = FindOwnAttribute(AttributeTable(), AsUtf16(key));
+  if (entry == nullptr) {
     YdContainer::ApplyAttribute(key, value);
+    return;
+  }
+  switch (static_cast<BannerAttr>(entry->id)) {
+    case BannerAttr::kIntervalTime: {
+      const long ms = std::wcstol(value.c_str(), nullptr, 10);
+      SetInterval(ms > 0 ? static_cast<UINT>(ms) : 0);
+      break;
+    }
   }
 }
 

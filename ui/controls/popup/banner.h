@@ -20,7 +20,6 @@
 
 namespace ZEPHYRA_NAMESPACE {
 
-constexpr int kKindBanner = 28;
 constexpr int kBannerTimerId = 10;
 constexpr UINT kBannerDefaultIntervalMs = 3000;
 
@@ -35,6 +34,9 @@ class YdBanner : public YdContainer {
   int GetKind() const override { return kKindBanner; }
   YdControl* QueryKind(int kind) override;
   void ApplyAttribute(const std::wstring& key, const std::wstring& value) override;
+  const YdAttributeTable& Attributes() const override { return AttributeTable(); }
+  // The banner's own key; its base is the container's table.
+  static const YdAttributeTable& AttributeTable();
   void Initialize() override;
   void OnTimer(YdEvent& event) override;
   void SetManager(YdPaintManager* manager) override;

@@ -2,50 +2,49 @@
 // wheel stepping, and opening and closing its drop box window.
 #include "ui/controls/popup/combo.h"
 
-#include <cwchar>
 #include <cwctype>
 #include <vector>
 
 #include "ui/controls/popup/combo_parts.h"
-#include "ui/control/control_geometry.h"
+#include "ui/control/control_logic.h"
 #include "ui/controls/popup/combo_wnd.h"
 #include "ui/controls/popup/menu_navigation.h"
 #include "ui/manager/event_types.h"
 #include "ui/manager/paint_manager.h"
 #include "ui/manager/ui_messages.h"
+#include "ui/values/attribute_values.h"
 
 namespace ZEPHYRA_NAMESPACE {
 
 namespace {
 
-bool IsTrue(const std::wstring& v) { return v == L"true"; }
+enum class ComboAttr : int {
+  kDropBox, kDropBoxSize, kDropBoxRoundCorner, kDropBoxColumn, kDropBoxLayeredWindow, kReadOnly,
+  kDropBoxAutoHeight, kDirect, kSpace, kSpaceWidth, kSpaceHeight, kMore, kDefaultElementWidth,
+  kDefaultElementHeight, kAutoCenter, kDropBoxSpace, kLayout,
+};
 
-int ToInt(const std::wstring& v) { return static_cast<int>(std::wcstol(v.c_str(), nullptr, 10)); }
-
-// "cx,cy" (blanks allowed); missing parts stay 0.
-SIZE ToSize(const std::wstring& v) {
-  SIZE s{0, 0};
-  const wchar_t* p = v.c_str();
-  wchar_t* end = nullptr;
-  s.cx = static_cast<LONG>(std::wcstol(p, &end, 10));
-  while (*end == L' ' || *end == L',') ++end;
-  s.cy = static_cast<LONG>(std::wcstol(end, nullptr, 10));
-  return s;
-}
-
-RECT ToRect(const std::wstring& v) {
-  RECT r{0, 0, 0, 0};
-  LONG* parts[] = {&r.left, &r.top, &r.right, &r.bottom};
-  const wchar_t* p = v.c_str();
-  for (LONG* part : parts) {
-    wchar_t* end = nullptr;
-    *part = static_cast<LONG>(std::wcstol(p, &end, 10));
-    if (end == p) break;
-    p = end;
-    while (*p == L' ' || *p == L',') ++p;
-  }
-  return r;
-}
+constexpr YdAttributeEntry kComboEntries[] = {
+    AttributeEntry("dropbox", ComboAttr::kDropBox, YdValueSyntax::kAttributeList),
+    AttributeEntry("dropboxsize", ComboAttr::kDropBoxSize, YdValueSyntax::kLengthPair),
+    AttributeEntry("dropboxroundcorner", ComboAttr::kDropBoxRoundCorner, YdValueSyntax::kLengthPair),
+    AttributeEntry("dropboxcolumn", ComboAttr::kDropBoxColumn, YdValueSyntax::kInt),
+    AttributeEntry("dropboxlayeredwindow", ComboAttr::kDropBoxLayeredWindow, YdValueSyntax::kBool),
+    AttributeEntry("readonly", ComboAttr::kReadOnly, YdValueSyntax::kBool),
+    AttributeEntry("dropboxautoheight", ComboAttr::kDropBoxAutoHeight, YdValueSyntax::kBool),
+    // "true" or "up" opens the box upwards.
+    AttributeEntry("direct", ComboAttr::kDirect, YdValueSyntax::kString),
+    AttributeEntry("space", ComboAttr::kSpace, YdValueSyntax::kAttributeList),
+    AttributeEntry("spacewidth", ComboAttr::kSpaceWidth, YdValueSyntax::kLength),
+    AttributeEntry("spaceheight", ComboAttr::kSpaceHeight, YdValueSyntax::kLength),
+    AttributeEntry("more", ComboAttr::kMore, YdValueSyntax::kString),
+    AttributeEntry("defaultelementwidth", ComboAttr::kDefaultElementWidth, YdValueSyntax::kLength),
+    AttributeEntry("defaultelementheight", ComboAttr::kDefaultElementHeight, YdValueSyntax::kLength),
+    AttributeEntry("autocenter", ComboAttr::kAutoCenter, YdValueSyntax::kBool),
+    AttributeEntry("dropboxspace", ComboAttr::kDropBoxSpace, YdValueSyntax::kLengthRect),
+    // "horizontal"; anything else is vertical.
+    AttributeEntry("layout", ComboAttr::kLayout, YdValueSyntax::kString),
+};
 
 }  // namespace
 
@@ -58,43 +57,37 @@ YdControl* YdCombo::QueryKind(int kind) {
   return YdContainer::QueryKind(kind);
 }
 
+const YdAttributeTable& YdCombo::AttributeTable() {
+  static const YdAttributeTable table{kComboEntries, sizeof(kComboEntries) / sizeof(kComboEntries[0]),
+                                      &YdContainer::AttributeTable()};
+  return table;
+}
+
 void YdCombo::ApplyAttribute(const std::wstring& key, const std::wstring& value) {
-  if (key == L"dropbox") {
-    dropbox_attrs_ = value;
-  } else if (key == L"dropboxsize") {
-    dropbox_size_ = ToSize(value);
-  } else if (key == L"dropboxroundcorner") {
-    dropbox_round_ = ToSize(value);
-  } else if (key == L"dropboxcolumn") {
-    dropbox_column_ = ToInt(value) < 1 ? 1 : ToInt(value);
-  } else if (key == L"dropboxlayeredwindow") {
-    dropbox_layered_ = IsTrue(value);
-  } else if (key == L"readonly") {
-    readonly_ = IsTrue(value);
-  } else if (key == L"dropboxautoheight") {
-    dropbox_auto_height_ = IsTrue(value);
-  } else if (key == L"direct") {
-    direct_ = IsTrue(value) || value == L"up";
-  } else if (key == L"space") {
-    space_ = value;
-  } else if (key == L"spacewidth") {
-    space_width_ = ToInt(value);
-  } else if (key == L"spaceheight") {
-    space_height_ = ToInt(value);
-  } else if (key == L"more") {
-    more_ = value;
-  } else if (key == L"defaultelementwidth") {
-    default_element_width_ = ToInt(value);
-  } else if (key == L"defaultelementheight") {
-    default_element_height_ = ToInt(value);
-  } else if (key == L"autocenter") {
-    auto_center_ = IsTrue(value);
-  } else if (key == L"dropboxspace") {
-    dropbox_space_ = ToRect(value);
-  } else if (key == L"layout") {
-    vertical_box_ = value != L"horizontal";
-  } else {
+  const YdAttributeEntry* entry = FindOwnAttribute(AttributeTable(), AsUtf16(key));
+  if (entry == nullptr) {
     YdContainer::ApplyAttribute(key, value);
+    return;
+  }
+  const YdAttributeValue v = ParseEntryValue(*entry, value);
+  switch (static_cast<ComboAttr>(entry->id)) {
+    case ComboAttr::kDropBox: dropbox_attrs_ = value; break;
+    case ComboAttr::kDropBoxSize: dropbox_size_ = {v.pair.x, v.pair.y}; break;
+    case ComboAttr::kDropBoxRoundCorner: dropbox_round_ = {v.pair.x, v.pair.y}; break;
+    case ComboAttr::kDropBoxColumn: dropbox_column_ = v.number < 1 ? 1 : v.number; break;
+    case ComboAttr::kDropBoxLayeredWindow: dropbox_layered_ = v.flag; break;
+    case ComboAttr::kReadOnly: readonly_ = v.flag; break;
+    case ComboAttr::kDropBoxAutoHeight: dropbox_auto_height_ = v.flag; break;
+    case ComboAttr::kDirect: direct_ = ParseBool(AsUtf16(value)) || value == L"up"; break;
+    case ComboAttr::kSpace: space_ = value; break;
+    case ComboAttr::kSpaceWidth: space_width_ = v.number; break;
+    case ComboAttr::kSpaceHeight: space_height_ = v.number; break;
+    case ComboAttr::kMore: more_ = value; break;
+    case ComboAttr::kDefaultElementWidth: default_element_width_ = v.number; break;
+    case ComboAttr::kDefaultElementHeight: default_element_height_ = v.number; break;
+    case ComboAttr::kAutoCenter: auto_center_ = v.flag; break;
+    case ComboAttr::kDropBoxSpace: dropbox_space_ = ToRECT(v.rect); break;
+    case ComboAttr::kLayout: vertical_box_ = value != L"horizontal"; break;
   }
 }
 
@@ -295,6 +288,21 @@ void YdCombo::BoxClosed(YdComboWnd* from, int chosen, const std::vector<YdContro
   NeedUpdate();
   Invalidate();
   if (chosen >= 0) SelectItem(chosen);
+}
+
+void YdCombo::RescaleGeometry(YdDpiScale from, YdDpiScale to) {
+  YdContainer::RescaleGeometry(from, to);
+  if (from == to) return;
+  auto length = [&](auto& v) { v = YdDpiScale::Rescale(v, from, to); };
+  length(dropbox_size_.cx);
+  length(dropbox_size_.cy);
+  length(dropbox_round_.cx);
+  length(dropbox_round_.cy);
+  length(space_width_);
+  length(space_height_);
+  length(default_element_width_);
+  length(default_element_height_);
+  dropbox_space_ = ToRECT(YdDpiScale::Rescale(FromRECT(dropbox_space_), from, to));
 }
 
 }  // namespace ZEPHYRA_NAMESPACE

@@ -34,14 +34,12 @@
 #include <vector>
 
 #include "common/yd_namespace.h"
-#include "ui/controls/popup/combo_box_layout.h"
+#include "ui/controls/popup/combo_box_logic.h"
 #include "ui/controls/containers/container.h"
 
 namespace ZEPHYRA_NAMESPACE {
 
 class YdComboWnd;
-
-constexpr int kKindCombo = 16;
 
 class YdCombo : public YdContainer {
  public:
@@ -51,6 +49,10 @@ class YdCombo : public YdContainer {
   int GetKind() const override { return kKindCombo; }
   YdControl* QueryKind(int kind) override;
   void ApplyAttribute(const std::wstring& key, const std::wstring& value) override;
+  void RescaleGeometry(YdDpiScale from, YdDpiScale to) override;
+  const YdAttributeTable& Attributes() const override { return AttributeTable(); }
+  // The combo's own keys; its base is the container's table.
+  static const YdAttributeTable& AttributeTable();
   bool Activate(YdEvent& event) override;
   void OnKeyDown(YdEvent& event) override;
   void OnMouseWheel(YdEvent& event) override;

@@ -5,12 +5,19 @@
 #include <cwchar>
 
 #include "ui/controls/popup/combo.h"
-#include "ui/control/control_geometry.h"
+#include "ui/control/control_logic.h"
 #include "ui/manager/paint_manager.h"
+#include "ui/values/attribute_values.h"
 
 namespace ZEPHYRA_NAMESPACE {
 
 namespace {
+
+enum class ComboBuddyAttr : int { kComboId };
+
+constexpr YdAttributeEntry kComboBuddyEntries[] = {
+    AttributeEntry("comboId", ComboBuddyAttr::kComboId, YdValueSyntax::kInt),
+};
 
 // Depth-first search of `control`'s subtree for a combo with id `id`.
 YdCombo* FindComboIn(YdControl* control, int id) {
@@ -39,11 +46,20 @@ YdControl* YdComboSpace::QueryKind(int kind) {
   return YdControl::QueryKind(kind);
 }
 
+const YdAttributeTable& YdComboBuddy::AttributeTable() {
+  static const YdAttributeTable table{kComboBuddyEntries, sizeof(kComboBuddyEntries) / sizeof(kComboBuddyEntries[0]),
+                                      &YdVerticalLayout::AttributeTable()};
+  return table;
+}
+
 void YdComboBuddy::ApplyAttribute(const std::wstring& key, const std::wstring& value) {
-  if (key == L"comboId") {
-    combo_id_ = static_cast<int>(std::wcstol(value.c_str(), nullptr, 10));
-  } else {
+  const YdAttributeEntry* entry = FindOwnAttribute(AttributeTable(), AsUtf16(key));
+  if (entry == nullptr) {
     YdVerticalLayout::ApplyAttribute(key, value);
+    return;
+  }
+  switch (static_cast<ComboBuddyAttr>(entry->id)) {
+    case ComboBuddyAttr::kComboId: combo_id_ = static_cast<int>(std::wcstol(value.c_str(), nullptr, 10)); break;
   }
 }
 

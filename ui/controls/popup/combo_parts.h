@@ -18,9 +18,6 @@ namespace ZEPHYRA_NAMESPACE {
 
 class YdCombo;
 
-constexpr int kKindComboElement = 17;
-constexpr int kKindComboSpace = 18;
-
 class YdComboElement : public YdOption {
  public:
   int GetKind() const override { return kKindComboElement; }
@@ -36,6 +33,9 @@ class YdComboSpace : public YdControl {
 class YdComboBuddy : public YdVerticalLayout {
  public:
   void ApplyAttribute(const std::wstring& key, const std::wstring& value) override;
+  const YdAttributeTable& Attributes() const override { return AttributeTable(); }
+  // The buddy's own key; its base is the vertical layout's table.
+  static const YdAttributeTable& AttributeTable();
   // Opens the tied combo's drop box.
   bool Activate(YdEvent& event) override;
   // A click anywhere on the buddy (its children included) is the buddy's.

@@ -27,7 +27,7 @@
 #include <vector>
 
 #include "common/yd_namespace.h"
-#include "ui/controls/popup/combo_box_layout.h"
+#include "ui/controls/popup/combo_box_logic.h"
 #include "ui/manager/event_types.h"
 #include "ui/window/window_impl_base.h"
 

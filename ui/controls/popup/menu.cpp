@@ -8,8 +8,26 @@
 #include "ui/controls/popup/menu_wnd.h"
 #include "ui/manager/event_types.h"
 #include "ui/manager/paint_manager.h"
+#include "ui/values/attribute_values.h"
 
 namespace ZEPHYRA_NAMESPACE {
+
+namespace {
+
+enum class MenuElementAttr : int {
+  kSubmenuScrollBarAttributes, kSubmenuAttributes, kSubmenuMaxHeight, kSubmenuElementAttributes,
+};
+
+constexpr YdAttributeEntry kMenuElementEntries[] = {
+    AttributeEntry("submenudefaultvscrollbarattribute", MenuElementAttr::kSubmenuScrollBarAttributes,
+                   YdValueSyntax::kAttributeList),
+    AttributeEntry("submenuattribute", MenuElementAttr::kSubmenuAttributes, YdValueSyntax::kAttributeList),
+    AttributeEntry("submenumaxheight", MenuElementAttr::kSubmenuMaxHeight, YdValueSyntax::kLength),
+    AttributeEntry("submenuelementattribute", MenuElementAttr::kSubmenuElementAttributes,
+                   YdValueSyntax::kAttributeList),
+};
+
+}  // namespace
 
 YdControl* YdMenu::QueryKind(int kind) {
   if (kind == kKindMenu) return this;
@@ -20,14 +38,14 @@ SIZE YdMenu::WindowSize(int maxHeight) const {
   const RECT inset = GetInset();
   int width = GetFixedWidth();
   if (width <= 0) {
-    width = kMenuDefaultWidth;
+    width = DpiScale().Scale(kMenuDefaultWidth);
     for (YdControl* child : children_) width = std::max(width, child->GetFixedWidth());
     width += inset.left + inset.right;
   }
   int height = inset.top + inset.bottom;
   for (YdControl* child : children_) {
     if (!child->IsVisible()) continue;
-    height += child->GetFixedHeight() > 0 ? child->GetFixedHeight() : kMenuDefaultItemHeight;
+    height += child->GetFixedHeight() > 0 ? child->GetFixedHeight() : DpiScale().Scale(kMenuDefaultItemHeight);
   }
   if (!children_.empty()) height += child_padding_ * (static_cast<int>(children_.size()) - 1);
   if (maxHeight > 0 && height > maxHeight) height = maxHeight;
@@ -43,17 +61,25 @@ YdControl* YdMenuElement::QueryKind(int kind) {
   return YdOption::QueryKind(kind);
 }
 
+const YdAttributeTable& YdMenuElement::AttributeTable() {
+  static const YdAttributeTable table{kMenuElementEntries, sizeof(kMenuElementEntries) / sizeof(kMenuElementEntries[0]),
+                                      &YdOption::AttributeTable()};
+  return table;
+}
+
 void YdMenuElement::ApplyAttribute(const std::wstring& key, const std::wstring& value) {
-  if (key == L"submenudefaultvscrollbarattribute") {
-    vbar_attrs_ = value;
-  } else if (key == L"submenuattribute") {
-    submenu_attrs_ = value;
-  } else if (key == L"submenumaxheight") {
-    max_height_ = static_cast<int>(std::wcstol(value.c_str(), nullptr, 10));
-  } else if (key == L"submenuelementattribute") {
-    element_attrs_ = value;
-  } else {
+  const YdAttributeEntry* entry = FindOwnAttribute(AttributeTable(), AsUtf16(key));
+  if (entry == nullptr) {
     YdOption::ApplyAttribute(key, value);
+    return;
+  }
+  switch (static_cast<MenuElementAttr>(entry->id)) {
+    case MenuElementAttr::kSubmenuScrollBarAttributes: vbar_attrs_ = value; break;
+    case MenuElementAttr::kSubmenuAttributes: submenu_attrs_ = value; break;
+    case MenuElementAttr::kSubmenuMaxHeight:
+      max_height_ = ParseEntryValue(*entry, value).number;
+      break;
+    case MenuElementAttr::kSubmenuElementAttributes: element_attrs_ = value; break;
   }
 }
 
@@ -119,6 +145,12 @@ bool YdMenuElement::Activate(YdEvent& event) {
   if (!IsVisible() || !IsEnabled()) return false;
   YdMenuWnd* window = WindowOf(manager_);
   return window != nullptr && !submenu_.empty() && window->OpenSubmenu(this);
+}
+
+void YdMenuElement::RescaleGeometry(YdDpiScale from, YdDpiScale to) {
+  YdOption::RescaleGeometry(from, to);
+  if (from == to) return;
+  max_height_ = YdDpiScale::Rescale(max_height_, from, to);
 }
 
 }  // namespace ZEPHYRA_NAMESPACE

@@ -23,9 +23,7 @@ namespace ZEPHYRA_NAMESPACE {
 
 class YdMenuWnd;
 
-constexpr int kKindMenu = 2;
-constexpr int kKindMenuElement = 3;
-// Height of an entry that sets none.
+// Height of an entry that sets none, and the least width, in 96-DPI pixels.
 constexpr int kMenuDefaultItemHeight = 24;
 constexpr int kMenuDefaultWidth = 150;
 
@@ -45,6 +43,10 @@ class YdMenuElement : public YdOption {
   int GetKind() const override { return kKindMenuElement; }
   YdControl* QueryKind(int kind) override;
   void ApplyAttribute(const std::wstring& key, const std::wstring& value) override;
+  void RescaleGeometry(YdDpiScale from, YdDpiScale to) override;
+  const YdAttributeTable& Attributes() const override { return AttributeTable(); }
+  // The menu entry's own keys; its base is the option's table.
+  static const YdAttributeTable& AttributeTable();
   // A menu element added to an entry joins its submenu, not its face.
   bool AddChild(YdControl* control) override;
   void OnMouseHover(YdEvent& event) override;

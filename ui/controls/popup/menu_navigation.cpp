@@ -7,6 +7,16 @@
 
 namespace ZEPHYRA_NAMESPACE {
 
+YdRect KeepMenuOnScreen(const YdRect& want, const YdRect& work, int leftEdge, int bottomEdge) {
+  const int w = want.Width(), h = want.Height();
+  int x = want.left, y = want.top;
+  if (x + w > work.right) x = leftEdge - w;
+  if (y + h > work.bottom) y = bottomEdge - h;
+  x = std::max(work.left, std::min(x, work.right - w));
+  y = std::max(work.top, std::min(y, work.bottom - h));
+  return {x, y, x + w, y + h};
+}
+
 namespace {
 
 bool Usable(const std::vector<YdNavEntry>& entries, int i) {

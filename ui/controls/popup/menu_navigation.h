@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "common/yd_namespace.h"
+#include "ui/render/geometry.h"
 
 namespace ZEPHYRA_NAMESPACE {
 
@@ -35,6 +36,14 @@ struct YdNavOptions {
 // -1 when there is none. With no hot entry, Next and PageNext reach the
 // first usable entry, Previous and PagePrevious the last.
 int NextHotEntry(const std::vector<YdNavEntry>& entries, int current, YdNavKey key, const YdNavOptions& options);
+
+// Where a menu window the size of `want` goes so that it stays inside the
+// work area `work`: past the right edge it opens leftwards, ending at
+// `leftEdge` (the point clicked, or the parent menu's left side); past the
+// bottom upwards, ending at `bottomEdge` (the point, or the entry's bottom);
+// then it is pushed inside, its top-left corner winning when it is larger
+// than the work area.
+YdRect KeepMenuOnScreen(const YdRect& want, const YdRect& work, int leftEdge, int bottomEdge);
 
 // The accelerator letter of an entry's text, lower case: the character
 // after a single "&" ("Save &as" gives 'a'; "&&" is a literal ampersand),

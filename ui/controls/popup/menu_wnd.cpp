@@ -19,6 +19,20 @@ void EnableClicks(YdMenu* menu) {
   for (int i = 0; i < menu->ChildCount(); ++i) menu->ChildAt(i)->SetNotifyEnabled(kNotifyClick, true);
 }
 
+// The work area of the monitor nearest to `at` (screen coordinates).
+YdRect WorkAreaAt(POINT at) {
+  MONITORINFO info{};
+  info.cbSize = sizeof(info);
+  RECT work{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+  if (::GetMonitorInfoW(::MonitorFromPoint(at, MONITOR_DEFAULTTONEAREST), &info) != 0) work = info.rcWork;
+  return {work.left, work.top, work.right, work.bottom};
+}
+
+RECT OnScreen(const YdRect& want, int leftEdge, int bottomEdge) {
+  const YdRect r = KeepMenuOnScreen(want, WorkAreaAt({want.left, want.top}), leftEdge, bottomEdge);
+  return {r.left, r.top, r.right, r.bottom};
+}
+
 std::vector<YdNavEntry> NavInfo(YdMenu* menu) {
   std::vector<YdNavEntry> out;
   for (int i = 0; i < menu->ChildCount(); ++i) {
@@ -59,7 +73,8 @@ YdMenuWnd* YdMenuWnd::Make(HWND owner, YdMenu* menu, RECT screen, INotify* liste
 YdMenuWnd* YdMenuWnd::Popup(HWND owner, YdMenu* menu, POINT screen, INotify* listener) {
   if (menu == nullptr) return nullptr;
   const SIZE size = menu->WindowSize(0);
-  return Make(owner, menu, {screen.x, screen.y, screen.x + size.cx, screen.y + size.cy}, listener, nullptr, nullptr);
+  const RECT at = OnScreen({screen.x, screen.y, screen.x + size.cx, screen.y + size.cy}, screen.x, screen.y);
+  return Make(owner, menu, at, listener, nullptr, nullptr);
 }
 
 bool YdMenuWnd::OpenSubmenu(YdMenuElement* item) {
@@ -73,9 +88,13 @@ bool YdMenuWnd::OpenSubmenu(YdMenuElement* item) {
   const SIZE size = sub->WindowSize(maxHeight);
   const RECT at = item->GetPosition();
   POINT corner{at.right, at.top};
+  POINT bottom{at.left, at.bottom};
   ::ClientToScreen(GetHWND(), &corner);
-  return Make(GetHWND(), sub, {corner.x, corner.y, corner.x + size.cx, corner.y + size.cy}, listener_, this, item) !=
-         nullptr;
+  ::ClientToScreen(GetHWND(), &bottom);
+  RECT own{};
+  ::GetWindowRect(GetHWND(), &own);
+  const RECT place = OnScreen({corner.x, corner.y, corner.x + size.cx, corner.y + size.cy}, own.left, bottom.y);
+  return Make(GetHWND(), sub, place, listener_, this, item) != nullptr;
 }
 
 LRESULT YdMenuWnd::ProcessMessage(UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "ui/control/control_geometry.h"
+#include "ui/control/control_logic.h"
 #include "ui/controls/containers/scrollbar.h"
 #include "ui/render/alpha_surface.h"
 #include "ui/values/attribute_values.h"
@@ -16,6 +16,32 @@ namespace ZEPHYRA_NAMESPACE {
 namespace {
 
 bool IsTrue(const std::wstring& value) { return ParseBool(AsUtf16(value)); }
+
+// The first eight keys are the edit style's (ApplyStyleAttribute); "align"
+// sets the style's alignment instead of the control base's text format.
+enum class RichEditAttr : int {
+  kVScrollBar, kAutoVScroll, kHScrollBar, kAutoHScroll, kMultiline, kReadOnly, kPassword, kAlign,
+  kWantTab, kWantReturn, kWantCtrlReturn, kRich, kLimitText, kEventChange, kPlaceholder, kPlaceholderColour,
+};
+
+constexpr YdAttributeEntry kRichEditEntries[] = {
+    AttributeEntry("vscrollbar", RichEditAttr::kVScrollBar, YdValueSyntax::kBool),
+    AttributeEntry("autovscroll", RichEditAttr::kAutoVScroll, YdValueSyntax::kBool),
+    AttributeEntry("hscrollbar", RichEditAttr::kHScrollBar, YdValueSyntax::kBool),
+    AttributeEntry("autohscroll", RichEditAttr::kAutoHScroll, YdValueSyntax::kBool),
+    AttributeEntry("multiline", RichEditAttr::kMultiline, YdValueSyntax::kBool),
+    AttributeEntry("readonly", RichEditAttr::kReadOnly, YdValueSyntax::kBool),
+    AttributeEntry("password", RichEditAttr::kPassword, YdValueSyntax::kBool),
+    AttributeEntry("align", RichEditAttr::kAlign, YdValueSyntax::kAlignWords),
+    AttributeEntry("wanttab", RichEditAttr::kWantTab, YdValueSyntax::kBool),
+    AttributeEntry("wantreturn", RichEditAttr::kWantReturn, YdValueSyntax::kBool),
+    AttributeEntry("wantctrlreturn", RichEditAttr::kWantCtrlReturn, YdValueSyntax::kBool),
+    AttributeEntry("rich", RichEditAttr::kRich, YdValueSyntax::kBool),
+    AttributeEntry("limittext", RichEditAttr::kLimitText, YdValueSyntax::kInt),
+    AttributeEntry("event_change", RichEditAttr::kEventChange, YdValueSyntax::kBool),
+    AttributeEntry("placeholder", RichEditAttr::kPlaceholder, YdValueSyntax::kString),
+    AttributeEntry("placeholdercolor", RichEditAttr::kPlaceholderColour, YdValueSyntax::kColourTrimmed),
+};
 
 YdCreateTextServicesProc& FactoryOverride() {
   static YdCreateTextServicesProc factory = nullptr;
@@ -29,7 +55,7 @@ void YdRichEdit::UseTextServicesFactory(YdCreateTextServicesProc factory) { Fact
 YdRichEdit::YdRichEdit() = default;
 
 YdRichEdit::~YdRichEdit() {
-  if (filter_registered_ && manager_ != nullptr) manager_->RemoveMessageFilter(this);
+  if (filter_manager_ != nullptr) filter_manager_->RemoveMessageFilter(this);
   if (host_) {
     if (focused_ && manager_ != nullptr) manager_->DestroyCaretShape();
     host_->Shutdown();
@@ -42,51 +68,64 @@ YdControl* YdRichEdit::QueryKind(int kind) {
   return YdContainer::QueryKind(kind);
 }
 
+const YdAttributeTable& YdRichEdit::AttributeTable() {
+  static const YdAttributeTable table{kRichEditEntries, sizeof(kRichEditEntries) / sizeof(kRichEditEntries[0]),
+                                      &YdContainer::AttributeTable()};
+  return table;
+}
+
 void YdRichEdit::ApplyAttribute(const std::wstring& key, const std::wstring& value) {
-  if (ApplyStyleAttribute(&style_, key, value)) {
-    // The scroll keys also make the container's bars.
-    if (key == L"vscrollbar" || key == L"autovscroll" || key == L"hscrollbar") {
-      YdContainer::ApplyAttribute(key, value);
-    }
-    if (key == L"readonly") {
-      read_only_ = IsTrue(value);
-      if (host_) host_->SetReadOnly(read_only_);
-    } else if (key == L"password") {
-      password_ = IsTrue(value);
-      if (placeholder_shown_) {
-        // The placeholder stays readable; the mode returns with the text.
-        style_ &= ~kEditPassword;
-      } else if (host_) {
-        host_->SetPasswordDisplay(password_);
-      }
-    }
-    if (host_) host_->SetStyle(style_);
+  const YdAttributeEntry* entry = FindOwnAttribute(AttributeTable(), AsUtf16(key));
+  if (entry == nullptr) {
+    YdContainer::ApplyAttribute(key, value);
     return;
   }
-  if (key == L"wanttab") {
-    want_tab_ = IsTrue(value);
-  } else if (key == L"wantreturn") {
-    want_return_ = IsTrue(value);
-  } else if (key == L"wantctrlreturn") {
-    want_ctrl_return_ = IsTrue(value);
-  } else if (key == L"rich") {
-    rich_ = IsTrue(value);
-    if (host_) host_->SetRichText(rich_);
-  } else if (key == L"limittext") {
-    SetLimitText(ParseInt(AsUtf16(value)));
-  } else if (key == L"event_change") {
-    event_change_ = IsTrue(value);
-  } else if (key == L"placeholder") {
-    placeholder_ = value;
-  } else if (key == L"placeholdercolor") {
-    const uint32_t colour = ParseColour(AsUtf16(value), true);
-    if (colour != placeholder_colour_) {
-      placeholder_colour_ = colour;
-      Invalidate();
-      RefreshTextColour();
-    }
-  } else {
-    YdContainer::ApplyAttribute(key, value);
+  const YdAttributeValue v = ParseEntryValue(*entry, value);
+  switch (static_cast<RichEditAttr>(entry->id)) {
+    case RichEditAttr::kVScrollBar:
+    case RichEditAttr::kAutoVScroll:
+    case RichEditAttr::kHScrollBar:
+    case RichEditAttr::kAutoHScroll:
+    case RichEditAttr::kMultiline:
+    case RichEditAttr::kReadOnly:
+    case RichEditAttr::kPassword:
+    case RichEditAttr::kAlign:
+      ApplyStyleAttribute(&style_, key, value);
+      // The scroll keys also make the container's bars.
+      if (key == L"vscrollbar" || key == L"autovscroll" || key == L"hscrollbar") {
+        YdContainer::ApplyAttribute(key, value);
+      }
+      if (key == L"readonly") {
+        read_only_ = IsTrue(value);
+        if (host_) host_->SetReadOnly(read_only_);
+      } else if (key == L"password") {
+        password_ = IsTrue(value);
+        if (placeholder_shown_) {
+          // The placeholder stays readable; the mode returns with the text.
+          style_ &= ~kEditPassword;
+        } else if (host_) {
+          host_->SetPasswordDisplay(password_);
+        }
+      }
+      if (host_) host_->SetStyle(style_);
+      break;
+    case RichEditAttr::kWantTab: want_tab_ = v.flag; break;
+    case RichEditAttr::kWantReturn: want_return_ = v.flag; break;
+    case RichEditAttr::kWantCtrlReturn: want_ctrl_return_ = v.flag; break;
+    case RichEditAttr::kRich:
+      rich_ = v.flag;
+      if (host_) host_->SetRichText(rich_);
+      break;
+    case RichEditAttr::kLimitText: SetLimitText(v.number); break;
+    case RichEditAttr::kEventChange: event_change_ = v.flag; break;
+    case RichEditAttr::kPlaceholder: placeholder_ = value; break;
+    case RichEditAttr::kPlaceholderColour:
+      if (v.colour != placeholder_colour_) {
+        placeholder_colour_ = v.colour;
+        Invalidate();
+        RefreshTextColour();
+      }
+      break;
   }
 }
 
@@ -152,7 +191,7 @@ void YdRichEdit::Initialize() {
   const RECT client = host_->GetClientRect();
   host_->SetInPlaceActive(SUCCEEDED(host_->Services()->OnTxInPlaceActivate(&client)));
 
-  filter_registered_ = manager_->AddMessageFilter(this);
+  if (manager_->AddMessageFilter(this)) filter_manager_ = manager_;
   if (placeholder_shown_) host_->SetPasswordDisplay(false);
 }
 
@@ -312,7 +351,22 @@ void YdRichEdit::OnSetCursor(YdEvent& event) {
 }
 
 YdControl* YdRichEdit::FindMatching(YdFindProc proc, void* data, unsigned flags) {
+  // A disabled edit is still found under the mouse, itself alone: none of
+  // its children or bars is reached through it.
+  if ((flags & kFindHitTest) != 0 && !IsEnabled()) {
+    return YdControl::FindMatching(proc, data, flags & ~static_cast<unsigned>(kFindEnabled));
+  }
   return YdContainer::FindMatching(proc, data, flags & ~static_cast<unsigned>(kFindEnabled));
+}
+
+void YdRichEdit::SetManager(YdPaintManager* manager) {
+  // The message filter follows the edit to its new manager.
+  if (filter_manager_ != nullptr && filter_manager_ != manager) {
+    filter_manager_->RemoveMessageFilter(this);
+    filter_manager_ = nullptr;
+    if (manager != nullptr && manager->AddMessageFilter(this)) filter_manager_ = manager;
+  }
+  YdContainer::SetManager(manager);
 }
 
 void YdRichEdit::OnTextNotify(DWORD code, void*) {

@@ -23,14 +23,6 @@
 
 namespace ZEPHYRA_NAMESPACE {
 
-constexpr int kKindRichEdit = 10;
-
-// Notifications of the rich edit.
-enum YdRichEditNotify : int {
-  kNotifyReturn = 15, kNotifyCtrlReturn = 16, kNotifyKeyUp = 19, kNotifyKeyDown = 20,
-  kNotifyTextChanged = 21, kNotifyMaxText = 22,
-};
-
 class YdScrollbar;
 
 class YdRichEdit : public YdContainer, public IWindowMessageFilter {
@@ -42,6 +34,9 @@ class YdRichEdit : public YdContainer, public IWindowMessageFilter {
   int GetKind() const override { return kKindRichEdit; }
   YdControl* QueryKind(int kind) override;
   void ApplyAttribute(const std::wstring& key, const std::wstring& value) override;
+  const YdAttributeTable& Attributes() const override { return AttributeTable(); }
+  // The rich edit's own keys; its base is the container's table.
+  static const YdAttributeTable& AttributeTable();
   // Creates the host and the text services (replaces the base entirely).
   void Initialize() override;
   std::wstring GetText() const override;
@@ -59,6 +54,7 @@ class YdRichEdit : public YdContainer, public IWindowMessageFilter {
   void OnSetCursor(YdEvent& event) override;
   // A disabled rich edit is still found under the mouse.
   YdControl* FindMatching(YdFindProc proc, void* data, unsigned flags) override;
+  void SetManager(YdPaintManager* manager) override;
   bool WantsTab() const override { return want_tab_; }
 
   // Appended operations.
@@ -148,7 +144,8 @@ class YdRichEdit : public YdContainer, public IWindowMessageFilter {
   bool auto_vbar_ = false;
   std::wstring previous_text_;
   bool refresh_colour_ = true;
-  bool filter_registered_ = false;
+  // The manager this edit's message filter is registered with (null: none).
+  YdPaintManager* filter_manager_ = nullptr;
   bool swallow_return_char_ = false;
   bool refreshing_colour_ = false;
   long max_text_reports_ = 0;  // EN_MAXTEXT seen from the services

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "ui/values/attribute_values.h"
+#include "common/utf.h"
 
 namespace ZEPHYRA_NAMESPACE {
 
@@ -28,16 +29,7 @@ void SetBits(uint32_t* style, uint32_t bits, bool on) {
   }
 }
 
-// The attribute parsers read UTF-16; keywords and booleans are plain ASCII,
-// so a unit-by-unit copy serves where wchar_t is wider.
-std::u16string Utf16Of(const std::wstring& text) {
-  std::u16string out;
-  out.reserve(text.size());
-  for (wchar_t ch : text) out.push_back(static_cast<char16_t>(ch));
-  return out;
-}
-
-bool IsTrue(const std::wstring& value) { return ParseBool(Utf16Of(value)); }
+bool IsTrue(const std::wstring& value) { return ParseBool(ToUtf16(value)); }
 
 }  // namespace
 
@@ -58,7 +50,7 @@ bool ApplyStyleAttribute(uint32_t* style, const std::wstring& key, const std::ws
   } else if (key == L"password") {
     SetBits(style, kEditPassword, IsTrue(value));
   } else if (key == L"align") {
-    const std::u16string words = Utf16Of(value);
+    const std::u16string words = ToUtf16(value);
     if (ContainsWord(words, "left")) SetBits(style, kEditCenter | kEditRight, false);
     if (ContainsWord(words, "center")) {
       *style |= kEditCenter;

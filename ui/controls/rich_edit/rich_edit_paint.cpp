@@ -4,7 +4,7 @@
 // alpha surface on layered windows), and the state image order.
 #include "ui/controls/rich_edit/rich_edit.h"
 
-#include "ui/controls/containers/layout_linear.h"
+#include "ui/controls/containers/layout_logic.h"
 #include "ui/controls/containers/scrollbar.h"
 #include "ui/render/alpha_surface.h"
 #include "ui/manager/paint_manager.h"
@@ -117,9 +117,13 @@ void YdRichEdit::Paint(HDC dc, const RECT& dirty) {
   if (host_ && auto_vbar_ && vbar_ != nullptr && NaturalHeightFits(ContentRect(), vbar_->GetFixedWidth())) {
     NeedUpdate();  // the automatic bar can go
   }
+  // Children and bars stay inside the edit, as a container's do.
+  const int saved = ::SaveDC(dc);
+  ::IntersectClipRect(dc, pos_.left, pos_.top, pos_.right, pos_.bottom);
   for (YdControl* child : children_) child->Paint(dc, dirty);
   if (vbar_ != nullptr && vbar_->IsVisible()) vbar_->Paint(dc, dirty);
   if (hbar_ != nullptr && hbar_->IsVisible()) hbar_->Paint(dc, dirty);
+  if (saved != 0) ::RestoreDC(dc, saved);
 }
 
 void YdRichEdit::PaintText(HDC dc, const RECT& dirty) {

@@ -215,10 +215,12 @@ void YdTxtWinHost::TxScrollWindowEx(INT, INT, LPCRECT, LPCRECT, HRGN, LPRECT, UI
 void YdTxtWinHost::TxSetCapture(WINBOOL capture) {
   YdPaintManager* manager = owner_ != nullptr ? owner_->GetManager() : nullptr;
   if (manager == nullptr || manager->GetWindow() == nullptr) return;
+  // Through the manager, so that its capture flag is right: while the text
+  // services hold the mouse, the controls under it do not set the cursor.
   if (capture) {
-    ::SetCapture(manager->GetWindow());
+    manager->CaptureMouse();
   } else {
-    ::ReleaseCapture();
+    manager->ReleaseMouse();
   }
   capture_ = capture != FALSE;
 }

@@ -3,7 +3,7 @@
 
 #include "ui/controls/activex/active_x_controls.h"
 #include "ui/controls/basic/basic_controls.h"
-#include "ui/skin/xml_parse.h"
+#include "tests/support/skin_window_fixture.h"
 
 namespace ZEPHYRA_NAMESPACE {
 namespace test {
@@ -40,12 +40,8 @@ void ActiveXTest::TearDown() {
 YdControl* ActiveXTest::Build(const std::wstring& skin, bool paint) {
   RegisterBasicControls();
   RegisterActiveXControls();
-  YdXmlParse parse;
-  YdControl* root = parse.BuildWindow(nullptr, manager_, skin.c_str(), kXmlSourceText, L"", nullptr);
-  EXPECT_NE(root, nullptr) << "the skin did not build";
+  YdControl* root = BuildLiteralSkin(manager_, skin, nullptr, &listener_);
   if (root == nullptr) return nullptr;
-  manager_->AttachRoot(root);
-  manager_->AddNotifyListener(&listener_);
   if (paint) PaintNow(hwnd_);
   notes_.clear();
   return root;

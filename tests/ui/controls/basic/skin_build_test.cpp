@@ -232,6 +232,30 @@ TEST_F(SkinWindowTest, SetupSkinAgreementCheckBoxEnablesTheInstallButton) {
   listener_.onNotify = nullptr;
 }
 
+TEST(BasicControlsFactory, OnlyTheFirstTopLevelControlIsBuilt) {
+  // Nothing would own a second control at the top level: it is not built,
+  // so no orphan Option stays in the group table and the callback is asked
+  // for nothing after the first control.
+  RegisterBasicControls();
+  struct Counting : IBuilderCallback {
+    YdControl* CreateCustomControl(const wchar_t*) override {
+      ++asked;
+      return new YdControl;
+    }
+    int asked = 0;
+  } callback;
+  YdPaintManager manager;
+  YdXmlParse parse;
+  std::unique_ptr<YdControl> root(parse.BuildWindow(
+      nullptr, &manager, L"<Window><Gadget name=\"first\"/><Gadget/><Option group=\"7\"/><Option group=\"7\"/></Window>",
+      kXmlSourceText, L"", &callback));
+  ASSERT_NE(root, nullptr);
+  EXPECT_EQ(root->GetName(), L"first");
+  EXPECT_EQ(callback.asked, 1);
+  const std::vector<YdControl*>* group = manager.GetGroup(7);
+  EXPECT_TRUE(group == nullptr || group->empty());
+}
+
 }  // namespace
 }  // namespace test
 }  // namespace ZEPHYRA_NAMESPACE

@@ -9,7 +9,7 @@
 #include "ui/controls/containers/grid_layout.h"
 #include "ui/controls/containers/linear_layouts.h"
 #include "ui/controls/containers/scrollbar.h"
-#include "ui/control/control_geometry.h"
+#include "ui/control/control_logic.h"
 
 namespace ZEPHYRA_NAMESPACE {
 namespace {
@@ -344,6 +344,42 @@ TEST(LinearLayouts, APassMeasuresEachFlowingChildTwiceAndScrollingDoesNotLayOut)
   v.LineDown();                      // moves children, one size query each
   for (auto* x : c) EXPECT_EQ(x->measured, 7);
   EXPECT_EQ(c[0]->GetPosition().top, -8);
+}
+
+TEST(ContainerOwnership, AControlHasOneOwnerAndTheTreeNoLoop) {
+  struct Counted : YdControl {
+    explicit Counted(int* n) : n_(n) {}
+    ~Counted() override { ++*n_; }
+    int* n_;
+  };
+  int destroyed = 0;
+  auto* child = new Counted(&destroyed);
+  {
+    YdVerticalLayout first, second;
+    ASSERT_TRUE(first.AddChild(child));
+    EXPECT_FALSE(second.AddChild(child));  // the first container holds it
+    EXPECT_FALSE(second.InsertChild(child, 0));
+    EXPECT_FALSE(first.AddChild(child));  // already a child here
+    EXPECT_FALSE(first.AddChild(&first));
+    auto* inner = new YdVerticalLayout;
+    ASSERT_TRUE(second.AddChild(inner));
+    EXPECT_FALSE(inner->AddChild(&second));  // a container above it
+    EXPECT_FALSE(second.ReplaceChildAt(0, child));
+    EXPECT_EQ(second.ChildAt(0), inner);
+    // Replacing a child with itself keeps it.
+    EXPECT_TRUE(first.ReplaceChildAt(0, first.ChildAt(0)));
+    EXPECT_EQ(first.ChildAt(0), child);
+    EXPECT_EQ(child->GetParent(), &first);
+    EXPECT_EQ(first.ChildCount(), 1);
+  }
+  EXPECT_EQ(destroyed, 1);
+  // A child taken out of its container (auto-destroy off) may join another.
+  YdVerticalLayout lender, borrower;
+  lender.SetAutoDestroy(false);
+  auto* lent = new YdControl;
+  ASSERT_TRUE(lender.AddChild(lent));
+  ASSERT_TRUE(lender.RemoveChild(lent));
+  EXPECT_TRUE(borrower.AddChild(lent));
 }
 
 }  // namespace

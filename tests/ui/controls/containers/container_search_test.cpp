@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "ui/controls/containers/container_search.h"
-#include "ui/control/control_geometry.h"
+#include "ui/control/control_logic.h"
 
 namespace ZEPHYRA_NAMESPACE {
 namespace {

@@ -21,7 +21,6 @@ namespace {
 using test::ManagerTest;
 using test::OffscreenPixel;
 using test::PaintNow;
-using test::PumpMessages;
 using test::RecordingControl;
 
 YdControl* Make(std::initializer_list<std::pair<const wchar_t*, const wchar_t*>> attributes,
@@ -30,20 +29,6 @@ YdControl* Make(std::initializer_list<std::pair<const wchar_t*, const wchar_t*>>
   for (const auto& a : attributes) control->ApplyAttribute(a.first, a.second);
   return control;
 }
-
-struct ScrollNote {
-  YdControl* sender;
-  WPARAM wParam;
-  LPARAM lParam;
-};
-
-class ScrollListener : public INotify {
- public:
-  void Notify(YdNotifyMsg& msg) override {
-    if (msg.type == kNotifyScrollPos) notes.push_back({msg.sender, msg.wParam, msg.lParam});
-  }
-  std::vector<ScrollNote> notes;
-};
 
 class ContainerWindowTest : public ManagerTest {
  protected:
@@ -54,7 +39,7 @@ class ContainerWindowTest : public ManagerTest {
     manager_->AddNotifyListener(&scroll_);
     return root;
   }
-  ScrollListener scroll_;
+  test::RecordingListener scroll_;
 };
 
 TEST_F(ContainerWindowTest, FloatChildPaintsOverTheInsetAndNormalChildrenAreClipped) {
@@ -128,10 +113,10 @@ TEST_F(ContainerWindowTest, KeysAndWheelScrollThroughTheWindow) {
   EXPECT_EQ(root->GetScrollPosition().cy, 0);
 
   // Each change raised 32 from the bar with position x 100 / range.
-  ASSERT_FALSE(scroll_.notes.empty());
-  EXPECT_EQ(scroll_.notes.front().sender, root->GetVerticalScrollBar());
-  EXPECT_EQ(scroll_.notes.front().wParam, static_cast<WPARAM>(8 * 100 / range));
-  EXPECT_EQ(scroll_.notes.front().lParam, 8);
+  ASSERT_FALSE(scroll_.Of(kNotifyScrollPos).empty());
+  EXPECT_EQ(scroll_.Of(kNotifyScrollPos).front().sender, root->GetVerticalScrollBar());
+  EXPECT_EQ(scroll_.Of(kNotifyScrollPos).front().wParam, static_cast<WPARAM>(8 * 100 / range));
+  EXPECT_EQ(scroll_.Of(kNotifyScrollPos).front().lParam, 8);
 }
 
 TEST_F(ContainerWindowTest, BarPositionNotificationCarriesPercentAndPosition) {
@@ -139,15 +124,15 @@ TEST_F(ContainerWindowTest, BarPositionNotificationCarriesPercentAndPosition) {
   auto* bar = new YdScrollbar;
   root->AddChild(bar);
   bar->SetBarRange(60);
-  EXPECT_TRUE(scroll_.notes.empty());   // a range change raises nothing
+  EXPECT_TRUE(scroll_.Of(kNotifyScrollPos).empty());   // a range change raises nothing
   bar->SetBarPosition(30);
-  ASSERT_EQ(scroll_.notes.size(), 1u);
-  EXPECT_EQ(scroll_.notes[0].wParam, 50u);
-  EXPECT_EQ(scroll_.notes[0].lParam, 30);
+  ASSERT_EQ(scroll_.Of(kNotifyScrollPos).size(), 1u);
+  EXPECT_EQ(scroll_.Of(kNotifyScrollPos)[0].wParam, 50u);
+  EXPECT_EQ(scroll_.Of(kNotifyScrollPos)[0].lParam, 30);
   bar->SetBarPosition(30);   // unchanged: nothing
   bar->SetBarPosition(500);  // clamped to 60
-  ASSERT_EQ(scroll_.notes.size(), 2u);
-  EXPECT_EQ(scroll_.notes[1].wParam, 100u);
+  ASSERT_EQ(scroll_.Of(kNotifyScrollPos).size(), 2u);
+  EXPECT_EQ(scroll_.Of(kNotifyScrollPos)[1].wParam, 100u);
   EXPECT_EQ(bar->GetBarPosition(), 60);
 }
 

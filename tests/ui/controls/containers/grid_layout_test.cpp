@@ -2,7 +2,7 @@
 // after every "column" children, hidden and floating children, needed size.
 #include <gtest/gtest.h>
 
-#include "ui/controls/containers/layout_grid.h"
+#include "ui/controls/containers/grid_layout_logic.h"
 
 namespace ZEPHYRA_NAMESPACE {
 namespace {

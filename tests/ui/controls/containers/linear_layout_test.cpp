@@ -3,7 +3,7 @@
 // limits, float kinds and content measurement.
 #include <gtest/gtest.h>
 
-#include "ui/controls/containers/layout_linear.h"
+#include "ui/controls/containers/layout_logic.h"
 
 namespace ZEPHYRA_NAMESPACE {
 namespace {
@@ -313,6 +313,27 @@ TEST(EditChildren, WidthZeroFillsAndFloatsKeepTheirPlacement) {
   EXPECT_EQ(*rects[0], (YdRect{0, 0, 93, 10}));
   EXPECT_EQ(*rects[1], (YdRect{50, 5, 60, 15}));
   EXPECT_TRUE(LayoutEditChildren(content, {}).empty());
+}
+
+TEST(LinearLayouts, HugeSizesAndPaddingsSaturateInsteadOfOverflowing) {
+  const int big = 2147483647;
+  // Two children of the largest width, the first with the largest paddings:
+  // the second still starts after the first, and the needed size saturates.
+  std::vector<YdLayoutChild> kids{Fixed(big, 10, {big, 0, big, 0}), Fixed(big, 10), Fixed(0, 0)};
+  YdContainerBox box = Box(500, 280, big);
+  box.inset = {big, 0, -big - 1, 0};
+  const YdLayoutOutcome across = LayoutHorizontal(box, kids);
+  ASSERT_TRUE(across.rects[0] && across.rects[1] && across.rects[2]);
+  EXPECT_LE(across.rects[0]->left, across.rects[0]->right);
+  EXPECT_LE(across.rects[0]->right, across.rects[1]->left);
+  EXPECT_GE(across.rects[2]->Width(), 0);
+  EXPECT_EQ(across.needed.cx, kLayoutExtentLimit);
+  const YdLayoutOutcome down = LayoutVertical(Box(500, 280, big),
+                                              {Fixed(10, big, {0, big, 0, big}), Fixed(10, big), Fixed(0, 0)});
+  ASSERT_TRUE(down.rects[0] && down.rects[1]);
+  EXPECT_LE(down.rects[0]->bottom, down.rects[1]->top);
+  EXPECT_EQ(down.needed.cy, kLayoutExtentLimit);
+  EXPECT_EQ(MeasureContent(YdLayoutKind::kHorizontal, Box(10, 10, big), kids, big, big, {}).cx, kLayoutExtentLimit);
 }
 
 }  // namespace

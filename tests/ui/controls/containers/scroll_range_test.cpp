@@ -4,7 +4,7 @@
 // keys and the wheel.
 #include <gtest/gtest.h>
 
-#include "ui/controls/containers/layout_linear.h"
+#include "ui/controls/containers/layout_logic.h"
 #include "ui/controls/containers/scroll_range.h"
 
 namespace ZEPHYRA_NAMESPACE {

@@ -18,7 +18,6 @@ using test::ManagerTest;
 using test::OffscreenPixel;
 using test::PaintNow;
 using test::PointParam;
-using test::PumpFor;
 
 constexpr uint32_t kPartFrame = 0x85E4FFu;
 
@@ -116,6 +115,19 @@ TEST_F(ScrollbarTest, PartsWithoutImagesAreFramedAndAutoHideFollowsTheCursor) {
   PaintNow(hwnd_);
   EXPECT_EQ(OffscreenPixel(*manager_, 284, 0), 0xFFFFFFu);   // bar not painted
   EXPECT_EQ(OffscreenPixel(*manager_, 284, 184), 0xFFFFFFu);
+}
+
+// The 30 ms tick of the auto-hide bars runs while a container needs it:
+// turning auto-hide off, or the last such container going, stops it.
+// KillTimer tells whether the timer still ran.
+TEST_F(ScrollbarTest, TheAutoHideTickStopsWithTheLastAutoHideContainer) {
+  YdVerticalLayout* root = Attach(true);
+  root->ApplyAttribute(L"autohidescrollbar", L"false");
+  EXPECT_FALSE(::KillTimer(hwnd_, kAutoHideTimerId));
+  root->ApplyAttribute(L"autohidescrollbar", L"true");
+  manager_->AttachRoot(new YdVerticalLayout);
+  ::SendMessageW(hwnd_, kDeletionQueueMessage, 0, 0);
+  EXPECT_FALSE(::KillTimer(hwnd_, kAutoHideTimerId));
 }
 
 }  // namespace

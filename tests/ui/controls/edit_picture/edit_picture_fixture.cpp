@@ -1,48 +1,36 @@
 // edit_picture_fixture.cpp -- building the literal skins of the tests.
 #include "tests/ui/controls/edit_picture/edit_picture_fixture.h"
 
+#include "tests/support/skin_window_fixture.h"
 #include "ui/controls/basic/basic_controls.h"
 #include "ui/control/control_factory.h"
 #include "ui/controls/edit_picture/edit_picture_controls.h"
 #include "ui/controls/rich_edit/rich_edit.h"
 #include "ui/skin/skin_builder.h"
-#include "ui/skin/xml_parse.h"
 
 namespace ZEPHYRA_NAMESPACE {
 namespace test {
 
-YdControl* M3Test::Build(const wchar_t* skin) {
+YdControl* EditPictureTest::Build(const wchar_t* skin) {
   RegisterBasicControls();
   RegisterRichEditControls();
   RegisterEditAndPictureControls();
   // Window controls build their own part through the installed builder.
   InstallXmlSkinBuilder();
   AddImages();
-  YdXmlParse parse;
-  YdControl* root = parse.BuildWindow(nullptr, manager_, skin, kXmlSourceText, L"", nullptr);
-  EXPECT_NE(root, nullptr) << "the skin did not build";
+  YdControl* root = BuildLiteralSkin(manager_, skin, nullptr, &listener_);
   if (root == nullptr) return nullptr;
-  manager_->AttachRoot(root);
-  manager_->AddNotifyListener(&listener_);
   PaintNow(hwnd_);
   notes_.clear();
   return root;
 }
 
-std::vector<std::pair<YdControl*, WPARAM>> M3Test::NotesOf(int type) const {
-  std::vector<std::pair<YdControl*, WPARAM>> out;
-  for (const Noted& n : notes_) {
-    if (n.type == type) out.emplace_back(n.sender, n.wParam);
-  }
-  return out;
-}
-
-POINT M3Test::Centre(const YdControl* c) {
+POINT EditPictureTest::Centre(const YdControl* c) {
   const RECT r = c->GetPosition();
   return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
 
-void M3Test::AddImages() {
+void EditPictureTest::AddImages() {
   AddFileImage(L"m3_red", MakeSolidImage(8, 8, 0xFFFF0000u, false));
   AddFileImage(L"m3_green", MakeSolidImage(8, 8, 0xFF00FF00u, false));
   AddFileImage(L"m3_blue", MakeSolidImage(8, 8, 0xFF0000FFu, false));

@@ -15,7 +15,7 @@
 namespace ZEPHYRA_NAMESPACE {
 namespace test {
 
-class M3Test : public ManagerTest {
+class EditPictureTest : public ManagerTest {
  public:
   // Solid test images used by the skins.
   static void AddImages();
@@ -43,7 +43,7 @@ class M3Test : public ManagerTest {
     PaintNow(hwnd_);
     return OffscreenPixel(*manager_, x, y);
   }
-  std::vector<std::pair<YdControl*, WPARAM>> NotesOf(int type) const;
+  std::vector<Pair> NotesOf(int type) const { return listener_.PairsOf(type); }
   static POINT Centre(const YdControl* c);
 };
 

@@ -5,6 +5,7 @@
 #include "tests/ui/controls/edit_picture/edit_picture_fixture.h"
 #include "ui/controls/edit_picture/edit.h"
 #include "ui/controls/rich_edit/rich_edit.h"
+#include "ui/controls/edit_picture/edit_wnd.h"
 
 namespace ZEPHYRA_NAMESPACE {
 namespace test {
@@ -21,10 +22,10 @@ constexpr wchar_t kSkin[] = LR"(<?xml version="1.0" encoding="utf-8"?>
   </VerticalLayout>
 </Window>)";
 
-class EditTest : public M3Test {
+class EditTest : public EditPictureTest {
  protected:
   void SetUp() override {
-    M3Test::SetUp();
+    EditPictureTest::SetUp();
     ASSERT_NE(Build(kSkin), nullptr);
     user_ = ByName<YdEdit>(L"user", kKindEdit);
     ASSERT_NE(user_, nullptr);
@@ -162,6 +163,35 @@ TEST_F(EditTest, DisabledEditOpensNothingAndDestroyingClosesTheWindow) {
   ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(manager_));
   manager_->BindWindow(hwnd_);
   EXPECT_FALSE(::IsWindow(native));
+}
+
+TEST_F(EditTest, AWindowDestroyedWhileItIsCreatedIsDeletedOnceAndKeepsTheText) {
+  // The parent destroys the native window when it is told of its creation:
+  // the creation fails after the window was bound to its object.
+  struct DestroyOnCreate : IWindowMessageFilter {
+    LRESULT FilterMessage(UINT msg, WPARAM wParam, LPARAM lParam, bool& handled) override {
+      if (msg == WM_PARENTNOTIFY && LOWORD(wParam) == WM_CREATE) {
+        ::DestroyWindow(reinterpret_cast<HWND>(lParam));
+        ++destroyed;
+      }
+      handled = false;
+      return 0;
+    }
+    int destroyed = 0;
+  } filter;
+  const int alive = YdEditWnd::LiveCount();
+  ASSERT_TRUE(manager_->AddMessageFilter(&filter));
+  const POINT c = Centre(user_);
+  Click(c.x, c.y);
+  manager_->RemoveMessageFilter(&filter);
+  EXPECT_EQ(filter.destroyed, 1);
+  EXPECT_EQ(user_->GetEditWindow(), nullptr);
+  EXPECT_EQ(YdEditWnd::LiveCount(), alive);
+  EXPECT_EQ(user_->GetText(), L"ab");
+  // The next click opens the window as usual.
+  Click(c.x, c.y);
+  EXPECT_NE(user_->GetEditWindow(), nullptr);
+  EXPECT_EQ(YdEditWnd::LiveCount(), alive + 1);
 }
 
 }  // namespace

@@ -40,10 +40,10 @@ HWND MakeRedWindow() {
   return hwnd;
 }
 
-class NativeHostsTest : public M3Test {
+class NativeHostsTest : public EditPictureTest {
  protected:
   void SetUp() override {
-    M3Test::SetUp();
+    EditPictureTest::SetUp();
     ASSERT_NE(Build(kSkin), nullptr);
     draw_ = static_cast<YdDrawWnd*>(manager_->ControlByName(L"draw"));
     holder_ = static_cast<YdWindowPlaceholder*>(manager_->ControlByName(L"holder"));

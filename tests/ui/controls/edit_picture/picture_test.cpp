@@ -20,7 +20,7 @@ constexpr wchar_t kPictureSkin[] = LR"(<?xml version="1.0" encoding="utf-8"?>
 uint8_t Red(uint32_t c) { return static_cast<uint8_t>(c >> 16); }
 uint8_t Green(uint32_t c) { return static_cast<uint8_t>(c >> 8); }
 
-TEST_F(M3Test, PictureStretchesBlendsAndClicks) {
+TEST_F(EditPictureTest, PictureStretchesBlendsAndClicks) {
   ASSERT_NE(Build(kPictureSkin), nullptr);
   auto* pic = ByName<YdPicture>(L"pic", kKindPicture);
   ASSERT_NE(pic, nullptr);
@@ -60,7 +60,7 @@ std::wstring PicSkin(const wchar_t* attributes) {
 </Window>)";
 }
 
-class PicExtendTest : public M3Test {
+class PicExtendTest : public EditPictureTest {
  protected:
   YdPicExtendCtrl* Make(const wchar_t* attributes) {
     skin_ = PicSkin(attributes);

@@ -23,10 +23,10 @@ constexpr wchar_t kSkin[] = LR"(<?xml version="1.0" encoding="utf-8"?>
   </VerticalLayout>
 </Window>)";
 
-class RichFamilyTest : public M3Test {
+class RichFamilyTest : public EditPictureTest {
  protected:
   void SetUp() override {
-    M3Test::SetUp();
+    EditPictureTest::SetUp();
     ASSERT_NE(Build(kSkin), nullptr);
     spin_ = ByName<YdSpinEdit>(L"spin", kKindRichEdit);
     hotkey_ = ByName<YdHotKeyEdit>(L"hotkey", kKindHotKeyEdit);

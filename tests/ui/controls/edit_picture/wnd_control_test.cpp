@@ -25,7 +25,7 @@ constexpr wchar_t kSkin[] = LR"(<?xml version="1.0" encoding="utf-8"?>
   </VerticalLayout>
 </Window>)";
 
-TEST_F(M3Test, WndControlBuildsItsPartInAChildWindow) {
+TEST_F(EditPictureTest, WndControlBuildsItsPartInAChildWindow) {
   ASSERT_NE(Build(kSkin), nullptr);
   auto* wc = dynamic_cast<YdWndControl*>(manager_->ControlByName(L"wc"));
   ASSERT_NE(wc, nullptr);

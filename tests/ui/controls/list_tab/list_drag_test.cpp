@@ -119,7 +119,7 @@ const wchar_t kDragSkin[] = LR"(<?xml version="1.0" encoding="utf-8"?>
   </HorizontalLayout>
 </Window>)";
 
-class ListDragTest : public SkinTest {
+class ListDragTest : public ListTabSkinTest {
  protected:
   void SetUp() override {
     ole_ = ::OleInitialize(nullptr);
@@ -149,7 +149,7 @@ class ListDragTest : public SkinTest {
       ::RevokeDragDrop(target_window_);
       ::DestroyWindow(target_window_);
     }
-    SkinTest::TearDown();
+    ListTabSkinTest::TearDown();
     if (SUCCEEDED(ole_)) ::OleUninitialize();
   }
   POINT RowOnScreen() {
@@ -171,15 +171,7 @@ class ListDragTest : public SkinTest {
       input(from, to);
       finished = true;
     });
-    const DWORD start = ::GetTickCount();
-    while (::GetTickCount() - start < 10000 && !(finished && (!expectDrag || drag_notes_.size() >= 2))) {
-      MSG msg;
-      while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageW(&msg);
-      }
-      ::Sleep(5);
-    }
+    PumpUntil([&] { return finished && (!expectDrag || drag_notes_.size() >= 2); }, 10000);
     helper.join();
   }
 

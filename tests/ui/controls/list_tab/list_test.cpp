@@ -46,7 +46,7 @@ const wchar_t kListSkin[] = LR"(<?xml version="1.0" encoding="utf-8"?>
   </HorizontalLayout>
 </Window>)";
 
-class ListTest : public SkinTest {
+class ListTest : public ListTabSkinTest {
  protected:
   void SetUp() override {
     ASSERT_NE(Build(kListSkin), nullptr);

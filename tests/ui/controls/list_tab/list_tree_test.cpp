@@ -94,7 +94,7 @@ const wchar_t kTreeSkin[] = LR"(<?xml version="1.0" encoding="utf-8"?>
   </HorizontalLayout>
 </Window>)";
 
-class ListTreeTest : public SkinTest {
+class ListTreeTest : public ListTabSkinTest {
  protected:
   void SetUp() override {
     ASSERT_NE(Build(kTreeSkin), nullptr);

@@ -77,7 +77,7 @@ const wchar_t kSlideSkin[] = LR"(<?xml version="1.0" encoding="utf-8"?>
   </VerticalLayout>
 </Window>)";
 
-class SlideTest : public SkinTest {
+class SlideTest : public ListTabSkinTest {
  protected:
   void SetUp() override {
     AddFileImage(L"slide_blue", MakeSolidImage(4, 4, 0xFF0000FFu, false));

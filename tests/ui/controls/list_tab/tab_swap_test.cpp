@@ -65,7 +65,7 @@ const wchar_t kSwapSkin[] = LR"(<?xml version="1.0" encoding="utf-8"?>
   </VerticalLayout>
 </Window>)";
 
-class TabSwapTest : public SkinTest {
+class TabSwapTest : public ListTabSkinTest {
  protected:
   void SetUp() override {
     ASSERT_NE(Build(kSwapSkin), nullptr);

@@ -36,7 +36,7 @@ const wchar_t kTabSkin[] = LR"(<?xml version="1.0" encoding="utf-8"?>
   </VerticalLayout>
 </Window>)";
 
-class TabTest : public SkinTest {
+class TabTest : public ListTabSkinTest {
  protected:
   void SetUp() override {
     ASSERT_NE(Build(kTabSkin), nullptr);

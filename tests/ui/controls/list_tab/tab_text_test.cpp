@@ -24,7 +24,7 @@ const wchar_t kTextSkin[] = LR"(<?xml version="1.0" encoding="utf-8"?>
   </VerticalLayout>
 </Window>)";
 
-class TabTextTest : public SkinTest {
+class TabTextTest : public ListTabSkinTest {
  protected:
   void SetUp() override { ASSERT_NE(Build(kTextSkin), nullptr); }
   YdTabItem* Tab(const wchar_t* name) { return Named<YdTabItem>(name, kKindTabItem); }

@@ -5,7 +5,7 @@
 #include "tests/ui/controls/popup/skin_window_fixture.h"
 #include "ui/controls/popup/advert.h"
 #include "ui/controls/popup/banner.h"
-#include "ui/manager/animation_steps.h"
+#include "ui/manager/animation_logic.h"
 
 namespace ZEPHYRA_NAMESPACE {
 namespace test {
@@ -25,7 +25,7 @@ const wchar_t kBannerSkin[] = LR"(<?xml version="1.0" encoding="utf-8"?>
   </VerticalLayout>
 </Window>)";
 
-class BannerAdvertTest : public SkinWindowTest {
+class BannerAdvertTest : public PopupSkinTest {
  protected:
   void SetUp() override {
     // The banner holds its cycle while the pointer rests on it: the display's
@@ -134,15 +134,15 @@ TEST_F(BannerAdvertTest, BannerItemsTurnCommandCodesIntoNotifications) {
   EXPECT_EQ(banner_->ChildCount(), 4);
   EXPECT_EQ(item->GetText(), L"four");
   EXPECT_FALSE(item->IsVisible());  // joins hidden behind the shown page
-  log_.notes.clear();  // the window's init notification (1)
+  notes_.clear();  // whatever the set-up raised
   item->RaiseCommandNotify(0x2001);
   item->RaiseCommandNotify(77);
-  ASSERT_EQ(log_.notes.size(), 2u);
-  EXPECT_EQ(log_.notes[0].type, CommandNotifyForKind(0x2001));
-  EXPECT_EQ(log_.notes[0].type, kNotifyMoveEnd);
-  EXPECT_EQ(log_.notes[1].type, kNotifyCustom);
-  EXPECT_EQ(log_.notes[1].sender, item);
-  EXPECT_EQ(log_.notes[1].wParam, 77u);
+  ASSERT_EQ(notes_.size(), 2u);
+  EXPECT_EQ(notes_[0].type, CommandNotifyForKind(0x2001));
+  EXPECT_EQ(notes_[0].type, kNotifyMoveEnd);
+  EXPECT_EQ(notes_[1].type, kNotifyCustom);
+  EXPECT_EQ(notes_[1].sender, item);
+  EXPECT_EQ(notes_[1].wParam, 77u);
 }
 
 TEST_F(BannerAdvertTest, AdvertIsClickedAsOnePieceAndHidesWithItsChildren) {
@@ -152,7 +152,7 @@ TEST_F(BannerAdvertTest, AdvertIsClickedAsOnePieceAndHidesWithItsChildren) {
   EXPECT_EQ(manager_->ControlAtPoint(Centre(text)), advert_);
   Click(hwnd(), Centre(text));
   EXPECT_EQ(advert_->GetActivationCount(), 1);
-  const std::vector<Note> clicks = log_.Of(kNotifyClick);
+  const std::vector<Noted> clicks = listener_.Of(kNotifyClick);
   ASSERT_EQ(clicks.size(), 1u);
   EXPECT_EQ(clicks[0].sender, advert_);
   advert_->SetVisible(false);

@@ -39,7 +39,7 @@ const wchar_t kPagedSkin[] = LR"(<?xml version="1.0" encoding="utf-8"?>
   </VerticalLayout>
 </Window>)";
 
-class ComboBoxTest : public SkinWindowTest {
+class ComboBoxTest : public PopupSkinTest {
  protected:
   void SetUp() override {
     ASSERT_NE(Build(kPagedSkin), nullptr);
@@ -51,7 +51,7 @@ class ComboBoxTest : public SkinWindowTest {
   void TearDown() override {
     if (paged_ != nullptr) paged_->CloseDropBox();
     if (grid_ != nullptr) grid_->CloseDropBox();
-    SkinWindowTest::TearDown();
+    PopupSkinTest::TearDown();
   }
   // The combo's drop box object, its window painted once.
   YdComboWnd* OpenBox(YdCombo* combo) {

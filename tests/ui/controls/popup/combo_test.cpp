@@ -66,7 +66,7 @@ const wchar_t kComboSkin[] = LR"(<?xml version="1.0" encoding="utf-8"?>
   </VerticalLayout>
 </Window>)";
 
-class ComboTest : public SkinWindowTest {
+class ComboTest : public PopupSkinTest {
  protected:
   void SetUp() override {
     ASSERT_NE(Build(kComboSkin), nullptr);
@@ -79,7 +79,7 @@ class ComboTest : public SkinWindowTest {
   }
   void TearDown() override {
     if (combo_ != nullptr) combo_->CloseDropBox();
-    SkinWindowTest::TearDown();
+    PopupSkinTest::TearDown();
   }
   YdCombo* combo_ = nullptr;
   std::vector<YdComboElement*> entries_;
@@ -140,7 +140,7 @@ TEST_F(ComboTest, ClickOpensTheDropBoxAndChoosingAnEntryClosesItAndReports) {
   EXPECT_EQ(combo_->GetText(), L"Cyan");
   EXPECT_TRUE(entries_[3]->IsSelected());
   EXPECT_FALSE(entries_[1]->IsSelected());
-  const std::vector<Note> chosen = log_.Of(kNotifyComboSelect);
+  const std::vector<Noted> chosen = listener_.Of(kNotifyComboSelect);
   ASSERT_EQ(chosen.size(), 1u);
   EXPECT_EQ(chosen[0].sender, combo_);
   EXPECT_EQ(chosen[0].wParam, 3u);
@@ -158,7 +158,7 @@ TEST_F(ComboTest, EscapeClosesTheBoxWithoutAChoiceAndTheBoxCanOpenAgain) {
   EXPECT_FALSE(::IsWindow(box));
   EXPECT_FALSE(combo_->IsDropBoxOpen());
   EXPECT_EQ(combo_->GetCurSel(), 1);
-  EXPECT_TRUE(log_.Of(kNotifyComboSelect).empty());
+  EXPECT_TRUE(listener_.Of(kNotifyComboSelect).empty());
   EXPECT_EQ(combo_->ChildCount(), 4);
   // Open again, closed by the combo itself.
   ASSERT_TRUE(combo_->OpenDropBox());
@@ -182,7 +182,7 @@ TEST_F(ComboTest, UpAndDownStepThroughEnabledEntriesAndRaise25) {
   ::SendMessageW(hwnd(), WM_KEYDOWN, VK_UP, 0);
   EXPECT_EQ(combo_->GetCurSel(), 1);
   EXPECT_EQ(combo_->GetText(), L"Green");
-  const std::vector<Note> steps = log_.Of(kNotifyComboSelect);
+  const std::vector<Noted> steps = listener_.Of(kNotifyComboSelect);
   ASSERT_EQ(steps.size(), 2u);
   EXPECT_EQ(steps[0].wParam, 3u);
   EXPECT_EQ(steps[1].wParam, 1u);
@@ -195,7 +195,7 @@ TEST_F(ComboTest, UpAndDownStepThroughEnabledEntriesAndRaise25) {
   EXPECT_EQ(combo_->GetCurSel(), 0);
   ::SendMessageW(hwnd(), WM_KEYDOWN, VK_UP, 0);
   EXPECT_EQ(combo_->GetCurSel(), 0);  // the first stays
-  EXPECT_EQ(log_.Of(kNotifyComboSelect).size(), 4u);
+  EXPECT_EQ(listener_.Of(kNotifyComboSelect).size(), 4u);
 }
 
 TEST_F(ComboTest, TypingALetterChoosesTheNextEntryStartingWithIt) {
@@ -208,7 +208,7 @@ TEST_F(ComboTest, TypingALetterChoosesTheNextEntryStartingWithIt) {
   ::SendMessageW(hwnd(), WM_CHAR, L'R', 0);
   EXPECT_EQ(combo_->GetCurSel(), 0);
   EXPECT_EQ(combo_->GetText(), L"Red");
-  EXPECT_EQ(log_.Of(kNotifyComboSelect).size(), 2u);
+  EXPECT_EQ(listener_.Of(kNotifyComboSelect).size(), 2u);
   // In the open box a letter moves the hot entry only.
   ASSERT_TRUE(combo_->OpenDropBox());
   HWND box = combo_->GetDropBoxWindow();
@@ -230,7 +230,7 @@ TEST_F(ComboTest, TheWheelOverTheClosedComboStepsTheChoice) {
   EXPECT_EQ(combo_->GetCurSel(), 1);
   ::SendMessageW(hwnd(), WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), where);
   EXPECT_EQ(combo_->GetCurSel(), 0);
-  ASSERT_EQ(log_.Of(kNotifyComboSelect).size(), 3u);
+  ASSERT_EQ(listener_.Of(kNotifyComboSelect).size(), 3u);
   // Over the buddy below, the wheel does not reach the combo.
   YdControl* buddy = manager_->ControlByName(L"buddy");
   POINT off = Centre(buddy);
@@ -255,7 +255,7 @@ TEST_F(ComboTest, AReadOnlyComboKeepsItsChoiceAgainstTheUser) {
   ::SendMessageW(hwnd(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), MAKELPARAM(at.x, at.y));
   EXPECT_FALSE(combo_->IsDropBoxOpen());
   EXPECT_EQ(combo_->GetCurSel(), 1);
-  EXPECT_TRUE(log_.Of(kNotifyComboSelect).empty());
+  EXPECT_TRUE(listener_.Of(kNotifyComboSelect).empty());
   // The program still chooses.
   EXPECT_TRUE(combo_->SelectItem(3));
   EXPECT_EQ(combo_->GetText(), L"Cyan");
@@ -280,15 +280,15 @@ TEST_F(ComboTest, KeysInTheOpenBoxMoveTheHotEntryAndReturnChooses) {
   ::SendMessageW(box, WM_KEYDOWN, VK_UP, 0);
   EXPECT_TRUE(hot(entries_[1]));
   EXPECT_TRUE(combo_->IsDropBoxOpen());
-  EXPECT_TRUE(log_.Of(kNotifyComboSelect).empty());  // moving is no choice
+  EXPECT_TRUE(listener_.Of(kNotifyComboSelect).empty());  // moving is no choice
   ::SendMessageW(box, WM_KEYDOWN, VK_END, 0);
   ::SendMessageW(box, WM_KEYDOWN, VK_RETURN, 0);
   PumpMessages();
   EXPECT_FALSE(::IsWindow(box));
   EXPECT_EQ(combo_->GetCurSel(), 3);
-  ASSERT_EQ(log_.Of(kNotifyComboSelect).size(), 1u);
-  EXPECT_EQ(log_.Of(kNotifyComboSelect)[0].wParam, 3u);
-  EXPECT_EQ(log_.Of(kNotifyComboSelect)[0].lParam, 1);
+  ASSERT_EQ(listener_.Of(kNotifyComboSelect).size(), 1u);
+  EXPECT_EQ(listener_.Of(kNotifyComboSelect)[0].wParam, 3u);
+  EXPECT_EQ(listener_.Of(kNotifyComboSelect)[0].lParam, 1);
   // Back in the combo, no entry keeps the box's hot mark.
   EXPECT_FALSE(hot(entries_[3]));
   EXPECT_EQ(combo_->ChildCount(), 4);

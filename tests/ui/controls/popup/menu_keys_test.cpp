@@ -28,7 +28,7 @@ const wchar_t kKeysSkin[] = LR"(<?xml version="1.0" encoding="utf-8"?>
   </Menu>
 </Window>)";
 
-class MenuKeysTest : public SkinWindowTest {
+class MenuKeysTest : public PopupSkinTest {
  protected:
   void SetUp() override {
     RegisterPopupControls();
@@ -49,7 +49,7 @@ class MenuKeysTest : public SkinWindowTest {
       delete menu_;
     }
     PumpMessages();
-    SkinWindowTest::TearDown();
+    PopupSkinTest::TearDown();
   }
   static void Key(YdMenuWnd* w, WPARAM key) { ::SendMessageW(w->GetHWND(), WM_KEYDOWN, key, 0); }
   static void Char(YdMenuWnd* w, wchar_t c) { ::SendMessageW(w->GetHWND(), WM_CHAR, c, 0); }
@@ -70,7 +70,7 @@ class MenuKeysTest : public SkinWindowTest {
   YdPaintManager scratch_;
   YdMenu* menu_ = nullptr;
   YdMenuWnd* top_ = nullptr;
-  NoteLog chosen_;
+  RecordingListener chosen_;
 };
 
 TEST_F(MenuKeysTest, UpDownHomeEndStepOverUsableEntriesAndWrap) {

@@ -4,6 +4,7 @@
 // to the listener, and Escape closing the innermost window.
 #include "tests/ui/controls/popup/skin_window_fixture.h"
 #include "ui/controls/popup/menu.h"
+#include "ui/controls/popup/menu_navigation.h"
 #include "ui/controls/popup/menu_wnd.h"
 
 namespace ZEPHYRA_NAMESPACE {
@@ -24,7 +25,7 @@ const wchar_t kMenuSkin[] = LR"(<?xml version="1.0" encoding="utf-8"?>
   </Menu>
 </Window>)";
 
-class MenuTest : public SkinWindowTest {
+class MenuTest : public PopupSkinTest {
  protected:
   void SetUp() override {
     RegisterPopupControls();
@@ -40,14 +41,14 @@ class MenuTest : public SkinWindowTest {
     if (window_menu_ != nullptr) window_menu_->CloseNow();
     else delete menu_;
     PumpMessages();
-    SkinWindowTest::TearDown();
+    PopupSkinTest::TearDown();
   }
   YdMenuElement* Entry(int index) const { return static_cast<YdMenuElement*>(menu_->ChildAt(index)); }
 
   YdPaintManager scratch_;
   YdMenu* menu_ = nullptr;
   YdMenuWnd* window_menu_ = nullptr;
-  NoteLog chosen_;
+  RecordingListener chosen_;
 };
 
 TEST_F(MenuTest, KindsKeysAndNestedEntriesFormTheSubmenu) {
@@ -121,6 +122,21 @@ TEST_F(MenuTest, SubmenuWindowOpensAndTheChosenEntryIsReportedAndEverythingClose
   EXPECT_FALSE(::IsWindow(top));
   window_menu_ = nullptr;
   menu_ = nullptr;  // deleted with its window
+}
+
+TEST_F(MenuTest, AMenuOpenedAtTheScreensCornerStaysOnTheScreen) {
+  RECT work{};
+  ASSERT_TRUE(::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0));
+  window_menu_ = YdMenuWnd::Popup(hwnd(), menu_, {work.right - 5, work.bottom - 5}, &chosen_);
+  ASSERT_NE(window_menu_, nullptr);
+  RECT r{};
+  ::GetWindowRect(window_menu_->GetHWND(), &r);
+  EXPECT_EQ(r.right, work.right - 5);  // opened leftwards and upwards from the point
+  EXPECT_EQ(r.bottom, work.bottom - 5);
+  EXPECT_EQ(r.right - r.left, 120);
+  // The pure placement: pushed inside, the top-left corner winning.
+  EXPECT_EQ(KeepMenuOnScreen({-30, 10, 70, 60}, {0, 0, 800, 600}, -30, 10), (YdRect{0, 10, 100, 60}));
+  EXPECT_EQ(KeepMenuOnScreen({0, 0, 900, 50}, {0, 0, 800, 600}, 0, 0), (YdRect{0, 0, 900, 50}));
 }
 
 TEST_F(MenuTest, EscapeClosesTheSubmenuAndItsItemsGoBack) {

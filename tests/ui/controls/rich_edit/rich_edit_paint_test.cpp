@@ -97,6 +97,43 @@ TEST_F(RichEditTest, LayeredWindowGetsOpaqueTextAndTheDrawnCaret) {
   EXPECT_GT(manager_->GetCaretPos().x, client.left);
 }
 
+TEST_F(RichEditTest, TheTextServicesCaptureIsTheManagersCapture) {
+  YdRichEdit* edit = AddEdit(L"");
+  ASSERT_NE(edit->GetHost(), nullptr);
+  edit->GetHost()->TxSetCapture(TRUE);
+  EXPECT_TRUE(manager_->IsMouseCaptured());
+  EXPECT_EQ(::GetCapture(), hwnd_);
+  edit->GetHost()->TxSetCapture(FALSE);
+  EXPECT_FALSE(manager_->IsMouseCaptured());
+  EXPECT_EQ(::GetCapture(), nullptr);
+}
+
+TEST_F(RichEditTest, TheMessageFilterFollowsTheEditToAnotherManager) {
+  YdRichEdit* edit = AddEdit(L"");
+  IWindowMessageFilter* filter = edit;
+  static_cast<TestContainer*>(manager_->GetRoot())->Remove(edit);
+  YdPaintManager other;
+  edit->SetManager(&other);
+  EXPECT_FALSE(manager_->RemoveMessageFilter(filter));  // no longer with the old manager
+  delete edit;
+  EXPECT_FALSE(other.RemoveMessageFilter(filter));  // and gone from the new one with the edit
+}
+
+TEST_F(RichEditTest, ChildrenStayInsideAndADisabledEditHidesThemFromTheMouse) {
+  YdRichEdit* edit = AddEdit(L"", 200, 30);  // (10, 10) to (210, 40)
+  auto* child = new RecordingControl(L"inside");
+  child->SetFixedWidth(280);
+  child->ApplyAttribute(L"normalbkcolor", L"#FFFF0000");
+  ASSERT_TRUE(edit->AddChild(child));
+  manager_->NeedLayout();
+  PaintNow(hwnd_);
+  EXPECT_EQ(OffscreenPixel(*manager_, 100, 25), 0xFF0000u);
+  EXPECT_NE(OffscreenPixel(*manager_, 250, 25), 0xFF0000u);  // past the edit's right edge
+  EXPECT_EQ(manager_->ControlAtPoint({100, 25}), child);
+  edit->SetEnabled(false);
+  EXPECT_EQ(manager_->ControlAtPoint({100, 25}), edit);
+}
+
 }  // namespace
 }  // namespace test
 }  // namespace ZEPHYRA_NAMESPACE

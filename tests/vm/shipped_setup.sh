@@ -20,8 +20,8 @@ uninstall='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Zephyra'
 if [ "$arch" = win64 ]; then driver_tool=snetcfg64.exe driver=ydnatwfp64.sys other_tool=snetcfg.exe
 else driver_tool=snetcfg.exe driver=ydnatwfp.sys other_tool=snetcfg64.exe; fi
 
-# The programs run from the guest's memory: Wine maps a program's file, and
-# a file on the host's 9p share came up with zeroed pages there.
+# The programs run from the guest's memory, so that a rebuild on the host
+# during the run cannot change them under the guest.
 mkdir -p /tmp/zephyra-i686
 cp "$setup" "$modearg" /tmp/zephyra-i686/ || exit 1
 setup=/tmp/zephyra-i686/$(basename "$setup") modearg=/tmp/zephyra-i686/$(basename "$modearg")
@@ -31,6 +31,7 @@ check() {  # check DESCRIPTION COMMAND...
   local what=$1; shift
   if "$@"; then echo "ok: $what"; else echo "FAILED: $what"; failures=$((failures + 1)); fi
 }
+not() { ! "$@" >/dev/null 2>&1; }
 shot() { import -display "$DISPLAY" -window root "$out/$1.png" 2>/dev/null; }
 reg_query() { "$WINE_LOADER" reg query "$@" 2>/dev/null | tr -d '\r'; }
 
@@ -39,15 +40,17 @@ wizard_geometry() {
   xwininfo -root -children 2>/dev/null |
     sed -n 's/.*: *(.*) *\(500\)x\(280\|350\)+\([0-9]*\)+\([0-9]*\) .*/\1 \2 \3 \4/p' | head -n 1
 }
-wait_wizard() {  # wait_wizard HEIGHT SECONDS
+wait_wizard() {  # wait_wizard HEIGHT SECONDS; fails at once when the setup has ended
   local g end=$((SECONDS + $2))
   while [ "$SECONDS" -lt "$end" ]; do
     g=$(wizard_geometry)
     [ "${g#500 }" != "$g" ] && [ "$(echo "$g" | cut -d' ' -f2)" = "$1" ] && { echo "$g"; return 0; }
+    kill -0 "$setup_pid" 2>/dev/null || return 1
     sleep 0.25
   done
   return 1
 }
+wizard_at() { wait_wizard "$@" >/dev/null; }
 click() {  # click X Y (client point of the wizard)
   local g
   g=$(wizard_geometry)
@@ -65,20 +68,30 @@ wait_log_lines() {  # the launched programs run on after the setup ends
 
 # ---- Interactive install into a typed folder ----
 rm -f "$payload_log"
+# The user's desktop folder is a link out of the prefix (to the home folder,
+# which the guest sees from this machine): no link of an earlier run counts.
+desktop_link="$WINEPREFIX/drive_c/users/$(id -un)/Desktop/Zephyra.lnk"
+rm -f "$desktop_link"
 "$WINE_LOADER" "$setup" >"$out/setup-interactive.log" 2>&1 &
 setup_pid=$!
 if ! wait_wizard 280 300 >/dev/null; then
   shot 0-no-wizard
   { xwininfo -root -children; ps -eo pid,etime,time,args; } > "$out/no-wizard.txt" 2>&1
-  echo "FAILED: the wizard did not appear at 500x280 within 300 s"
-  kill "$setup_pid" 2>/dev/null
+  if kill -0 "$setup_pid" 2>/dev/null; then
+    echo "FAILED: the wizard did not appear at 500x280 within 300 s"
+    kill "$setup_pid"
+  else
+    wait "$setup_pid"
+    echo "FAILED: the setup ended with exit code $? before its wizard appeared"
+    tail -n 20 "$out/setup-interactive.log"
+  fi
   exit 1
 fi
 echo "ok: the wizard appears at 500x280"
 sleep 2  # the first paint
 shot 1-welcome
 click 486 266  # the fold-out toggle
-check "the fold-out opens the wizard to 500x350" wait_wizard 350 60
+check "the fold-out opens the wizard to 500x350" wizard_at 350 60
 sleep 1
 shot 2-folded
 click 250 304  # the location field
@@ -118,13 +131,12 @@ if [ "$arch" = win64 ]; then
   check "the records are under Wow6432Node" \
     grep -qF "$folder" <<<"$(reg_query 'HKLM\Software\Wow6432Node\Microsoft\Windows\CurrentVersion\Uninstall\Zephyra')"
   check "no uninstall record in the 64-bit view" \
-    test -z "$(reg_query "$uninstall" /reg:64)"
+    not "$WINE_LOADER" reg query "$uninstall" /reg:64
 fi
 
 links=$(cd "$WINEPREFIX/drive_c/users" && find . -name '*.lnk' | sort)
 echo "$links" > "$out/links.txt"
-# The desktop folder is a link out of the prefix (to the home folder).
-check "the desktop link" test -f "$(echo "$WINEPREFIX"/drive_c/users/*/Desktop)/Zephyra.lnk"
+check "the desktop link" test -f "$desktop_link"
 for name in Zephyra Zephyra官网 Zephyra卸载; do
   check "the programs link $name" grep -q "/Programs/Zephyra/$name\\.lnk\$" <<<"$links"
 done

@@ -25,7 +25,7 @@ void YdUnpakerProgress::OnPercent(double overall, double /*entry*/) {
     for (int step : InstallStepsForPercent(overall)) owner_->ShowInstallStep(static_cast<unsigned>(step));
   }
   if (cancel_requested_.load()) {
-    std::lock_guard<std::mutex> hold(unpacker_lock_);
+    std::lock_guard<YdMutex> hold(unpacker_lock_);
     if (unpacker_ != nullptr) unpacker_->Cancel();
   }
 }
@@ -65,7 +65,7 @@ bool YdUnpakerProgress::OnError(const YdErrorRecord& error) {
 }
 
 void YdUnpakerProgress::AttachUnpacker(YdResUnpacker* unpacker) {
-  std::lock_guard<std::mutex> hold(unpacker_lock_);
+  std::lock_guard<YdMutex> hold(unpacker_lock_);
   unpacker_ = unpacker;
 }
 
@@ -73,7 +73,7 @@ void YdUnpakerProgress::RequestCancel() {
   cancel_requested_.store(true);
   SetCancelled(true);
   {
-    std::lock_guard<std::mutex> hold(unpacker_lock_);
+    std::lock_guard<YdMutex> hold(unpacker_lock_);
     if (unpacker_ != nullptr) unpacker_->Cancel();
   }
   Pause(false);

@@ -8,9 +8,9 @@
 
 namespace ZEPHYRA_NAMESPACE {
 
-#ifdef _WIN32
-
 YdThread::~YdThread() { Join(); }
+
+#ifdef _WIN32
 
 bool YdThread::Start(std::function<void()> body) {
   if (handle_ != nullptr) return false;
@@ -26,6 +26,10 @@ bool YdThread::Start(std::function<void()> body) {
   id_ = id;
   return true;
 }
+
+bool YdThread::Joinable() const { return handle_ != nullptr; }
+
+bool YdThread::IsCurrent() const { return handle_ != nullptr && GetCurrentThreadId() == id_; }
 
 void YdThread::Join() {
   if (handle_ == nullptr || IsCurrent()) return;
@@ -43,8 +47,6 @@ DWORD WINAPI YdThread::Main(void* body) {
 
 #else
 
-YdThread::~YdThread() { Join(); }
-
 bool YdThread::Start(std::function<void()> body) {
   if (thread_.joinable()) return false;
   try {
@@ -54,6 +56,10 @@ bool YdThread::Start(std::function<void()> body) {
   }
   return true;
 }
+
+bool YdThread::Joinable() const { return thread_.joinable(); }
+
+bool YdThread::IsCurrent() const { return thread_.get_id() == std::this_thread::get_id(); }
 
 void YdThread::Join() {
   if (thread_.joinable() && !IsCurrent()) thread_.join();

@@ -81,28 +81,6 @@ class YdCondition {
   CONDITION_VARIABLE condition_ = CONDITION_VARIABLE_INIT;
 };
 
-// One thread, joined by its owner.
-class YdThread {
- public:
-  YdThread() = default;
-  ~YdThread();
-  YdThread(const YdThread&) = delete;
-  YdThread& operator=(const YdThread&) = delete;
-
-  // Runs `body` on a new thread; false (and nothing runs) when the system
-  // cannot create one or this object already has a thread.
-  bool Start(std::function<void()> body);
-  bool Joinable() const { return handle_ != nullptr; }
-  bool IsCurrent() const { return handle_ != nullptr && GetCurrentThreadId() == id_; }
-  void Join();
-
- private:
-  static DWORD WINAPI Main(void* body);
-
-  HANDLE handle_ = nullptr;
-  DWORD id_ = 0;
-};
-
 inline void YdSleepFor(std::chrono::milliseconds span) {
   ::Sleep(span.count() <= 0 ? 0 : static_cast<DWORD>(span.count()));
 }
@@ -116,22 +94,6 @@ using YdMutex = std::mutex;
 
 using YdCondition = std::condition_variable;
 
-class YdThread {
- public:
-  YdThread() = default;
-  ~YdThread();
-  YdThread(const YdThread&) = delete;
-  YdThread& operator=(const YdThread&) = delete;
-
-  bool Start(std::function<void()> body);
-  bool Joinable() const { return thread_.joinable(); }
-  bool IsCurrent() const { return thread_.get_id() == std::this_thread::get_id(); }
-  void Join();
-
- private:
-  std::thread thread_;
-};
-
 inline void YdSleepFor(std::chrono::milliseconds span) { std::this_thread::sleep_for(span); }
 
 inline uint64_t YdSteadyMilliseconds() {
@@ -141,5 +103,33 @@ inline uint64_t YdSteadyMilliseconds() {
 }
 
 #endif
+
+// One thread, joined by its owner (at the latest when it is destroyed).
+class YdThread {
+ public:
+  YdThread() = default;
+  ~YdThread();
+  YdThread(const YdThread&) = delete;
+  YdThread& operator=(const YdThread&) = delete;
+
+  // Runs `body` on a new thread; false (and nothing runs) when the system
+  // cannot create one or this object already has a thread.
+  bool Start(std::function<void()> body);
+  bool Joinable() const;
+  // True on the thread this object started.
+  bool IsCurrent() const;
+  // Waits for the thread to end; does nothing on the thread itself.
+  void Join();
+
+ private:
+#ifdef _WIN32
+  static DWORD WINAPI Main(void* body);
+
+  HANDLE handle_ = nullptr;
+  DWORD id_ = 0;
+#else
+  std::thread thread_;
+#endif
+};
 
 }  // namespace ZEPHYRA_NAMESPACE

@@ -6,16 +6,15 @@
 #include <ctime>
 #include <memory>
 
+#include "common/format.h"
 #include "common/utf.h"
 
 namespace ZEPHYRA_NAMESPACE {
 namespace {
 
 std::string Stamp(const LogTime& at) {
-  char text[40];
-  std::snprintf(text, sizeof(text), "%04d-%02d-%02d %02d:%02d:%02d.%03d", at.year, at.month, at.day, at.hour,
-                at.minute, at.second, at.millisecond);
-  return text;
+  return FormatText("%04d-%02d-%02d %02d:%02d:%02d.%03d", at.year, at.month, at.day, at.hour, at.minute, at.second,
+                    at.millisecond);
 }
 
 LogTime Now() {
@@ -88,8 +87,7 @@ bool Append(const LogPath& path, const std::string& text) {
 }  // namespace
 
 std::string FormatLogHeader(const LogTime& at, const LogRunFacts& facts) {
-  char mode[16];
-  std::snprintf(mode, sizeof(mode), "0x%X", static_cast<unsigned>(facts.mode));
+  const std::string mode = FormatText("0x%X", static_cast<unsigned>(facts.mode));
   return std::string(kLogRunMark) + Stamp(at) + " ZephyraSetup " + facts.setupVersion + " mode " + mode + " (" +
          facts.modeNames + ") Windows " + facts.windows + (facts.windows64Bit ? " 64-bit" : " 32-bit") + "\r\n";
 }

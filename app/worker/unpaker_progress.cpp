@@ -13,6 +13,7 @@
 #include "app/worker/install_ui.h"
 #include "archive/progress_math.h"
 #include "archive/res_unpacker.h"
+#include "common/format.h"
 
 namespace ZEPHYRA_NAMESPACE {
 
@@ -52,8 +53,7 @@ std::string SystemErrorText(int error) {
 }  // namespace
 
 bool YdUnpakerProgress::OnError(const YdErrorRecord& error) {
-  char code[16];
-  std::snprintf(code, sizeof(code), "0x%08X", static_cast<unsigned>(error.code));
+  const std::string code = FormatText("0x%08X", static_cast<unsigned>(error.code));
   if (error.path == nullptr) {
     LogEvent(std::string("archive error ") + code + " detail " + std::to_string(error.detail1) + " " +
              std::to_string(error.systemError));

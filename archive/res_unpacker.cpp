@@ -7,7 +7,6 @@
 #include <cstdio>
 #include <memory>
 #include <vector>
-#include <thread>
 
 #include "archive/archive_resource.h"
 #include "archive/codec/converter_registry.h"
@@ -15,8 +14,9 @@
 #include "archive/entry_decoder.h"
 #include "archive/progress_math.h"
 #include "archive/toc_reader.h"
-#include "common/utf.h"
 #include "archive/ydz_format.h"
+#include "common/threading.h"
+#include "common/utf.h"
 
 namespace ZEPHYRA_NAMESPACE {
 namespace {
@@ -62,7 +62,7 @@ class YdResUnpacker::FileSink : public YdDecodeSink {
 
   void BeforeFeed() override {
     if (owner_.progress_ != nullptr && owner_.progress_->delay() != -1) {
-      std::this_thread::sleep_for(std::chrono::milliseconds(owner_.progress_->delay()));
+      YdSleepFor(std::chrono::milliseconds(owner_.progress_->delay()));
     }
   }
 

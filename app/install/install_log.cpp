@@ -1,31 +1,42 @@
 // install_log.cpp -- formats, rotation and appending of the install log.
 #include "app/install/install_log.h"
 
+#include <chrono>
 #include <cstdio>
 #include <ctime>
 #include <memory>
 
+#include "common/format.h"
 #include "common/utf.h"
 
 namespace ZEPHYRA_NAMESPACE {
 namespace {
 
 std::string Stamp(const LogTime& at) {
-  char text[40];
-  std::snprintf(text, sizeof(text), "%04d-%02d-%02d %02d:%02d:%02d.%03d", at.year, at.month, at.day, at.hour,
-                at.minute, at.second, at.millisecond);
-  return text;
+  return FormatText("%04d-%02d-%02d %02d:%02d:%02d.%03d", at.year, at.month, at.day, at.hour, at.minute, at.second,
+                    at.millisecond);
 }
 
 LogTime Now() {
+#ifdef _WIN32
+  // The system's local time directly: the C++ clocks go through a POSIX
+  // layer the setup does not otherwise link.
+  SYSTEMTIME local;
+  GetLocalTime(&local);
+  LogTime at;
+  at.year = local.wYear;
+  at.month = local.wMonth;
+  at.day = local.wDay;
+  at.hour = local.wHour;
+  at.minute = local.wMinute;
+  at.second = local.wSecond;
+  at.millisecond = local.wMilliseconds;
+  return at;
+#else
   const auto now = std::chrono::system_clock::now();
   const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
   std::tm local{};
-#ifdef _WIN32
-  localtime_s(&local, &seconds);
-#else
   localtime_r(&seconds, &local);
-#endif
   LogTime at;
   at.year = local.tm_year + 1900;
   at.month = local.tm_mon + 1;
@@ -36,6 +47,7 @@ LogTime Now() {
   at.millisecond =
       static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() % 1000);
   return at;
+#endif
 }
 
 // The log goes through the C runtime's files: the standard streams would
@@ -75,8 +87,7 @@ bool Append(const LogPath& path, const std::string& text) {
 }  // namespace
 
 std::string FormatLogHeader(const LogTime& at, const LogRunFacts& facts) {
-  char mode[16];
-  std::snprintf(mode, sizeof(mode), "0x%X", static_cast<unsigned>(facts.mode));
+  const std::string mode = FormatText("0x%X", static_cast<unsigned>(facts.mode));
   return std::string(kLogRunMark) + Stamp(at) + " ZephyraSetup " + facts.setupVersion + " mode " + mode + " (" +
          facts.modeNames + ") Windows " + facts.windows + (facts.windows64Bit ? " 64-bit" : " 32-bit") + "\r\n";
 }
@@ -103,7 +114,7 @@ std::string LogText(const std::wstring& text) {
 }
 
 bool YdInstallLog::Begin(const LogPath& path, const LogRunFacts& facts, size_t limit) {
-  std::lock_guard<std::mutex> hold(lock_);
+  std::lock_guard<YdMutex> hold(lock_);
   std::string existing;
   if (ReadAll(path, &existing) && existing.size() + limit / 2 > limit) {
     const size_t keep = LogKeepFrom(existing, limit);
@@ -113,25 +124,23 @@ bool YdInstallLog::Begin(const LogPath& path, const LogRunFacts& facts, size_t l
   if (!Append(path, FormatLogHeader(Now(), facts))) return false;
   path_ = path;
   on_ = true;
-  start_ = std::chrono::steady_clock::now();
+  start_ = YdSteadyMilliseconds();
   return true;
 }
 
 void YdInstallLog::Write(const std::string& text) {
-  std::lock_guard<std::mutex> hold(lock_);
+  std::lock_guard<YdMutex> hold(lock_);
   if (!on_) return;
-  const auto elapsed =
-      std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start_).count();
-  Append(path_, FormatLogLine(Now(), static_cast<uint64_t>(elapsed), text));
+  Append(path_, FormatLogLine(Now(), YdSteadyMilliseconds() - start_, text));
 }
 
 bool YdInstallLog::IsOn() const {
-  std::lock_guard<std::mutex> hold(lock_);
+  std::lock_guard<YdMutex> hold(lock_);
   return on_;
 }
 
 void YdInstallLog::End() {
-  std::lock_guard<std::mutex> hold(lock_);
+  std::lock_guard<YdMutex> hold(lock_);
   on_ = false;
 }
 

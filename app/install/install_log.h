@@ -6,11 +6,10 @@
 // YdInstallLog appends (portable; nothing is written before Begin).
 #pragma once
 
-#include <chrono>
 #include <cstdint>
-#include <mutex>
 #include <string>
 
+#include "common/threading.h"
 #include "common/yd_namespace.h"
 
 namespace ZEPHYRA_NAMESPACE {
@@ -68,10 +67,10 @@ class YdInstallLog {
   void End();
 
  private:
-  mutable std::mutex lock_;
+  mutable YdMutex lock_;
   LogPath path_;
   bool on_ = false;
-  std::chrono::steady_clock::time_point start_;
+  uint64_t start_ = 0;  // YdSteadyMilliseconds() at Begin
 };
 
 // The setup's log (process-wide).

@@ -6,6 +6,7 @@
 
 #include "app/install/install_log.h"
 #include "app/install/install_paths.h"
+#include "common/format.h"
 #include "common/scoped_handle.h"
 
 namespace ZEPHYRA_NAMESPACE {
@@ -27,7 +28,7 @@ bool ShellStart(const LaunchPlan& plan) {
   const DWORD error = started ? 0 : ::GetLastError();
   ScopedHandle process(info.hProcess);  // kept by the shell, released here
   LogEvent(L"start: \"" + plan.file + L"\" " + plan.parameters +
-           (started ? std::wstring(L" (started)") : L" (not started, system error " + std::to_wstring(error) + L")"));
+           (started ? std::wstring(L" (started)") : L" (not started, system error " + WideDecimal(error) + L")"));
   return started;
 }
 

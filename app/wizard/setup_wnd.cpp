@@ -58,7 +58,7 @@ YdSetupWnd::YdSetupWnd(const std::wstring& defaultDir, ModeFlags mode, IInstallA
   created_ = Create(nullptr, title.c_str(), kWizardStyle, kWizardExStyle, CW_USEDEFAULT, CW_USEDEFAULT,
                     CW_USEDEFAULT, CW_USEDEFAULT) != nullptr;
   if (created_) {
-    std::lock_guard<std::mutex> hold(post_lock_);
+    std::lock_guard<YdMutex> hold(post_lock_);
     post_target_ = GetHWND();
   }
   if (created_ && mode_.unattended && !StartInstall()) ::PostMessageW(GetHWND(), WM_CLOSE, 0, 0);
@@ -110,7 +110,7 @@ LRESULT YdSetupWnd::OnCreate(UINT, WPARAM, LPARAM, bool& handled) {
 
 LRESULT YdSetupWnd::OnDestroy(UINT, WPARAM, LPARAM, bool& handled) {
   {
-    std::lock_guard<std::mutex> hold(post_lock_);
+    std::lock_guard<YdMutex> hold(post_lock_);
     post_target_ = nullptr;
   }
   handled = true;
@@ -286,7 +286,7 @@ bool YdSetupWnd::StartInstall() {
 }
 
 void YdSetupWnd::PostToWindow(UINT msg, WPARAM wParam) {
-  std::lock_guard<std::mutex> hold(post_lock_);
+  std::lock_guard<YdMutex> hold(post_lock_);
   if (post_target_ != nullptr) ::PostMessageW(post_target_, msg, wParam, 0);
 }
 

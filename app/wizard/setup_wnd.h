@@ -12,12 +12,12 @@
 
 #include <functional>
 #include <memory>
-#include <mutex>
 #include <string>
 
 #include "app/install/install_folder_check.h"
-#include "app/worker/install_worker.h"
 #include "app/wizard/setup_wnd_logic.h"
+#include "app/worker/install_worker.h"
+#include "common/threading.h"
 #include "common/yd_namespace.h"
 #include "ui/window/window_impl_base.h"
 #include "ui/window/window_shadow.h"
@@ -128,7 +128,7 @@ class YdSetupWnd : public YdWindowImplBase, private IInstallUi {
   // The install thread posts under this lock to post_target_, which the UI
   // thread clears under it when the window is destroyed: a post never
   // reaches a handle that is gone (or reused).
-  std::mutex post_lock_;
+  YdMutex post_lock_;
   HWND post_target_ = nullptr;
   int confirmations_ = 0;
   // Last member: destroyed (cancelled and joined) before the rest.

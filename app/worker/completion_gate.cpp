@@ -4,25 +4,25 @@
 namespace ZEPHYRA_NAMESPACE {
 
 void YdCompletionGate::Close() {
-  std::lock_guard<std::mutex> hold(lock_);
+  std::lock_guard<YdMutex> hold(lock_);
   open_ = false;
 }
 
 void YdCompletionGate::Open() {
   {
-    std::lock_guard<std::mutex> hold(lock_);
+    std::lock_guard<YdMutex> hold(lock_);
     open_ = true;
   }
   opened_.notify_all();
 }
 
 bool YdCompletionGate::WaitOpen(std::chrono::milliseconds limit) {
-  std::unique_lock<std::mutex> hold(lock_);
+  std::unique_lock<YdMutex> hold(lock_);
   return opened_.wait_for(hold, limit, [this] { return open_; });
 }
 
 bool YdCompletionGate::IsOpen() const {
-  std::lock_guard<std::mutex> hold(lock_);
+  std::lock_guard<YdMutex> hold(lock_);
   return open_;
 }
 

@@ -4,9 +4,8 @@
 #pragma once
 
 #include <chrono>
-#include <condition_variable>
-#include <mutex>
 
+#include "common/threading.h"
 #include "common/yd_namespace.h"
 
 namespace ZEPHYRA_NAMESPACE {
@@ -26,8 +25,8 @@ class YdCompletionGate {
   bool IsOpen() const;
 
  private:
-  mutable std::mutex lock_;
-  std::condition_variable opened_;
+  mutable YdMutex lock_;
+  YdCondition opened_;
   bool open_ = false;
 };
 

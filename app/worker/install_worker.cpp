@@ -2,8 +2,6 @@
 // gate, reporting and launch.
 #include "app/worker/install_worker.h"
 
-#include <system_error>
-
 #include "app/worker/ring_logic.h"
 #include "archive/debug_output.h"
 
@@ -25,19 +23,17 @@ YdInstallWorker::YdInstallWorker(IInstallUi* ui, IInstallActions* actions)
     : actions_(actions), ui_(ui, &cancelled_), progress_(&ui_) {}
 
 YdInstallWorker::~YdInstallWorker() {
-  if (thread_.joinable()) {
+  if (thread_.Joinable()) {
     Cancel();
     Join();
   }
 }
 
 bool YdInstallWorker::Start(const InstallInputs& inputs) {
-  if (state_.load() != InstallState::kIdle || thread_.joinable()) return false;
+  if (state_.load() != InstallState::kIdle || thread_.Joinable()) return false;
   gate_.Close();
   state_.store(InstallState::kRunning);
-  try {
-    thread_ = std::thread(&YdInstallWorker::ThreadMain, this, inputs);
-  } catch (const std::system_error&) {
+  if (!thread_.Start([this, inputs] { ThreadMain(inputs); })) {
     state_.store(InstallState::kIdle);
     return false;
   }
@@ -46,7 +42,7 @@ bool YdInstallWorker::Start(const InstallInputs& inputs) {
 
 void YdInstallWorker::Pause() {
   {
-    std::lock_guard<std::mutex> hold(lock_);
+    std::lock_guard<YdMutex> hold(lock_);
     paused_ = true;
   }
   progress_.Pause(true);
@@ -54,7 +50,7 @@ void YdInstallWorker::Pause() {
 
 void YdInstallWorker::Resume() {
   {
-    std::lock_guard<std::mutex> hold(lock_);
+    std::lock_guard<YdMutex> hold(lock_);
     paused_ = false;
   }
   progress_.Pause(false);
@@ -63,7 +59,7 @@ void YdInstallWorker::Resume() {
 
 void YdInstallWorker::Cancel() {
   {
-    std::lock_guard<std::mutex> hold(lock_);
+    std::lock_guard<YdMutex> hold(lock_);
     cancelled_.store(true);
     paused_ = false;
   }
@@ -74,16 +70,16 @@ void YdInstallWorker::Cancel() {
 }
 
 void YdInstallWorker::Join() {
-  if (thread_.joinable() && thread_.get_id() != std::this_thread::get_id()) thread_.join();
+  thread_.Join();
 }
 
 bool YdInstallWorker::WaitDone(std::chrono::milliseconds limit) {
-  std::unique_lock<std::mutex> hold(lock_);
+  std::unique_lock<YdMutex> hold(lock_);
   return changed_.wait_for(hold, limit, [this] { return done_; });
 }
 
 bool YdInstallWorker::CheckPoint() {
-  std::unique_lock<std::mutex> hold(lock_);
+  std::unique_lock<YdMutex> hold(lock_);
   changed_.wait(hold, [this] { return !paused_ || cancelled_.load(); });
   return !cancelled_.load();
 }
@@ -91,7 +87,7 @@ bool YdInstallWorker::CheckPoint() {
 void YdInstallWorker::Finish(InstallOutcome outcome) {
   outcome_.store(outcome);
   {
-    std::lock_guard<std::mutex> hold(lock_);
+    std::lock_guard<YdMutex> hold(lock_);
     done_ = true;
   }
   changed_.notify_all();

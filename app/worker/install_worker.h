@@ -7,16 +7,14 @@
 
 #include <atomic>
 #include <chrono>
-#include <condition_variable>
-#include <mutex>
 #include <string>
-#include <thread>
 
-#include "app/worker/completion_gate.h"
 #include "app/install/install_job.h"
+#include "app/worker/completion_gate.h"
 #include "app/worker/install_ui.h"
 #include "app/worker/step_switches.h"
 #include "app/worker/unpaker_progress.h"
+#include "common/threading.h"
 #include "common/yd_namespace.h"
 
 namespace ZEPHYRA_NAMESPACE {
@@ -138,8 +136,8 @@ class YdInstallWorker {
   YdCompletionGate gate_;
   std::chrono::milliseconds completion_limit_ = kDefaultCompletionLimit;
 
-  std::mutex lock_;  // guards paused_, done_
-  std::condition_variable changed_;
+  YdMutex lock_;  // guards paused_, done_
+  YdCondition changed_;
   bool paused_ = false;
   bool done_ = false;
 
@@ -147,7 +145,7 @@ class YdInstallWorker {
   std::atomic<InstallOutcome> outcome_{InstallOutcome::kNotDone};
   std::atomic<bool> gate_answered_{false};
   InstallJob job_;
-  std::thread thread_;
+  YdThread thread_;
 };
 
 }  // namespace ZEPHYRA_NAMESPACE

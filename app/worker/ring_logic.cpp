@@ -1,6 +1,8 @@
 // ring_logic.cpp -- image descriptors and texts of the progress page.
 #include "app/worker/ring_logic.h"
 
+#include "common/format.h"
+
 namespace ZEPHYRA_NAMESPACE {
 
 const wchar_t kCompletionText[] = L"安装完成，马上开启WiFi...";
@@ -9,7 +11,7 @@ const wchar_t kInstallFailedText[] = L"安装失败：无法释放安装文件";
 namespace {
 
 std::wstring RingDescriptor(int resource) {
-  return L"res='" + std::to_wstring(resource) + L"' restype='PNG' source='0,0,140,140' dest='0,0,140,140'";
+  return L"res='" + WideDecimal(resource) + L"' restype='PNG' source='0,0,140,140' dest='0,0,140,140'";
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "app/worker/install_ui.h"
 #include "archive/progress_math.h"
 #include "archive/res_unpacker.h"
+#include "common/format.h"
 
 namespace ZEPHYRA_NAMESPACE {
 
@@ -25,7 +26,7 @@ void YdUnpakerProgress::OnPercent(double overall, double /*entry*/) {
     for (int step : InstallStepsForPercent(overall)) owner_->ShowInstallStep(static_cast<unsigned>(step));
   }
   if (cancel_requested_.load()) {
-    std::lock_guard<std::mutex> hold(unpacker_lock_);
+    std::lock_guard<YdMutex> hold(unpacker_lock_);
     if (unpacker_ != nullptr) unpacker_->Cancel();
   }
 }
@@ -52,8 +53,7 @@ std::string SystemErrorText(int error) {
 }  // namespace
 
 bool YdUnpakerProgress::OnError(const YdErrorRecord& error) {
-  char code[16];
-  std::snprintf(code, sizeof(code), "0x%08X", static_cast<unsigned>(error.code));
+  const std::string code = FormatText("0x%08X", static_cast<unsigned>(error.code));
   if (error.path == nullptr) {
     LogEvent(std::string("archive error ") + code + " detail " + std::to_string(error.detail1) + " " +
              std::to_string(error.systemError));
@@ -65,7 +65,7 @@ bool YdUnpakerProgress::OnError(const YdErrorRecord& error) {
 }
 
 void YdUnpakerProgress::AttachUnpacker(YdResUnpacker* unpacker) {
-  std::lock_guard<std::mutex> hold(unpacker_lock_);
+  std::lock_guard<YdMutex> hold(unpacker_lock_);
   unpacker_ = unpacker;
 }
 
@@ -73,7 +73,7 @@ void YdUnpakerProgress::RequestCancel() {
   cancel_requested_.store(true);
   SetCancelled(true);
   {
-    std::lock_guard<std::mutex> hold(unpacker_lock_);
+    std::lock_guard<YdMutex> hold(unpacker_lock_);
     if (unpacker_ != nullptr) unpacker_->Cancel();
   }
   Pause(false);

@@ -5,9 +5,9 @@
 #pragma once
 
 #include <atomic>
-#include <mutex>
 
 #include "archive/compress_progress.h"
+#include "common/threading.h"
 #include "common/yd_namespace.h"
 
 namespace ZEPHYRA_NAMESPACE {
@@ -41,7 +41,7 @@ class YdUnpakerProgress : public YdCompressProgress {
  private:
   IInstallUi* owner_;
   std::atomic<bool> cancel_requested_{false};
-  std::mutex unpacker_lock_;
+  YdMutex unpacker_lock_;
   YdResUnpacker* unpacker_ = nullptr;
 };
 

@@ -5,25 +5,22 @@
 #include <algorithm>
 #include <cwchar>
 
-#include "ui/control/control.h"
-#include "ui/render/image_descriptor.h"
-#include "ui/manager/paint_manager.h"
+#include "common/format.h"
 #include "common/utf.h"
+#include "ui/control/control.h"
+#include "ui/manager/paint_manager.h"
+#include "ui/render/image_descriptor.h"
 
 namespace ZEPHYRA_NAMESPACE {
 
 namespace {
 
 std::wstring FormatReal(double value) {
-  wchar_t buffer[32];
-  std::swprintf(buffer, 32, L"%g", value);
-  return buffer;
+  return FormatText(L"%g", value);
 }
 
 std::wstring FormatRect(const YdRect& r) {
-  wchar_t buffer[64];
-  std::swprintf(buffer, 64, L"%d,%d,%d,%d", r.left, r.top, r.right, r.bottom);
-  return buffer;
+  return FormatText(L"%d,%d,%d,%d", r.left, r.top, r.right, r.bottom);
 }
 
 }  // namespace
@@ -130,7 +127,7 @@ void YdAnimationManager::Apply(YdControl* control, const YdAnimationChange& chan
       control->SetNormalImage(ToWide(change.text));
       break;
     case C::kOverlayRollText:
-      control->SetOverlayValue(L"rolltext", std::to_wstring(change.number));
+      control->SetOverlayValue(L"rolltext", WideDecimal(change.number));
       break;
     case C::kOverlayRotate:
       control->SetOverlayValue(L"rotate", FormatReal(change.rotation));
@@ -146,7 +143,7 @@ void YdAnimationManager::Apply(YdControl* control, const YdAnimationChange& chan
       control->NeedParentUpdate();
       break;
     case C::kOverlayFade:
-      control->SetOverlayValue(L"fade", std::to_wstring(change.number));
+      control->SetOverlayValue(L"fade", WideDecimal(change.number));
       break;
     case C::kNothing:
       break;

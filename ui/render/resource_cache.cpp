@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "common/format.h"
 #include "ui/render/image_decoder.h"
 #include "ui/render/image_resample.h"
 
@@ -48,7 +49,7 @@ YdScaledImage YdResourceCache::Scaled(const std::wstring& key, YdDecodedImage* b
                                       YdDpiScale scale) {
   const int wanted = scale.Percent();
   if (base == nullptr || basePercent >= wanted) return {base, basePercent};
-  const std::wstring at = key + L"|" + std::to_wstring(wanted);
+  const std::wstring at = key + L"|" + WideDecimal(wanted);
   auto found = scaled_.find(at);
   if (found != scaled_.end()) return {found->second.get(), wanted};
   const int width = (base->width * wanted + basePercent / 2) / basePercent;
@@ -79,8 +80,8 @@ YdScaledImage YdResourceCache::GetResourceImageAt(int id, const std::wstring& ty
     if (::FindResourceW(module_, MAKEINTRESOURCEW(id), setType.c_str()) != nullptr) sets.push_back(set);
   }
   const int set = ChooseImageSet(sets, scale);
-  const std::wstring key = L"res:" + std::to_wstring(id) + L":" + ImageSetResourceType(type, set) + L":" +
-                           std::to_wstring(mask);
+  const std::wstring key = L"res:" + WideDecimal(id) + L":" + ImageSetResourceType(type, set) + L":" +
+                           WideDecimal(mask);
   YdDecodedImage* base = nullptr;
   if (set == 100) {
     base = GetResourceImage(id, type, mask);
@@ -124,7 +125,7 @@ YdScaledImage YdResourceCache::GetFileImageAt(const std::wstring& name, uint32_t
 
 std::wstring YdResourceCache::AddFileImage(const std::wstring& name, YdDecodedImagePtr image) {
   std::wstring key = name;
-  if (key.empty()) key = std::to_wstring(next_key_++);
+  if (key.empty()) key = WideDecimal(next_key_++);
   FileEntry& entry = files_[key];
   Retire(std::move(entry.image));
   entry.image = std::move(image);

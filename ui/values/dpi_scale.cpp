@@ -4,6 +4,8 @@
 
 #include <climits>
 
+#include "common/format.h"
+
 namespace ZEPHYRA_NAMESPACE {
 namespace {
 
@@ -71,7 +73,7 @@ int ImageUsePercent(int setPercent, YdDpiScale scale) {
 
 std::wstring ImageSetSuffix(int setPercent) {
   if (setPercent == 100 || setPercent <= 0) return {};
-  std::wstring factor = std::to_wstring(setPercent / 100);
+  std::wstring factor = WideDecimal(setPercent / 100);
   int rest = setPercent % 100;
   if (rest != 0) {
     factor += L'.';
@@ -83,7 +85,7 @@ std::wstring ImageSetSuffix(int setPercent) {
 
 std::wstring ImageSetResourceType(const std::wstring& type, int setPercent) {
   if (setPercent == 100 || setPercent <= 0) return type;
-  return type + L"_" + std::to_wstring(setPercent);
+  return type + L"_" + WideDecimal(setPercent);
 }
 
 std::wstring ImageSetFileName(const std::wstring& name, int setPercent) {

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -94,7 +95,8 @@ class TestContainer : public YdControl {
   std::vector<YdControl*> children_;
 };
 
-// Records the type, sender, forwarder, point and parameters of every event.
+// Records the type, sender, forwarder, point and parameters of every event,
+// then runs `onEvent` (when set) on it.
 class RecordingControl : public YdControl {
  public:
   explicit RecordingControl(const wchar_t* name = L"", int id = 0, RECT fixed = {0, 0, 0, 0}) {
@@ -109,6 +111,7 @@ class RecordingControl : public YdControl {
   }
   void HandleEvent(YdEvent& event) override {
     events_.push_back(event);
+    if (onEvent) onEvent(event);
     YdControl::HandleEvent(event);
   }
   std::vector<int> Types() const {
@@ -129,6 +132,7 @@ class RecordingControl : public YdControl {
   }
   std::vector<YdEvent> events_;
   int* destroyed_ = nullptr;
+  std::function<void(const YdEvent&)> onEvent;
 };
 
 // A top-level window of `width` x `height` client pixels whose messages go

@@ -129,6 +129,28 @@ TEST_F(ManagerTest, TimerListenersReceiveEveryTimerWithTheRawId) {
   EXPECT_EQ(a->Count(kEventTimer), 2);
 }
 
+// One timer reaches its listeners, then the controls it belongs to. A
+// target may take a later listener out or stop a later target's timer (its
+// control may be gone): the timer under way skips them.
+TEST_F(ManagerTest, ATimerSkipsListenersAndTimersAnEarlierTargetTookAway) {
+  auto* first = new RecordingControl(L"first");
+  auto* second = new RecordingControl(L"second");
+  auto* owner = new RecordingControl(L"owner");
+  AttachTree({first, second, owner});
+  manager_->AddTimerListener(first);
+  manager_->AddTimerListener(second);
+  ASSERT_TRUE(manager_->StartControlTimer(owner, 42, 100000));
+  const unsigned id = TimerIdOf(*manager_, owner, 42);
+  first->onEvent = [&](const YdEvent&) {
+    manager_->RemoveTimerListener(second);
+    manager_->StopControlTimer(owner, 42);
+  };
+  ::SendMessageW(hwnd_, WM_TIMER, id, 0);
+  EXPECT_EQ(first->Count(kEventTimer), 1);
+  EXPECT_EQ(second->Count(kEventTimer), 0);
+  EXPECT_EQ(owner->Count(kEventTimer), 0);
+}
+
 }  // namespace
 }  // namespace test
 }  // namespace ZEPHYRA_NAMESPACE

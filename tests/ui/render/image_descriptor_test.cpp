@@ -2,6 +2,8 @@
 // value forms, placement, and single-key reads.
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "ui/render/image_descriptor.h"
 
 namespace ZEPHYRA_NAMESPACE {
@@ -150,6 +152,14 @@ TEST(ImageDescriptorNumbers, RotationIsAFiniteAngleAndPlacementSaturates) {
     const std::wstring text = std::wstring(L"file='a.png' rotate='") + angle + L"'";
     EXPECT_EQ(ParseImageDescriptor(text).rotate, 0.0) << angle;
     EXPECT_EQ(ReadDescriptorValue(text, DescriptorKey::kRotate).real, 0.0) << angle;
+  }
+  // Written angles, read up to the first character that is not part of one.
+  const std::pair<const wchar_t*, double> written[] = {
+      {L" 45.5", 45.5}, {L"+90", 90.0}, {L"-12.25deg", -12.25}, {L"1.5e2", 150.0}, {L".5", 0.5}, {L"7e", 7.0},
+      {L"abc", 0.0},    {L"-", 0.0}};
+  for (const auto& [angle, degrees] : written) {
+    EXPECT_DOUBLE_EQ(ParseImageDescriptor(std::wstring(L"file='a.png' rotate='") + angle + L"'").rotate, degrees)
+        << angle;
   }
   // Destinations at the int range's ends stay there instead of wrapping.
   const ImageDescriptor distant = ParseImageDescriptor(L"file='a.png' dest='2147483647,0,2147483647,-2147483647'");

@@ -162,6 +162,13 @@ TEST_F(ImagePainterTest, IconFallbackConvertsAndCachesTheIcon) {
   for (const std::wstring& name : GetResourceCache().RecentFileNames()) EXPECT_NE(name, path);
 }
 
+// A resource icon is named by a 16-bit id: 65536 + 105 names none, rather
+// than icon 105 through its low bits.
+TEST_F(ImagePainterTest, IconResourceIdsBeyondSixteenBitsNameNoIcon) {
+  EXPECT_FALSE(PaintImageDescriptor(nullptr, RECT{}, RECT{}, L"res='65641' restype='ICO' icon='true' iconsize='16'"));
+  EXPECT_TRUE(PaintImageDescriptor(nullptr, RECT{}, RECT{}, L"res='105' restype='ICO' icon='true' iconsize='16'"));
+}
+
 TEST_F(ImagePainterTest, ReflectionIsClampedToItsRows) {
   // 4 x 4 image, reflection into a destination twice as tall: only the
   // reflection's four rows are stretched over it, nothing read beyond.

@@ -3,6 +3,7 @@
 // and the window-control data.
 #include <gtest/gtest.h>
 
+#include "common/utf.h"
 #include "ui/skin/skin_document.h"
 #include "ui/skin/skin_window.h"
 
@@ -29,6 +30,13 @@ TEST_F(SkinWindow, SelectionByNameUnderRoot) {
   EXPECT_EQ(SelectWindow(&root, &c), nullptr);
   EXPECT_EQ(SelectWindow(&root, nullptr), &root);
   EXPECT_EQ(SelectWindow(nullptr, &a), nullptr);
+  // A Chinese name: the document is decoded as it declares (GBK here), the
+  // caller's name from UTF-8, and they meet as UTF-16.
+  const YdSkinElement& gbk = Load(
+      "<?xml version=\"1.0\" encoding=\"gb2312\"?>"
+      "<Root><Window name=\"x\"/><Window name=\"\xb0\xb2\xd7\xb0\"/></Root>");
+  const std::u16string install = Utf8ToUtf16("\xe5\xae\x89\xe8\xa3\x85");
+  EXPECT_EQ(SelectWindow(&gbk, &install), &gbk.children[1]);
 }
 
 TEST_F(SkinWindow, RootOtherThanRootIsTheWindowWhateverTheName) {

@@ -8,6 +8,8 @@
 #include "ui/controls/activex/active_x_ctrl.h"
 #include "ui/controls/activex/active_x_logic.h"
 #include "ui/controls/activex/active_x_wnd.h"
+#include "ui/controls/containers/container.h"
+#include "ui/controls/containers/container_logic.h"
 #include "ui/controls/rich_edit/rich_edit_logic.h"
 #include "ui/manager/paint_manager.h"
 #include "ui/values/attribute_values.h"
@@ -169,6 +171,7 @@ bool YdActiveX::CreateControl() {
   HWND siteWindow = window;
   if (!windowless_active_) {
     host_window_ = std::make_unique<YdActiveXWnd>();
+    host_clipped_ = false;  // a new window has no region
     siteWindow = host_window_->CreateHost(window, rects.hostWindow, IsShownInTree());
     if (siteWindow == nullptr) {
       create_result_ = HRESULT_FROM_WIN32(::GetLastError());
@@ -278,7 +281,37 @@ void YdActiveX::PlaceObject() {
                    SWP_NOZORDER | SWP_NOACTIVATE);
   }
   if (inplace_object_) inplace_object_->SetObjectRects(&rects.object, &rects.object);
+  ClipHostWindow();
   if (windowless_active_) Invalidate();
+}
+
+void YdActiveX::ClipHostWindow() {
+  const HWND host = GetHostWindow();
+  if (host == nullptr) return;
+  // Each container clips a child in its flow to its child area (inside the
+  // inset and the scroll bars) and a floating child to its own rectangle.
+  std::vector<RECT> clips;
+  const YdControl* child = this;
+  for (YdControl* above = GetParent(); above != nullptr; child = above, above = above->GetParent()) {
+    auto* container = static_cast<YdContainer*>(above->QueryKind(kKindContainer));
+    const bool floating = child->IsFloat() || child->IsRelFloat() || child->IsAbsFloat();
+    clips.push_back(container == nullptr || floating ? above->GetPosition()
+                                                     : ToRECT(ChildPaintArea(container->Box())));
+  }
+  const YdHostWindowClip clip = HostWindowClipFor(GetPosition(), clips);
+  if (clip.whole) {
+    if (host_clipped_) ::SetWindowRgn(host, nullptr, TRUE);
+    host_clipped_ = false;
+    return;
+  }
+  if (host_clipped_ && ::EqualRect(&host_clip_, &clip.visible)) return;
+  ScopedRegion region(::CreateRectRgnIndirect(&clip.visible));
+  if (!region.IsValid()) return;
+  // The window owns the region from here on.
+  if (::SetWindowRgn(host, region.Get(), TRUE) == 0) return;
+  (void)region.Take();
+  host_clipped_ = true;
+  host_clip_ = clip.visible;
 }
 
 void YdActiveX::SetPosition(const RECT& rc) {

@@ -4,7 +4,8 @@
 // from that DLL's DllGetClassObject; it is created when the control is
 // initialised in a window, or on its first placement or paint with
 // "delaycreate". A windowed object gets a host child window on the
-// control's rectangle; a windowless one ("windowless", when the object can)
+// control's rectangle, cut to the part its scrolled containers show; a
+// windowless one ("windowless", when the object can)
 // draws through IViewObject::Draw into the window's paint and receives
 // mouse, wheel, cursor and keyboard messages through the control's message
 // filter. The object follows the control's rectangle and visibility and is
@@ -102,6 +103,10 @@ class YdActiveX : public YdControl, public IWindowMessageFilter {
 
   HRESULT CreateObject(IOleObject** out);
   void PlaceObject();
+  // Cuts the host window to the part of the control that its containers
+  // show (a list scrolled half past it): a child window is not clipped by
+  // the painting of the controls above it.
+  void ClipHostWindow();
   void ForgetSite();
 
   CLSID clsid_ = CLSID_NULL;
@@ -130,6 +135,9 @@ class YdActiveX : public YdControl, public IWindowMessageFilter {
   ScopedComPtr<IOleInPlaceActiveObject> active_object_;
   ScopedComPtr<IViewObject> view_object_;
   std::unique_ptr<YdActiveXWnd> host_window_;
+  // The region last given to the host window (none while it is whole).
+  bool host_clipped_ = false;
+  RECT host_clip_{};
 };
 
 }  // namespace ZEPHYRA_NAMESPACE

@@ -3,6 +3,8 @@
 
 #include <mshtmhst.h>
 
+#include <algorithm>
+
 namespace ZEPHYRA_NAMESPACE {
 
 namespace {
@@ -35,6 +37,23 @@ YdActiveXRects ActiveXRectsFor(const RECT& controlPos, bool windowless) {
     rects.object = {0, 0, pos.right - pos.left, pos.bottom - pos.top};
   }
   return rects;
+}
+
+YdHostWindowClip HostWindowClipFor(const RECT& controlPos, const std::vector<RECT>& clips) {
+  const RECT pos = ActiveXRectsFor(controlPos, false).hostWindow;
+  RECT v = pos;
+  for (const RECT& c : clips) {
+    v.left = std::max(v.left, c.left);
+    v.top = std::max(v.top, c.top);
+    v.right = std::min(v.right, c.right);
+    v.bottom = std::min(v.bottom, c.bottom);
+  }
+  YdHostWindowClip clip{};
+  clip.whole = v.left == pos.left && v.top == pos.top && v.right == pos.right && v.bottom == pos.bottom;
+  if (v.left < v.right && v.top < v.bottom) {
+    clip.visible = {v.left - pos.left, v.top - pos.top, v.right - pos.left, v.bottom - pos.top};
+  }
+  return clip;
 }
 
 DWORD DocHostFlagsFor(bool border3d, bool scrollBar) {

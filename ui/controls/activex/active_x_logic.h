@@ -1,6 +1,7 @@
 // active_x_logic.h -- the decisions of the ActiveX host, kept apart from the
 // COM calls that apply them: what form a "clsid" value has, which rectangles
-// the hosted object and its host window get, the document-host flags that
+// the hosted object and its host window get, how much of the host window
+// its containers leave in view, the document-host flags that
 // follow the host's attributes, and which window messages a windowless
 // object is offered.
 #pragma once
@@ -8,6 +9,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "common/yd_namespace.h"
 
@@ -28,6 +30,17 @@ struct YdActiveXRects {
   RECT object;      // SetObjectRects / DoVerb position rectangle
 };
 YdActiveXRects ActiveXRectsFor(const RECT& controlPos, bool windowless);
+
+// The part of a windowed object's host window that the containers above its
+// control leave in view: the control's rectangle cut by each container's
+// clip rectangle (all in client coordinates), given in the host window's
+// own coordinates. `whole` when nothing is cut away; `visible` is empty
+// when nothing shows (a list scrolled past the control).
+struct YdHostWindowClip {
+  RECT visible;
+  bool whole;
+};
+YdHostWindowClip HostWindowClipFor(const RECT& controlPos, const std::vector<RECT>& clips);
 
 // DOCHOSTUIINFO flags for a document object: no 3-D border unless
 // "enable3dborder", no scroll bars unless "enablescrollbar".

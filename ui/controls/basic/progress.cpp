@@ -3,8 +3,9 @@
 
 #include <cwchar>
 
-#include "ui/values/attribute_values.h"
+#include "common/format.h"
 #include "ui/render/image_descriptor.h"
+#include "ui/values/attribute_values.h"
 
 namespace ZEPHYRA_NAMESPACE {
 
@@ -19,9 +20,7 @@ constexpr YdAttributeEntry kProgressEntries[] = {
 };
 
 std::wstring Format(const wchar_t* format, int a, int b, int c = 0, int d = 0) {
-  wchar_t buffer[96];
-  std::swprintf(buffer, sizeof(buffer) / sizeof(buffer[0]), format, a, b, c, d);
-  return buffer;
+  return FormatText(format, a, b, c, d);
 }
 
 }  // namespace

@@ -3,12 +3,13 @@
 
 #include <cstdio>
 
+#include "common/format.h"
 #include "ui/controls/containers/container.h"
 #include "ui/controls/containers/scroll_range.h"
-#include "ui/values/attribute_values.h"
-#include "ui/render/bitmap_parts.h"
 #include "ui/manager/event_types.h"
 #include "ui/manager/paint_manager.h"
+#include "ui/render/bitmap_parts.h"
+#include "ui/values/attribute_values.h"
 
 namespace ZEPHYRA_NAMESPACE {
 
@@ -331,9 +332,8 @@ void YdScrollbar::OnTimer(YdEvent& event) {
 
 void YdScrollbar::PaintPart(HDC dc, const YdRect& part, uint8_t state, std::wstring* images, bool frameOnFailure) {
   if (!IsSet(part)) return;
-  wchar_t dest[96];
-  std::swprintf(dest, 96, L"dest='%d,%d,%d,%d'", part.left - pos_.left, part.top - pos_.top, part.right - pos_.left,
-                part.bottom - pos_.top);
+  const std::wstring dest = FormatText(L"dest='%d,%d,%d,%d'", part.left - pos_.left, part.top - pos_.top,
+                                       part.right - pos_.left, part.bottom - pos_.top);
   bool drawn = false;
   const int slot = StateSlot(state);
   for (int s : {slot, 0}) {

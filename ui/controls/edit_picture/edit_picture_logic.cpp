@@ -6,6 +6,8 @@
 #include <climits>
 #include <cwchar>
 
+#include "common/format.h"
+
 namespace ZEPHYRA_NAMESPACE {
 
 int ClampSpinNumber(int value, int minimum, int maximum) {
@@ -34,8 +36,8 @@ bool IsModifierKey(unsigned vk) {
 namespace {
 std::wstring KeyName(unsigned vk) {
   if ((vk >= '0' && vk <= '9') || (vk >= 'A' && vk <= 'Z')) return std::wstring(1, static_cast<wchar_t>(vk));
-  if (vk >= 0x70 && vk <= 0x87) return L"F" + std::to_wstring(vk - 0x70 + 1);  // VK_F1..VK_F24
-  if (vk >= 0x60 && vk <= 0x69) return L"Num " + std::to_wstring(vk - 0x60);
+  if (vk >= 0x70 && vk <= 0x87) return L"F" + WideDecimal(vk - 0x70 + 1);  // VK_F1..VK_F24
+  if (vk >= 0x60 && vk <= 0x69) return L"Num " + WideDecimal(vk - 0x60);
   switch (vk) {
     case 0x08: return L"Backspace";
     case 0x09: return L"Tab";

@@ -4,6 +4,7 @@
 
 #include <cwchar>
 
+#include "common/format.h"
 #include "ui/values/attribute_values.h"
 
 namespace ZEPHYRA_NAMESPACE {
@@ -59,7 +60,7 @@ void YdExtendEdit::ApplyRange() {
   if (!text.empty() && end != nullptr && *end == 0) {
     value = typed < lo_ ? lo_ : (typed > hi_ ? hi_ : static_cast<int>(typed));
   }
-  const std::wstring shown = std::to_wstring(value);
+  const std::wstring shown = WideDecimal(value);
   if (text != shown) SetText(shown);
 }
 

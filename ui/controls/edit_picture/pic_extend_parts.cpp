@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "common/format.h"
 #include "ui/controls/edit_picture/pic_extend_ctrl.h"
 
 namespace ZEPHYRA_NAMESPACE {
@@ -36,7 +37,7 @@ void YdPicControlFloatCtrl::DrawStateImage(HDC dc) {
     return;
   }
   if (alpha_ <= 0) return;
-  const std::wstring fade = L"fade='" + std::to_wstring(alpha_) + L"'";
+  const std::wstring fade = L"fade='" + WideDecimal(alpha_) + L"'";
   for (YdVisualState s : StateCandidates(GetStateBits(), YdStateFamily::kStatusImage)) {
     const std::wstring& descriptor = StatusImages().Get(s);
     if (!descriptor.empty() && DrawImage(dc, descriptor, fade)) return;

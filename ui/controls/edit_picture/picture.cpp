@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "common/format.h"
+
 namespace ZEPHYRA_NAMESPACE {
 
 YdControl* YdPicture::QueryKind(int kind) {
@@ -41,7 +43,7 @@ void YdPicture::DrawStateImage(HDC dc) {
     return;
   }
   // The state image with the control's alpha on top of its own fade.
-  const std::wstring fade = L"fade='" + std::to_wstring(alpha_) + L"'";
+  const std::wstring fade = L"fade='" + WideDecimal(alpha_) + L"'";
   for (YdVisualState s : StateCandidates(GetStateBits(), YdStateFamily::kStatusImage)) {
     const std::wstring& descriptor = StatusImages().Get(s);
     if (descriptor.empty()) continue;

@@ -3,9 +3,10 @@
 
 #include <cwchar>
 
-#include "ui/values/attribute_values.h"
+#include "common/format.h"
 #include "ui/manager/event_types.h"
 #include "ui/manager/paint_manager.h"
+#include "ui/values/attribute_values.h"
 
 namespace ZEPHYRA_NAMESPACE {
 
@@ -66,7 +67,7 @@ void YdSpinEdit::SetNumber(int number) {
   const int clamped = ClampSpinNumber(number, min_, max_);
   const bool changed = clamped != number_;
   number_ = clamped;
-  const std::wstring text = std::to_wstring(number_);
+  const std::wstring text = WideDecimal(number_);
   if (GetText() != text) YdRichEdit::SetText(text);
   if (changed && manager_ != nullptr) manager_->RaiseNotify(this, kNotifyScrollPos, static_cast<WPARAM>(number_));
 }
@@ -110,7 +111,7 @@ void YdSpinEdit::OnKillFocus(YdEvent& event) {
   if (!text.empty() && end != nullptr && *end == 0) {
     SetNumber(static_cast<int>(typed));
   }
-  const std::wstring shown = std::to_wstring(number_);
+  const std::wstring shown = WideDecimal(number_);
   if (GetText() != shown) YdRichEdit::SetText(shown);
   YdRichEdit::OnKillFocus(event);
 }

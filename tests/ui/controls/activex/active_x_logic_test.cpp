@@ -1,5 +1,6 @@
 // active_x_logic_test.cpp -- the ActiveX host's decisions: class name
-// forms, object and host-window rectangles, document-host flags, HIMETRIC
+// forms, object and host-window rectangles and the part in view,
+// document-host flags, HIMETRIC
 // sizes and the messages a windowless object is offered.
 #include <gtest/gtest.h>
 #include <mshtmhst.h>
@@ -37,6 +38,21 @@ TEST(ActiveXLogicTest, RectanglesOfWindowedAndWindowlessObjects) {
   EXPECT_EQ(squeezed.object.right, 0);
   EXPECT_EQ(squeezed.object.bottom, 0);
   EXPECT_EQ(squeezed.hostWindow.right, 50);
+}
+
+TEST(ActiveXLogicTest, HostWindowKeepsThePartItsContainersShow) {
+  const RECT pos{10, 40, 110, 100};
+  EXPECT_TRUE(HostWindowClipFor(pos, {RECT{0, 0, 300, 200}}).whole);
+  // A list from y 50 to 90 inside a page: rows 10 to 50 of the host show.
+  const YdHostWindowClip cut = HostWindowClipFor(pos, {RECT{0, 50, 200, 90}, RECT{0, 0, 300, 200}});
+  EXPECT_FALSE(cut.whole);
+  EXPECT_EQ(cut.visible.left, 0);
+  EXPECT_EQ(cut.visible.top, 10);
+  EXPECT_EQ(cut.visible.right, 100);
+  EXPECT_EQ(cut.visible.bottom, 50);
+  const YdHostWindowClip gone = HostWindowClipFor(pos, {RECT{0, 120, 200, 160}});
+  EXPECT_FALSE(gone.whole);
+  EXPECT_TRUE(::IsRectEmpty(&gone.visible));
 }
 
 TEST(ActiveXLogicTest, DocumentHostFlagsFollowTheKeys) {

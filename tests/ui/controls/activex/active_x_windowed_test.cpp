@@ -2,8 +2,9 @@
 // the host child window on the control's rectangle (also when windowless
 // activation was asked for but the object cannot do it), the object's own
 // window inside it and painted, placement and visibility following the
-// control, the keyboard focus and the message loop's accelerator hand-off,
-// and the windows and references gone with the control.
+// control, the host cut to the part a scrolled list shows, the keyboard
+// focus and the message loop's accelerator hand-off, and the windows and
+// references gone with the control.
 #include "tests/ui/controls/activex/active_x_fixture.h"
 #include "ui/controls/containers/container.h"
 #include "ui/manager/paint_manager.h"
@@ -137,6 +138,37 @@ TEST_F(WindowedActiveXTest, WindowsAndReferencesGoWithTheControl) {
   EXPECT_FALSE(::IsWindow(host_));
   EXPECT_EQ(ztest_ole::Stats().closes, 1);
   EXPECT_EQ(ztest_ole::Stats().live, 0);
+}
+
+// The host window is a child window, which the painting of the list above
+// it does not clip: it is cut to the part of the control the list shows.
+TEST_F(ActiveXTest, AHostWindowInAScrolledListShowsOnlyThePartInView) {
+  ASSERT_NE(Build(LR"(<?xml version="1.0" encoding="utf-8"?>
+<Window size="300,200">
+  <VerticalLayout>
+    <Control height="50" />
+    <VerticalLayout name="list" height="100" vscrollbar="true">
+      <Control height="80" />
+      <ActiveX name="ax" height="60" clsid=")" + ClsidText(ztest_ole::kClsidWindowed) + LR"(" />
+      <Control height="80" />
+    </VerticalLayout>
+  </VerticalLayout>
+</Window>)"), nullptr);
+  YdActiveX* ax = Host(L"ax");
+  ASSERT_NE(ax, nullptr);
+  const HWND host = ax->GetHostWindow();
+  ASSERT_NE(host, nullptr);
+  const int width = ax->GetPosition().right - ax->GetPosition().left;
+  RECT box{};
+  // At y 130 in a list ending at 150: its top 20 rows show.
+  ASSERT_EQ(ax->GetPosition().top, 130);
+  ASSERT_EQ(::GetWindowRgnBox(host, &box), SIMPLEREGION);
+  EXPECT_TRUE(SameRect(box, RECT{0, 0, width, 20}));
+  // Scrolled by 100 to y 30 in a list starting at 50: rows 20 to 60 show.
+  static_cast<YdContainer*>(manager_->ControlByName(L"list"))->SetScrollPosition(SIZE{0, 100});
+  ASSERT_EQ(ax->GetPosition().top, 30);
+  ASSERT_EQ(::GetWindowRgnBox(host, &box), SIMPLEREGION);
+  EXPECT_TRUE(SameRect(box, RECT{0, 20, width, 60}));
 }
 
 }  // namespace

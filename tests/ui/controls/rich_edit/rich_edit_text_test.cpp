@@ -133,6 +133,8 @@ TEST_F(RichEditTest, PlaceholderShownOnlyWhenEmptyAndUnfocused) {
   edits.second->SetFocus();
   EXPECT_FALSE(edit->IsPlaceholderShown());
   EXPECT_EQ(edit->GetText(), L"kept");
+  edit->SetNormalTextColor(0xFF123456u);  // the colour given is the text's colour
+  EXPECT_EQ(edit->GetHost()->GetTextColour(), 0x00563412u);
   // SetText while the placeholder shows replaces it.
   auto* other = edits.second;
   other->ApplyAttribute(L"placeholder", L"later");

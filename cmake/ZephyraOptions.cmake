@@ -24,12 +24,15 @@ if(WIN32)
 endif()
 
 # The shipped setup (the MinSizeRel Windows build) carries no exception
-# tables. It catches one exception only, a thread that cannot be started
-# (app/worker keeps the tables for that file); any other exception ends the
-# process either way, caught by nothing.
+# tables. It catches no exception (a thread that cannot start is a result of
+# YdThread::Start), so any exception would end the process either way.
 if(WIN32 AND CMAKE_BUILD_TYPE STREQUAL "MinSizeRel")
   set(ZEPHYRA_NO_EXCEPTIONS ON)
   add_compile_options(-fno-exceptions -fno-asynchronous-unwind-tables -fno-unwind-tables)
+  # Our files instantiate the string members they use instead of linking the
+  # C++ library's object of all of them (cmake/implicit_strings.h).
+  target_compile_options(zephyra_options INTERFACE
+    "SHELL:-include ${PROJECT_SOURCE_DIR}/cmake/implicit_strings.h")
 endif()
 
 option(ZEPHYRA_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)

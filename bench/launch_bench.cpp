@@ -7,7 +7,9 @@
 // same Wine session), alternating, RUNS times each. The clock starts before
 // CreateProcessW and stops when the screen under the program's 500x280
 // window first differs from what was there before the launch: the first
-// frame the user sees. Prints each median and their ratio. Then one
+// frame the user sees. Prints each median and their ratio, and the median
+// of the ratios of the two launches of each round: those ran back to back,
+// so a change of the machine's load during the run moves it less. Then one
 // interactive install: the install button is clicked once the wizard is
 // painted, and the setup's peak working set is sampled until it exits.
 #include <windows.h>
@@ -224,13 +226,13 @@ int main(int argc, char** argv) {
   }
   const std::wstring setup = Widen(argv[1]);
   const std::wstring bare = Widen(argv[2]);
-  const int runs = argc > 3 ? std::max(1, std::atoi(argv[3])) : 9;
+  const int runs = argc > 3 ? std::max(1, std::atoi(argv[3])) : 15;
 
   // One unmeasured launch of each: the first start of a program under a
   // fresh server pays for loading its DLLs from disk.
   LaunchOnce(bare);
   LaunchOnce(setup);
-  std::vector<double> bareMs, setupMs;
+  std::vector<double> bareMs, setupMs, roundRatios;
   for (int i = 0; i < runs; ++i) {
     // Alternating, and which goes first alternates too.
     for (int k = 0; k < 2; ++k) {
@@ -242,12 +244,16 @@ int main(int argc, char** argv) {
       }
       (setupTurn ? setupMs : bareMs).push_back(ms);
     }
+    roundRatios.push_back(setupMs.back() / bareMs.back());
   }
   const double bareMedian = Median(bareMs), setupMedian = Median(setupMs);
   std::printf("launch to first paint, %d alternating runs each (medians)\n", runs);
   std::printf("  bare window   %7.1f ms\n", bareMedian);
   std::printf("  setup         %7.1f ms\n", setupMedian);
   std::printf("  ratio         %7.2f   (target <= 1.20)\n", setupMedian / bareMedian);
+  std::printf("  round ratios  %7.2f   (median; lowest %.2f, highest %.2f)\n", Median(roundRatios),
+              *std::min_element(roundRatios.begin(), roundRatios.end()),
+              *std::max_element(roundRatios.begin(), roundRatios.end()));
 
   int exitCode = -1;
   const SIZE_T peak = PeakWorkingSetThroughInstall(setup, &exitCode);

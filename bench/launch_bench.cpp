@@ -166,14 +166,37 @@ double TimeToFirstPaint(const Launched& program, double start, const ScreenShot&
   return -1.0;
 }
 
+// Waits (at most 2 s) until the screen in `area` shows what `before` showed
+// there: an ended program's window can stay on the display for a moment.
+void WaitUntilRestored(const ScreenShot& before, const RECT& area) {
+  if (area.right <= area.left || area.bottom <= area.top) return;
+  ScreenShot now;
+  const double start = NowMs();
+  while (NowMs() - start < 2000) {
+    if (now.Take(area) && now.ChangedShare(before, area) < 0.02) return;
+    ::Sleep(5);
+  }
+}
+
+// Launches, measures, ends the program, and waits until its window has left
+// the screen: a window of the last launch still shown when the next launch
+// takes its "before" would hide the next first frame, or its going away
+// would be taken for that frame.
 double LaunchOnce(const std::wstring& program) {
   ScreenShot before;
   before.Take(before.Whole());
-  const double start = NowMs();
-  Launched launched(program);
-  if (!launched.Started()) return -1.0;
-  HWND window = nullptr;
-  return TimeToFirstPaint(launched, start, before, &window);
+  double ms = -1.0;
+  RECT area{};
+  {
+    const double start = NowMs();
+    Launched launched(program);
+    if (!launched.Started()) return -1.0;
+    HWND window = nullptr;
+    ms = TimeToFirstPaint(launched, start, before, &window);
+    if (window != nullptr) ::GetWindowRect(window, &area);
+  }  // the program ends here
+  WaitUntilRestored(before, area);
+  return ms;
 }
 
 double Median(std::vector<double> v) {

@@ -125,6 +125,7 @@ void YdWindowShadow::UpdateShadow(HWND parent) {
   ShadowGlobals& g = Globals();
   RECT r{};
   if (g.updateLayered == nullptr || !::GetWindowRect(parent, &r)) return;
+  update_pending_ = false;  // made from the parent as it is now
   const int w = r.right - r.left;
   const int h = r.bottom - r.top;
   YdShadowImage image = MakeShadowImage(ScanWindowShape(parent, w, h), w, params_);
@@ -218,13 +219,16 @@ LRESULT YdWindowShadow::OnParentMessage(HWND parent, UINT msg, WPARAM wParam, LP
       if (a.hide) HideShadow();
       if (a.rebuild) UpdateShadow(parent);
       if (a.show) ::ShowWindow(shadow_, SW_SHOWNA);
-      if (a.markPending) update_pending_ = true;
+      // Shown again, the shadow is rebuilt once more at the next paint, when
+      // the parent has its final shape; made after a paint, it already has.
+      if (a.markPending && !(a.rebuild && painted_since_show_)) update_pending_ = true;
       return result;
     }
     case WM_PAINT: {
       // The parent's frame first: the shadow is a separate window and never
       // holds back what the parent draws.
       const LRESULT result = ::CallWindowProcW(previous, parent, msg, wParam, lParam);
+      painted_since_show_ = true;
       if (show_step_ == ShowStep::kBeforeFirstPaint) {
         // Just shown: the frame reaches the screen when this thread next
         // waits, so the shadow is built a moment after that.
@@ -244,6 +248,7 @@ LRESULT YdWindowShadow::OnParentMessage(HWND parent, UINT msg, WPARAM wParam, LP
         const LRESULT result = ::CallWindowProcW(previous, parent, msg, wParam, lParam);
         if (wParam) {
           update_pending_ = true;
+          painted_since_show_ = false;
           ShowShadow(parent);
           // A popup gets no WM_SIZE when it is shown; one is posted to it,
           // after its first frame (see WM_PAINT).

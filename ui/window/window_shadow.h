@@ -72,6 +72,7 @@ class YdWindowShadow {
   uint32_t last_size_ = 0;
   bool update_pending_ = false;
   ShowStep show_step_ = ShowStep::kNone;
+  bool painted_since_show_ = false;
   YdShadowImage last_image_;
 };
 

@@ -188,6 +188,12 @@ TEST_F(ShadowTest, AShownParentsFirstFrameDoesNotWaitForItsShadow) {
   EXPECT_FALSE(shadowBeforeFirstFrame);
   EXPECT_EQ(shadow_.GetLastImage().width, 208);
   EXPECT_EQ(shadow_.GetStatus(), kShadowEnabled | kShadowVisible | kShadowParentVisible);
+  // Made after that frame, it is not made again by the next paint (a new
+  // image is allocated before the last one goes, so its pixels move).
+  const uint32_t* made = shadow_.GetLastImage().pixels.data();
+  ::InvalidateRect(parent_.GetHWND(), nullptr, FALSE);
+  ::UpdateWindow(parent_.GetHWND());
+  EXPECT_EQ(shadow_.GetLastImage().pixels.data(), made);
 }
 
 TEST_F(ShadowTest, UploadedPixelsFollowTheKernelAndTheWindowShape) {

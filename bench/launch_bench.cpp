@@ -7,9 +7,13 @@
 // same Wine session), alternating, RUNS times each. The clock starts before
 // CreateProcessW and stops when the screen under the program's 500x280
 // window first differs from what was there before the launch: the first
-// frame the user sees. Prints each median and their ratio. Then one
-// interactive install: the install button is clicked once the wizard is
-// painted, and the setup's peak working set is sampled until it exits.
+// frame the user sees. Prints each median and their ratio, and the median
+// of the ratios of the two launches of each round: those ran back to back,
+// so a change of the machine's load during the run moves it less; and the
+// fastest launch of each with their ratio, the launches that other work on
+// the machine delayed least. Then one interactive install: the install
+// button is clicked once the wizard is painted, and the setup's peak working
+// set is sampled until it exits.
 #include <windows.h>
 #include <psapi.h>
 
@@ -162,14 +166,37 @@ double TimeToFirstPaint(const Launched& program, double start, const ScreenShot&
   return -1.0;
 }
 
+// Waits (at most 2 s) until the screen in `area` shows what `before` showed
+// there: an ended program's window can stay on the display for a moment.
+void WaitUntilRestored(const ScreenShot& before, const RECT& area) {
+  if (area.right <= area.left || area.bottom <= area.top) return;
+  ScreenShot now;
+  const double start = NowMs();
+  while (NowMs() - start < 2000) {
+    if (now.Take(area) && now.ChangedShare(before, area) < 0.02) return;
+    ::Sleep(5);
+  }
+}
+
+// Launches, measures, ends the program, and waits until its window has left
+// the screen: a window of the last launch still shown when the next launch
+// takes its "before" would hide the next first frame, or its going away
+// would be taken for that frame.
 double LaunchOnce(const std::wstring& program) {
   ScreenShot before;
   before.Take(before.Whole());
-  const double start = NowMs();
-  Launched launched(program);
-  if (!launched.Started()) return -1.0;
-  HWND window = nullptr;
-  return TimeToFirstPaint(launched, start, before, &window);
+  double ms = -1.0;
+  RECT area{};
+  {
+    const double start = NowMs();
+    Launched launched(program);
+    if (!launched.Started()) return -1.0;
+    HWND window = nullptr;
+    ms = TimeToFirstPaint(launched, start, before, &window);
+    if (window != nullptr) ::GetWindowRect(window, &area);
+  }  // the program ends here
+  WaitUntilRestored(before, area);
+  return ms;
 }
 
 double Median(std::vector<double> v) {
@@ -224,13 +251,13 @@ int main(int argc, char** argv) {
   }
   const std::wstring setup = Widen(argv[1]);
   const std::wstring bare = Widen(argv[2]);
-  const int runs = argc > 3 ? std::max(1, std::atoi(argv[3])) : 9;
+  const int runs = argc > 3 ? std::max(1, std::atoi(argv[3])) : 15;
 
   // One unmeasured launch of each: the first start of a program under a
   // fresh server pays for loading its DLLs from disk.
   LaunchOnce(bare);
   LaunchOnce(setup);
-  std::vector<double> bareMs, setupMs;
+  std::vector<double> bareMs, setupMs, roundRatios;
   for (int i = 0; i < runs; ++i) {
     // Alternating, and which goes first alternates too.
     for (int k = 0; k < 2; ++k) {
@@ -242,12 +269,20 @@ int main(int argc, char** argv) {
       }
       (setupTurn ? setupMs : bareMs).push_back(ms);
     }
+    roundRatios.push_back(setupMs.back() / bareMs.back());
   }
   const double bareMedian = Median(bareMs), setupMedian = Median(setupMs);
   std::printf("launch to first paint, %d alternating runs each (medians)\n", runs);
   std::printf("  bare window   %7.1f ms\n", bareMedian);
   std::printf("  setup         %7.1f ms\n", setupMedian);
   std::printf("  ratio         %7.2f   (target <= 1.20)\n", setupMedian / bareMedian);
+  std::printf("  round ratios  %7.2f   (median; lowest %.2f, highest %.2f)\n", Median(roundRatios),
+              *std::min_element(roundRatios.begin(), roundRatios.end()),
+              *std::max_element(roundRatios.begin(), roundRatios.end()));
+  const double bareFastest = *std::min_element(bareMs.begin(), bareMs.end());
+  const double setupFastest = *std::min_element(setupMs.begin(), setupMs.end());
+  std::printf("  fastest       %7.2f   (setup %.1f ms, bare window %.1f ms)\n", setupFastest / bareFastest,
+              setupFastest, bareFastest);
 
   int exitCode = -1;
   const SIZE_T peak = PeakWorkingSetThroughInstall(setup, &exitCode);

@@ -125,6 +125,7 @@ void YdWindowShadow::UpdateShadow(HWND parent) {
   ShadowGlobals& g = Globals();
   RECT r{};
   if (g.updateLayered == nullptr || !::GetWindowRect(parent, &r)) return;
+  update_pending_ = false;  // made from the parent as it is now
   const int w = r.right - r.left;
   const int h = r.bottom - r.top;
   YdShadowImage image = MakeShadowImage(ScanWindowShape(parent, w, h), w, params_);
@@ -157,6 +158,37 @@ void YdWindowShadow::UpdateShadow(HWND parent) {
   }
 }
 
+void YdWindowShadow::ArmShowTimer() {
+  if (shadow_ == nullptr) return;
+  // A timer of the shadow window's own: it cannot clash with the parent's.
+  // Timers come after WM_PAINT, so the parent's first frame goes first.
+  if (::SetTimer(shadow_, kShowTimerId, USER_TIMER_MINIMUM, &ShowTimerProc) == 0) {
+    show_step_ = ShowStep::kNone;
+    PostShownSize();
+  }
+}
+
+void YdWindowShadow::DisarmShowTimer() {
+  if (show_step_ != ShowStep::kNone && shadow_ != nullptr) ::KillTimer(shadow_, kShowTimerId);
+  show_step_ = ShowStep::kNone;
+}
+
+void YdWindowShadow::PostShownSize() {
+  if (parent_ == nullptr) return;
+  RECT client{};
+  ::GetClientRect(parent_, &client);
+  ::PostMessageW(parent_, WM_SIZE, SIZE_RESTORED, static_cast<LPARAM>(PackSize(client.right, client.bottom)));
+}
+
+void CALLBACK YdWindowShadow::ShowTimerProc(HWND shadow, UINT, UINT_PTR id, DWORD) {
+  ::KillTimer(shadow, id);
+  ShadowGlobals& g = Globals();
+  auto it = g.shadows.find(::GetWindow(shadow, GW_OWNER));
+  if (it == g.shadows.end() || it->second->shadow_ != shadow) return;
+  it->second->show_step_ = ShowStep::kNone;
+  it->second->PostShownSize();
+}
+
 LRESULT CALLBACK YdWindowShadow::ParentProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   ShadowGlobals& g = Globals();
   auto it = g.shadows.find(hwnd);
@@ -187,15 +219,27 @@ LRESULT YdWindowShadow::OnParentMessage(HWND parent, UINT msg, WPARAM wParam, LP
       if (a.hide) HideShadow();
       if (a.rebuild) UpdateShadow(parent);
       if (a.show) ::ShowWindow(shadow_, SW_SHOWNA);
-      if (a.markPending) update_pending_ = true;
+      // Shown again, the shadow is rebuilt once more at the next paint, when
+      // the parent has its final shape; made after a paint, it already has.
+      if (a.markPending && !(a.rebuild && painted_since_show_)) update_pending_ = true;
       return result;
     }
-    case WM_PAINT:
-      if (update_pending_) {
+    case WM_PAINT: {
+      // The parent's frame first: the shadow is a separate window and never
+      // holds back what the parent draws.
+      const LRESULT result = ::CallWindowProcW(previous, parent, msg, wParam, lParam);
+      painted_since_show_ = true;
+      if (show_step_ == ShowStep::kBeforeFirstPaint) {
+        // Just shown: the frame reaches the screen when this thread next
+        // waits, so the shadow is built a moment after that.
+        show_step_ = ShowStep::kAfterFirstPaint;
+        ArmShowTimer();
+      } else if (show_step_ == ShowStep::kNone && update_pending_) {
         UpdateShadow(parent);
         update_pending_ = false;
       }
-      break;
+      return result;
+    }
     case WM_EXITSIZEMOVE:
       if (status_ & kShadowVisible) UpdateShadow(parent);
       break;
@@ -204,14 +248,16 @@ LRESULT YdWindowShadow::OnParentMessage(HWND parent, UINT msg, WPARAM wParam, LP
         const LRESULT result = ::CallWindowProcW(previous, parent, msg, wParam, lParam);
         if (wParam) {
           update_pending_ = true;
+          painted_since_show_ = false;
           ShowShadow(parent);
+          // A popup gets no WM_SIZE when it is shown; one is posted to it,
+          // after its first frame (see WM_PAINT).
           if (HasStyle(parent, WS_POPUP)) {
-            RECT client{};
-            ::GetClientRect(parent, &client);
-            ::PostMessageW(parent, WM_SIZE, SIZE_RESTORED,
-                           static_cast<LPARAM>(PackSize(client.right, client.bottom)));
+            show_step_ = ShowStep::kBeforeFirstPaint;
+            ArmShowTimer();
           }
         } else {
+          DisarmShowTimer();
           HideShadow();
           status_ &= static_cast<uint8_t>(~(kShadowVisible | kShadowParentVisible));
         }

@@ -55,6 +55,14 @@ class YdWindowShadow {
   void ShowShadow(HWND parent);
   void UpdateShadow(HWND parent);
   void HideShadow();
+  // The WM_SIZE a shown popup is sent by its shadow, once the popup's
+  // first frame is painted: a timer, restarted by that paint.
+  enum class ShowStep { kNone, kBeforeFirstPaint, kAfterFirstPaint };
+  void ArmShowTimer();
+  void DisarmShowTimer();
+  void PostShownSize();
+  static void CALLBACK ShowTimerProc(HWND shadow, UINT msg, UINT_PTR id, DWORD time);
+  static constexpr UINT_PTR kShowTimerId = 1;
 
   HWND shadow_ = nullptr;
   HWND parent_ = nullptr;
@@ -63,6 +71,8 @@ class YdWindowShadow {
   YdShadowParams params_;
   uint32_t last_size_ = 0;
   bool update_pending_ = false;
+  ShowStep show_step_ = ShowStep::kNone;
+  bool painted_since_show_ = false;
   YdShadowImage last_image_;
 };
 

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <functional>
+
 #include "tests/support/pump.h"
 #include "ui/window/shadow_bitmap.h"
 #include "ui/window/shadow_state.h"
@@ -21,7 +23,7 @@ class ParentWnd : public YdWindowWnd {
   }
   const wchar_t* QueryClassName() const override { return L"YdTestShadowParent"; }
   LRESULT ProcessMessage(UINT msg, WPARAM wParam, LPARAM lParam) override {
-    if (msg == WM_PAINT) ++paints;
+    if (msg == WM_PAINT && ++paints == 1 && on_first_paint) on_first_paint();
     if (msg == WM_SIZE && round_on_size) {
       ::SetWindowRgn(GetHWND(), ::CreateRoundRectRgn(0, 0, LOWORD(lParam) + 1, HIWORD(lParam) + 1, 24, 24), TRUE);
     }
@@ -29,6 +31,7 @@ class ParentWnd : public YdWindowWnd {
   }
   int paints = 0;
   bool round_on_size = false;
+  std::function<void()> on_first_paint;
 };
 
 class ShadowTest : public ::testing::Test {
@@ -171,6 +174,26 @@ TEST_F(ShadowTest, AParentShownAfterCreateShadowGetsItsShadow) {
   ::ShowWindow(parent_.GetHWND(), SW_SHOWNOACTIVATE);
   ASSERT_TRUE(PumpUntil([&] { return ShadowShown(); }, 1000));
   EXPECT_EQ(shadow_.GetLastImage().width, 208);
+}
+
+TEST_F(ShadowTest, AShownParentsFirstFrameDoesNotWaitForItsShadow) {
+  // Building and showing the shadow costs more than many a first frame:
+  // the parent paints first, and its shadow follows.
+  OpenParent(false);
+  bool shadowBeforeFirstFrame = true;
+  parent_.on_first_paint = [&] { shadowBeforeFirstFrame = ShadowShown() || !shadow_.GetLastImage().pixels.empty(); };
+  ::ShowWindow(parent_.GetHWND(), SW_SHOWNOACTIVATE);
+  ASSERT_TRUE(PumpUntil([&] { return ShadowShown(); }, 1000));
+  EXPECT_GE(parent_.paints, 1);
+  EXPECT_FALSE(shadowBeforeFirstFrame);
+  EXPECT_EQ(shadow_.GetLastImage().width, 208);
+  EXPECT_EQ(shadow_.GetStatus(), kShadowEnabled | kShadowVisible | kShadowParentVisible);
+  // Made after that frame, it is not made again by the next paint (a new
+  // image is allocated before the last one goes, so its pixels move).
+  const uint32_t* made = shadow_.GetLastImage().pixels.data();
+  ::InvalidateRect(parent_.GetHWND(), nullptr, FALSE);
+  ::UpdateWindow(parent_.GetHWND());
+  EXPECT_EQ(shadow_.GetLastImage().pixels.data(), made);
 }
 
 TEST_F(ShadowTest, UploadedPixelsFollowTheKernelAndTheWindowShape) {

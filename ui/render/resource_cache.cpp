@@ -8,6 +8,28 @@
 #include "ui/render/image_resample.h"
 
 namespace ZEPHYRA_NAMESPACE {
+namespace {
+
+// `base` resampled to `width` x `height` (bicubic when enlarging, area
+// average when reducing); null when the pixels cannot be read or the bitmap
+// cannot be made.
+YdDecodedImagePtr ResampledImage(const YdDecodedImage& base, int width, int height) {
+  const std::vector<uint32_t> pixels =
+      ResamplePixels(ReadBitmapPixels(base.bitmap.Get(), base.width, base.height), base.width, base.height, width,
+                     height);
+  uint32_t* bits = nullptr;
+  HBITMAP bitmap = pixels.empty() ? nullptr : CreateDib32(width, height, true, &bits);
+  if (bitmap == nullptr) return nullptr;
+  std::copy(pixels.begin(), pixels.end(), bits);
+  auto image = std::make_unique<YdDecodedImage>();
+  image->bitmap.Set(bitmap);
+  image->width = width;
+  image->height = height;
+  image->alpha = base.alpha;
+  return image;
+}
+
+}  // namespace
 
 void YdResourceCache::Retire(YdDecodedImagePtr image) {
   if (image) retired_.push_back(std::move(image));
@@ -18,10 +40,22 @@ YdDecodedImage* YdResourceCache::GetResourceImage(int id, const std::wstring& ty
   if (found != resources_.end()) return found->second.get();
   if (id < 0 || id > 0xFFFF) return nullptr;
   YdDecodedImagePtr image = DecodeImageResource(module_, type, static_cast<uint16_t>(id), mask);
+  if (!image) image = ReducedFromLargerSet(id, type, mask);
   if (!image) return nullptr;
   YdDecodedImage* result = image.get();
   resources_[id] = std::move(image);
   return result;
+}
+
+YdDecodedImagePtr YdResourceCache::ReducedFromLargerSet(int id, const std::wstring& type, uint32_t mask) const {
+  for (int set : {200, 150}) {
+    const std::wstring setType = ImageSetResourceType(type, set);
+    if (::FindResourceW(module_, MAKEINTRESOURCEW(id), setType.c_str()) == nullptr) continue;
+    YdDecodedImagePtr large = DecodeImageResource(module_, setType, static_cast<uint16_t>(id), mask);
+    if (!large) continue;
+    return ResampledImage(*large, (large->width * 100 + set / 2) / set, (large->height * 100 + set / 2) / set);
+  }
+  return nullptr;
 }
 
 YdDecodedImage* YdResourceCache::GetFileImage(const std::wstring& name, uint32_t mask, bool encrypt) {
@@ -54,18 +88,8 @@ YdScaledImage YdResourceCache::Scaled(const std::wstring& key, YdDecodedImage* b
   if (found != scaled_.end()) return {found->second.get(), wanted};
   const int width = (base->width * wanted + basePercent / 2) / basePercent;
   const int height = (base->height * wanted + basePercent / 2) / basePercent;
-  const std::vector<uint32_t> pixels =
-      ResamplePixels(ReadBitmapPixels(base->bitmap.Get(), base->width, base->height), base->width, base->height,
-                     width, height);
-  uint32_t* bits = nullptr;
-  HBITMAP bitmap = pixels.empty() ? nullptr : CreateDib32(width, height, true, &bits);
-  if (bitmap == nullptr) return {base, basePercent};  // drawn stretched instead
-  std::copy(pixels.begin(), pixels.end(), bits);
-  auto image = std::make_unique<YdDecodedImage>();
-  image->bitmap.Set(bitmap);
-  image->width = width;
-  image->height = height;
-  image->alpha = base->alpha;
+  YdDecodedImagePtr image = ResampledImage(*base, width, height);
+  if (!image) return {base, basePercent};  // drawn stretched instead
   YdDecodedImage* result = image.get();
   scaled_[at] = std::move(image);
   return {result, wanted};

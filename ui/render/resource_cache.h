@@ -41,7 +41,10 @@ class YdResourceCache {
   void SetResourceFolder(const std::wstring& folder) { folder_ = folder; }
 
   // Borrowed records; null when the image cannot be loaded (nothing negative
-  // is cached, so the next request tries again).
+  // is cached, so the next request tries again). A resource image that has
+  // no picture of `type` itself but one in a larger set (the 2x, else the
+  // 1.5x) is that picture reduced once by area average: a skin may ship
+  // large pictures at 2x only.
   YdDecodedImage* GetResourceImage(int id, const std::wstring& type, uint32_t mask);
   YdDecodedImage* GetFileImage(const std::wstring& name, uint32_t mask, bool encrypt);
   // The same images at a display scale: the smallest set at or above the
@@ -71,6 +74,9 @@ class YdResourceCache {
   };
 
   void Retire(YdDecodedImagePtr image);
+  // The 1x picture of resource `id` reduced from its 2x set, else from its
+  // 1.5x set; null when it has neither.
+  YdDecodedImagePtr ReducedFromLargerSet(int id, const std::wstring& type, uint32_t mask) const;
   // Resampled or set images by key (name, set or scale); kept for the
   // process's life like resource images.
   YdScaledImage Scaled(const std::wstring& key, YdDecodedImage* base, int basePercent, YdDpiScale scale);

@@ -1,5 +1,6 @@
-// Resource cache: resource images keyed by id alone, the recently-used bound
-// of file images, retries after failures, automatic keys, the title.
+// Resource cache: resource images keyed by id alone, a 1x image reduced from
+// a 2x set, the recently-used bound of file images, retries after failures,
+// automatic keys, the title.
 #include <gtest/gtest.h>
 
 #include "tests/ui/render/canvas.h"
@@ -32,6 +33,31 @@ TEST_F(ResourceCacheTest, ResourceImagesAreKeyedByIdAlone) {
   EXPECT_EQ(cache_.GetResourceImage(102, L"BMP", 0), first);
   EXPECT_EQ(cache_.GetResourceImage(999, L"PNG", 0), nullptr);
   EXPECT_EQ(cache_.ResourceImageCount(), 1u);
+}
+
+TEST_F(ResourceCacheTest, AnImageWithOnlyATwoTimesPictureIsItReducedByAreaAverage) {
+  YdDecodedImage* large = cache_.GetResourceImage(102, L"PNG", 0);  // the same picture as 104's 2x
+  YdDecodedImage* small = cache_.GetResourceImage(104, L"PNG", 0);
+  ASSERT_NE(large, nullptr);
+  ASSERT_NE(small, nullptr);
+  ASSERT_EQ(small->width, 70);
+  ASSERT_EQ(small->height, 38);
+  const std::vector<uint32_t> in = ReadBitmapPixels(large->bitmap.Get(), 140, 76);
+  const std::vector<uint32_t> out = ReadBitmapPixels(small->bitmap.Get(), 70, 38);
+  ASSERT_EQ(out.size(), 70u * 38u);
+  for (int y = 0; y < 38; y += 5) {
+    for (int x = 0; x < 70; x += 3) {
+      for (int shift : {0, 8, 16, 24}) {
+        int sum = 0;
+        for (int dy = 0; dy < 2; ++dy)
+          for (int dx = 0; dx < 2; ++dx) sum += (in[(2 * y + dy) * 140 + 2 * x + dx] >> shift) & 0xFF;
+        const int got = (out[y * 70 + x] >> shift) & 0xFF;
+        EXPECT_NEAR(got, sum / 4.0, 0.51) << x << "," << y << " bits " << shift;
+      }
+    }
+  }
+  EXPECT_EQ(cache_.GetResourceImageAt(104, L"PNG", 0, YdDpiScale(96)).image, small);
+  EXPECT_EQ(cache_.GetResourceImageAt(104, L"PNG", 0, YdDpiScale(192)).percent, 200);
 }
 
 TEST_F(ResourceCacheTest, FailuresAreNotCached) {

@@ -20,9 +20,15 @@ GREY = (122, 134, 150, 255)
 
 
 def png(rid):
-    for name in os.listdir(HERE):
-        if name.startswith("%d_" % rid) and name.endswith(".png"):
+    """The 1x picture of an image; for those drawn at 2x only, the 2x one
+    reduced by area average, as the setup does at 100 %."""
+    names = sorted(n for n in os.listdir(HERE) if n.startswith("%d_" % rid) and n.endswith(".png"))
+    for name in names:
+        if not name.endswith("@2x.png"):
             return Image.open(os.path.join(HERE, name)).convert("RGBA")
+    for name in names:
+        img = Image.open(os.path.join(HERE, name)).convert("RGBA")
+        return img.resize((img.size[0] // 2, img.size[1] // 2), Image.Resampling.BOX)
     raise SystemExit("preview.py: no image for id %d" % rid)
 
 
@@ -125,6 +131,7 @@ def main():
     y += 280 + gap
     for i, rid in enumerate(ring_ids):
         tile = Image.new("RGBA", (140, 140), (255, 255, 255, 255))
+        tile.alpha_composite(png(209), (0, 0))  # the ring control's background
         tile.alpha_composite(png(rid), (0, 0))
         sheet.alpha_composite(tile, (gap + (i % 7) * 146, y + (i // 7) * 150))
     sheet.convert("RGB").save(os.path.join(HERE, "preview.png"), "PNG")

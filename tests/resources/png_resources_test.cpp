@@ -19,21 +19,28 @@ namespace {
 
 using namespace resource_test;
 
-// An RGBA picture decoded from a PNG resource.
+// An RGBA picture decoded from a PNG resource; `width`, `height` and At()
+// are in 1x pixels, also for an image drawn at 2x only.
 struct Picture {
   int width = 0;
   int height = 0;
+  int factor = 1;
   std::unique_ptr<stbi_uc, void (*)(void*)> pixels{nullptr, stbi_image_free};
 
-  const stbi_uc* At(int x, int y) const { return pixels.get() + (size_t(y) * width + x) * 4; }
+  const stbi_uc* At(int x, int y) const {
+    return pixels.get() + (size_t(y) * factor * width * factor + size_t(x) * factor) * 4;
+  }
 };
 
 Picture Decode(int id) {
   Picture p;
-  const Bytes png = FindPng(id);
-  if (png.empty()) return p;
+  const SkinPng png = FindSkinPng(id);
+  if (png.bytes.empty()) return p;
   int channels = 0;
-  p.pixels.reset(stbi_load_from_memory(png.data, int(png.size), &p.width, &p.height, &channels, 4));
+  p.pixels.reset(stbi_load_from_memory(png.bytes.data, int(png.bytes.size), &p.width, &p.height, &channels, 4));
+  p.factor = png.factor;
+  p.width /= png.factor;
+  p.height /= png.factor;
   return p;
 }
 
@@ -50,12 +57,17 @@ double SliceDifference(const Picture& p, int slice_a, int slice_b, int slice_hei
 TEST(PngResources, EveryImageExistsWithItsSize) {
   for (const ImageSpec& image : SkinImages()) {
     SCOPED_TRACE(testing::Message() << "PNG " << image.id << " (" << image.what << ")");
-    const Bytes png = FindPng(image.id);
-    ASSERT_FALSE(png.empty());
+    // Every image has its 2x picture; the ring's have no 1x one.
     PngHeader header;
-    ASSERT_TRUE(ReadPngHeader(png, &header)) << "no PNG signature and header";
-    EXPECT_EQ(header.width, uint32_t(image.width));
-    EXPECT_EQ(header.height, uint32_t(image.height));
+    ASSERT_TRUE(ReadPngHeader(Find(L"PNG_200", image.id), &header)) << "no 2x picture";
+    EXPECT_EQ(header.width, uint32_t(2 * image.width));
+    EXPECT_EQ(header.height, uint32_t(2 * image.height));
+    const bool ring = image.id == 209 || (image.id >= 211 && image.id <= 235);
+    EXPECT_EQ(FindPng(image.id).empty(), ring);
+    const SkinPng png = FindSkinPng(image.id);
+    ASSERT_TRUE(ReadPngHeader(png.bytes, &header)) << "no PNG signature and header";
+    EXPECT_EQ(header.width, uint32_t(image.width * png.factor));
+    EXPECT_EQ(header.height, uint32_t(image.height * png.factor));
     // optipng stores an image as a palette or without alpha where its pixels
     // allow; the decoder hands back 8-bit RGBA whatever the stored format.
     const Picture picture = Decode(image.id);

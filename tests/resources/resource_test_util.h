@@ -32,6 +32,20 @@ inline Bytes Find(const wchar_t* type, int id) {
 
 inline Bytes FindPng(int id) { return Find(L"PNG", id); }
 
+// The picture a skin image is drawn from: its 1x PNG, or for the images
+// drawn at 2x only (the program reduces them at 100 %) its 2x PNG. `factor`
+// is 1 or 2.
+struct SkinPng {
+  Bytes bytes;
+  int factor = 1;
+};
+
+inline SkinPng FindSkinPng(int id) {
+  const Bytes one = FindPng(id);
+  if (!one.empty()) return {one, 1};
+  return {Find(L"PNG_200", id), 2};
+}
+
 // Width and height from a PNG's header chunk; false unless the bytes start
 // with the PNG signature followed by an IHDR chunk.
 struct PngHeader {

@@ -485,7 +485,10 @@ void CheckValue(const std::string& key, ValueForm form, const std::string& value
       ASSERT_EQ(d.count("res"), 1u);
       EXPECT_EQ(d["restype"], "PNG");
       PngHeader png;
-      ASSERT_TRUE(ReadPngHeader(FindPng(std::atoi(d["res"].c_str())), &png)) << "no PNG " << d["res"];
+      const SkinPng picture = FindSkinPng(std::atoi(d["res"].c_str()));
+      ASSERT_TRUE(ReadPngHeader(picture.bytes, &png)) << "no PNG " << d["res"];
+      png.width /= picture.factor;
+      png.height /= picture.factor;
       if (d.count("source")) {
         ASSERT_TRUE(IsIntList(d["source"], 4));
         const auto s = Ints(d["source"]);

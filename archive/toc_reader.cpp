@@ -130,7 +130,9 @@ bool ParseTocRecord(const uint8_t* table, size_t table_length, size_t& cursor,
   if (child_count != 0 && depth >= kMaxTocDepth) return false;
 
   for (uint32_t i = 0; i < child_count; ++i) {
-    auto child = std::make_shared<YdTocNode>();
+    // Not make_shared: built without RTTI (the shipped setup), make_shared
+    // links the C++ library's exception runtime through its deleter lookup.
+    std::shared_ptr<YdTocNode> child(new YdTocNode());
     child->parent = &node;
     if (!ParseTocRecord(table, table_length, cursor, *child, archive_size, depth + 1)) return false;
     node.children.push_back(std::move(child));

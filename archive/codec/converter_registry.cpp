@@ -9,6 +9,9 @@
 namespace ZEPHYRA_NAMESPACE {
 namespace {
 
+// Converters are made with `new` rather than make_shared: built without RTTI
+// (the shipped setup), make_shared links the C++ library's exception runtime
+// through its deleter lookup.
 using Registry = std::array<YdConverterRecord, kConverterSlots>;
 
 const Registry& TheRegistry() {
@@ -16,9 +19,11 @@ const Registry& TheRegistry() {
     Registry table;
     table[kConverterZlib] = YdConverterRecord{
         [](const int* level) -> std::shared_ptr<YdCompressConverter> {
-          return std::make_shared<YdZipEncoder>(level);
+          return std::shared_ptr<YdCompressConverter>(new YdZipEncoder(level));
         },
-        [](const int*) -> std::shared_ptr<YdCompressConverter> { return std::make_shared<YdZipDecoder>(); },
+        [](const int*) -> std::shared_ptr<YdCompressConverter> {
+          return std::shared_ptr<YdCompressConverter>(new YdZipDecoder());
+        },
         u"ZIP"};
     return table;
   }();
@@ -38,14 +43,14 @@ const YdConverterRecord* FindConverterRecord(int id) {
 }
 
 std::shared_ptr<YdCompressConverter> GetConverterForExtraction(int id) {
-  if (id == kConverterStored) return std::make_shared<YdRawConverter>();
+  if (id == kConverterStored) return std::shared_ptr<YdCompressConverter>(new YdRawConverter());
   const YdConverterRecord* record = FindConverterRecord(id);
   if (record == nullptr || record->decoder == nullptr) return nullptr;
   return record->decoder(nullptr);
 }
 
 std::shared_ptr<YdCompressConverter> GetConverterForPacking(int id, const int* level) {
-  if (id == kConverterStored) return std::make_shared<YdRawConverter>();
+  if (id == kConverterStored) return std::shared_ptr<YdCompressConverter>(new YdRawConverter());
   const YdConverterRecord* record = FindConverterRecord(id);
   if (record == nullptr || record->encoder == nullptr) return nullptr;
   return record->encoder(level);

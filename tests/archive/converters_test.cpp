@@ -217,7 +217,10 @@ TEST(ConverterRegistry, Identifiers) {
   EXPECT_EQ(raw->GetTypeId(), 0);
   auto zip = GetConverterForExtraction(1);
   ASSERT_TRUE(zip);
-  EXPECT_NE(dynamic_cast<YdZipDecoder*>(zip.get()), nullptr);
+  EXPECT_EQ(zip->GetTypeId(), 1);
+  std::vector<uint8_t> output;
+  ASSERT_TRUE(Convert(*zip, ZlibCompress(Bytes("inflated")), 100, 100, output)) << "not a decoder";
+  EXPECT_EQ(output, Bytes("inflated"));
   EXPECT_EQ(GetConverterForExtraction(2), nullptr);
   EXPECT_EQ(GetConverterForExtraction(3), nullptr);  // alias of 2
   EXPECT_EQ(GetConverterForExtraction(31), nullptr);

@@ -23,6 +23,7 @@ namespace ZEPHYRA_NAMESPACE {
 
 class YdPaintManager;
 class YdControl;
+class IYdWindowControlReceiver;
 
 // Predicate of a tree search: returns the control to stop at, or null.
 using YdFindProc = YdControl* (*)(YdControl* control, void* data);
@@ -49,6 +50,9 @@ class YdControl {
   virtual void SetForwardEnabled(int type, bool on);
   virtual int GetKind() const { return kKindControl; }
   virtual YdControl* QueryKind(int kind);
+  // The receiver side of a window control (a control that also implements
+  // IYdWindowControlReceiver, ui/window/window_part.h); null for any other.
+  virtual IYdWindowControlReceiver* WindowControlReceiver() { return nullptr; }
   // flags: 1 visible only, 2 enabled only, 4 hit test (data is a POINT*),
   // 8 children last to first, sign bit the container before its children.
   virtual YdControl* FindMatching(YdFindProc proc, void* data, unsigned flags);

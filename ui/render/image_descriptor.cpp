@@ -47,7 +47,11 @@ double ParseAngle(const std::wstring& value) {
     if (digit(e)) {
       int exponent = 0;
       for (; digit(e); ++e) exponent = exponent < 10000 ? exponent * 10 + (value[e] - L'0') : exponent;
-      angle *= std::pow(10.0, down ? -exponent : exponent);
+      // By steps of ten rather than pow, which would bring 2 KB of MinGW's
+      // maths library into the setup; a zero or infinite angle stops early.
+      for (int i = 0; i < exponent && angle != 0.0 && std::isfinite(angle); ++i) {
+        angle = down ? angle / 10.0 : angle * 10.0;
+      }
     }
   }
   if (negative) angle = -angle;

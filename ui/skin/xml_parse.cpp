@@ -139,7 +139,7 @@ const YdSkinElement* YdXmlParse::FindElementById(const YdSkinElement& node, int 
 }
 
 void YdXmlParse::GiveWindowControlInfo(YdControl* control, const YdSkinElement& element, YdPaintManager* manager) {
-  auto* receiver = dynamic_cast<IYdWindowControlReceiver*>(control);
+  IYdWindowControlReceiver* receiver = control != nullptr ? control->WindowControlReceiver() : nullptr;
   if (receiver == nullptr || manager == nullptr) return;
   YdWindowControlInfo info;
   info.parentWindow = manager->GetWindow();
@@ -181,7 +181,7 @@ YdControl* YdXmlParse::CreateFor(const YdSkinElement& element, YdPaintManager* m
   // window-control data, or a callback's picture-extend control would lose
   // its XML children.
   if (control != nullptr && manager != nullptr && control->QueryKind(kKindWindowControl) != nullptr &&
-      dynamic_cast<IYdWindowControlReceiver*>(control) != nullptr) {
+      control->WindowControlReceiver() != nullptr) {
     *windowControl = true;
     GiveWindowControlInfo(control, element, manager);
   }

@@ -155,7 +155,7 @@ TEST(ImageDescriptorNumbers, RotationIsAFiniteAngleAndPlacementSaturates) {
   }
   // Written angles, read up to the first character that is not part of one.
   const std::pair<const wchar_t*, double> written[] = {
-      {L" 45.5", 45.5}, {L"+90", 90.0}, {L"-12.25deg", -12.25}, {L"1.5e2", 150.0}, {L".5", 0.5}, {L"7e", 7.0},
+      {L" 45.5", 45.5}, {L"+90", 90.0}, {L"-12.25deg", -12.25}, {L"1.5e2", 150.0}, {L"25e-1", 2.5}, {L".5", 0.5}, {L"7e", 7.0},
       {L"abc", 0.0},    {L"-", 0.0}};
   for (const auto& [angle, degrees] : written) {
     EXPECT_DOUBLE_EQ(ParseImageDescriptor(std::wstring(L"file='a.png' rotate='") + angle + L"'").rotate, degrees)

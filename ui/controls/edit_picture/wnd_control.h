@@ -25,6 +25,7 @@ class YdWndControl : public YdControl, public YdWindowImplBase, public IYdWindow
 
   // IYdWindowControlReceiver
   void ReceiveWindowControlInfo(const YdWindowControlInfo& info) override;
+  IYdWindowControlReceiver* WindowControlReceiver() override { return this; }
   const YdWindowControlInfo& GetWindowControlInfo() const { return info_; }
 
   void SetPosition(const RECT& rc) override;

@@ -27,7 +27,9 @@ constexpr wchar_t kSkin[] = LR"(<?xml version="1.0" encoding="utf-8"?>
 
 TEST_F(EditPictureTest, WndControlBuildsItsPartInAChildWindow) {
   ASSERT_NE(Build(kSkin), nullptr);
-  auto* wc = dynamic_cast<YdWndControl*>(manager_->ControlByName(L"wc"));
+  YdControl* control = manager_->ControlByName(L"wc");
+  ASSERT_NE(control, nullptr);
+  auto* wc = static_cast<YdWndControl*>(control->WindowControlReceiver());
   ASSERT_NE(wc, nullptr);
   EXPECT_EQ(wc->GetWindowControlInfo().id, 50);
   EXPECT_EQ(manager_->ControlByName(L"inner"), nullptr) << "the children belong to the inner window";

@@ -76,8 +76,12 @@ int RunSetup(HINSTANCE instance, const std::string& argument) {
   GetResourceCache().SetResourceModule(instance);
   InstallSetupSkin();
   YdWindowShadow::InitializeShadows(instance);
-  KillProductProcesses();
+  // A shown wizard stops the product's processes right after its first
+  // frame, before it takes input; else they are stopped before the window.
+  const bool afterFirstPaint = DefersToFirstPaint(WizardModeFromValue(mode));
+  if (!afterFirstPaint) KillProductProcesses();
   if (IsSetupAlreadyRunning()) {
+    if (afterFirstPaint) KillProductProcesses();
     YdMessageDlg dlg(nullptr, kDlgSingleButton | kDlgAlternateIcon);
     dlg.SetMessageText(kAlreadyRunningText);
     LogEvent("another setup is running");
@@ -92,6 +96,7 @@ int RunSetup(HINSTANCE instance, const std::string& argument) {
   std::unique_ptr<YdSetupWnd> wizard(new (std::nothrow) YdSetupWnd(dir, mode, &actions));
   if (!wizard) return Ended(kExitOk);
   if (!wizard->Created()) return Ended(wizard->ExitCode());
+  if (afterFirstPaint) wizard->SetBeforeInstall([] { KillProductProcesses(); });
   wizard->CenterOnOwner();
   wizard->ShowWithDelay(wizard->Mode().showWindow, true);
   YdPaintManager::RunMessageLoop();

@@ -18,11 +18,13 @@ namespace ZEPHYRA_NAMESPACE {
 bool RestrictDllSearchToSystem();
 
 // The whole run: DLL search restricted, the resource module set, the shadow
-// class registered, the product's processes stopped, the single-instance
-// test (a second setup shows "你已经启动了一个安装程序！" and returns 0), the
-// default directory and the mode value, the wizard created, centred and
-// shown (or kept hidden in unattended mode), the message loop. Returns the
-// process exit code (SetupExitCode).
+// class registered, the product's processes stopped (in unattended mode
+// here; a shown wizard stops them right after its first frame, before it
+// takes input), the single-instance test (a second setup shows
+// "你已经启动了一个安装程序！" and returns 0), the default directory and the
+// mode value, the wizard created, centred and shown (or kept hidden in
+// unattended mode), the message loop. Returns the process exit code
+// (SetupExitCode).
 int RunSetup(HINSTANCE instance, const std::string& argument);
 
 }  // namespace ZEPHYRA_NAMESPACE

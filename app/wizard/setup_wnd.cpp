@@ -98,7 +98,8 @@ void YdSetupWnd::ResizeTo(SIZE size) {
 }
 
 LRESULT YdSetupWnd::OnCreate(UINT, WPARAM, LPARAM, bool& handled) {
-  const LRESULT built = BuildFromSkin(true, handled);
+  // A wizard that paints takes its icon after its first frame.
+  const LRESULT built = BuildFromSkin(!DefersToFirstPaint(mode_), handled);
   if (built != 0) return built;
   ResizeTo(GetPaintManager().GetMinInfo());
   if (mode_.shadow) {
@@ -127,7 +128,30 @@ LRESULT YdSetupWnd::ProcessMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     ApplyInstallFailed();
     return 0;
   }
+  if (msg == kAfterFirstPaintMessage) {
+    AfterFirstPaint();
+    return 0;
+  }
+  if (msg == WM_PAINT && !first_paint_seen_ && DefersToFirstPaint(mode_)) {
+    first_paint_seen_ = true;
+    const LRESULT result = YdWindowImplBase::ProcessMessage(msg, wParam, lParam);
+    // Posted messages come before input: this runs before any click.
+    ::PostMessageW(GetHWND(), kAfterFirstPaintMessage, 0, 0);
+    return result;
+  }
   return YdWindowImplBase::ProcessMessage(msg, wParam, lParam);
+}
+
+void YdSetupWnd::AfterFirstPaint() {
+  LoadAppIcon();
+  RunBeforeInstall();
+}
+
+void YdSetupWnd::RunBeforeInstall() {
+  if (!before_install_) return;
+  const std::function<void()> work = std::move(before_install_);
+  before_install_ = nullptr;
+  work();
 }
 
 void YdSetupWnd::Notify(YdNotifyMsg& msg) {
@@ -245,6 +269,7 @@ bool YdSetupWnd::FindPreviousInstallDir() {
 
 bool YdSetupWnd::StartInstall() {
   if (worker_ || actions_ == nullptr) return false;
+  RunBeforeInstall();
   std::wstring dir = install_dir_;
   if (mode_.unattended) {
     if (!FindPreviousInstallDir()) {

@@ -30,6 +30,8 @@ class YdMessageDlg;
 // Private messages the install thread posts to the wizard.
 constexpr UINT kInstallStepMessage = WM_APP + 0x101;    // wParam: the step
 constexpr UINT kInstallFailedMessage = WM_APP + 0x102;
+// Posted to itself by the shown wizard at its first paint.
+constexpr UINT kAfterFirstPaintMessage = WM_APP + 0x103;
 
 // Texts of the close confirmation and of the failure dialog.
 extern const wchar_t kConfirmTitle[];       // "安装向导"
@@ -71,6 +73,11 @@ class YdSetupWnd : public YdWindowImplBase, private IInstallUi {
   // one-button message says why and the page stays), or when already
   // started.
   bool StartInstall();
+  // Work that must be done before any install starts (the product's
+  // processes stopped). It runs once: right after the first paint of a
+  // wizard that defers it (DefersToFirstPaint), or when the install starts,
+  // whichever comes first.
+  void SetBeforeInstall(std::function<void()> work) { before_install_ = std::move(work); }
 
   InstallState State() const;
   const WizardMode& Mode() const { return mode_; }
@@ -99,6 +106,9 @@ class YdSetupWnd : public YdWindowImplBase, private IInstallUi {
   // UI thread.
   void ApplyInstallStep(unsigned step);
   void ApplyInstallFailed();
+  // The icon and the work before the install, after the first frame.
+  void AfterFirstPaint();
+  void RunBeforeInstall();
   // The failure caption and, in interactive mode, its one-button message.
   void ExplainFailure();
   void ShowMessage(const wchar_t* text);
@@ -117,6 +127,8 @@ class YdSetupWnd : public YdWindowImplBase, private IInstallUi {
   std::wstring install_dir_;
   IInstallActions* actions_;
   ConfirmRunner confirm_;
+  std::function<void()> before_install_;
+  bool first_paint_seen_ = false;
   YdControl* edit_ = nullptr;
   YdWindowShadow shadow_;
   bool created_ = false;

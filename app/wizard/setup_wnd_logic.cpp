@@ -31,6 +31,8 @@ WizardMode WizardModeFromValue(ModeFlags mode) {
   return result;
 }
 
+bool DefersToFirstPaint(const WizardMode& mode) { return mode.showWindow && !mode.unattended; }
+
 WizardSize WizardSizeForPane(bool customPaneVisible, WizardSize minInfo, WizardSize maxInfo) {
   return customPaneVisible ? maxInfo : minInfo;
 }

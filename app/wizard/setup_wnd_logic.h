@@ -76,6 +76,12 @@ struct WizardMode {
 };
 WizardMode WizardModeFromValue(ModeFlags mode);
 
+// Whether the wizard's icon and the work due before any install (stopping
+// the product's processes) wait until its first frame is on the screen: a
+// shown, interactive wizard paints first and does them right after, before
+// it takes any input; an unattended one starts its install at creation.
+bool DefersToFirstPaint(const WizardMode& mode);
+
 struct WizardSize {
   int cx = 0;
   int cy = 0;

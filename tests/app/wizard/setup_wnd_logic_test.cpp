@@ -55,6 +55,13 @@ TEST(WizardModeTest, ModeValueSteersVisibilityShadowAndSwitches) {
   // Bits above the lowest five change nothing but are not Unattended.
   EXPECT_TRUE(WizardModeFromValue(0x100).showWindow);
   EXPECT_FALSE(WizardModeFromValue(0x100).unattended);
+
+  // Only the shown wizard stops the product's processes (and takes its icon)
+  // after its first frame; unattended, they go before the window.
+  EXPECT_TRUE(DefersToFirstPaint(plain));
+  EXPECT_TRUE(DefersToFirstPaint(skip_driver));
+  EXPECT_FALSE(DefersToFirstPaint(silent));
+  EXPECT_FALSE(DefersToFirstPaint(only_service));
 }
 
 TEST(WizardSizeTest, FoldOutUsesMaxInfoAndBackUsesMinInfo) {

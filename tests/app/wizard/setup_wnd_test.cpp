@@ -5,8 +5,10 @@
 // install thread holds while the dialog is open), the install from the
 // button to the closed window with the ring images in order and the
 // completion animation answering the gate, and the unattended runs with and
-// without a previous installation; the install folder's rules, the quit id,
-// a failure during the confirmation and posts after the window is gone.
+// without a previous installation; the work due before the install, done
+// right after the first frame of a shown wizard; the install folder's
+// rules, the quit id, a failure during the confirmation and posts after the
+// window is gone.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -342,6 +344,9 @@ TEST_F(SetupWindowTest, InstallButtonRunsTheInstallToTheClosedWindow) {
   wnd.GetPaintManager().ControlById(kLocationEditId)->SetText(L"C:\\Typed Place");
   YdControl* desktop = wnd.GetPaintManager().ControlById(kDesktopOptionId);
   desktop->SetStateBits(desktop->GetStateBits() & ~kStateSelected);
+  // Never painted, the wizard does the work due before the install when
+  // the install starts.
+  wnd.SetBeforeInstall([&] { journal.Add("stop processes"); });
   RaiseClick(wnd, kFoldToggleId);  // the progress page comes at the minimum size
   RaiseClick(wnd, kInstallButtonId);
   EXPECT_FALSE(Visible(wnd, kWelcomePageId));
@@ -358,8 +363,8 @@ TEST_F(SetupWindowTest, InstallButtonRunsTheInstallToTheClosedWindow) {
   EXPECT_TRUE(wnd.Worker()->GateAnswered());
   EXPECT_EQ(wnd.ExitCode(), kExitOk);
   EXPECT_EQ(Without(journal.Events(), "ring:"),
-            (std::vector<std::string>{"unpack", "service", "driver", "registration", "shortcuts", "report",
-                                      "launch"}));
+            (std::vector<std::string>{"stop processes", "unpack", "service", "driver", "registration",
+                                      "shortcuts", "report", "launch"}));
   const InstallJob& job = wnd.Worker()->Job();
   EXPECT_EQ(job.installDir, L"C:\\Typed Place");
   EXPECT_FALSE(job.desktopShortcut);
@@ -374,6 +379,30 @@ TEST_F(SetupWindowTest, InstallButtonRunsTheInstallToTheClosedWindow) {
     if (frame != expected.back()) expected.push_back(frame);
   }
   EXPECT_EQ(shown, expected);
+}
+
+TEST_F(SetupWindowTest, ShownWizardDoesTheWorkBeforeTheInstallRightAfterItsFirstFrame) {
+  Journal journal;
+  RecordingActions actions(&journal);
+  YdSetupWnd wnd(L"C:\\WiFi", 0, &actions);
+  const HWND hwnd = wnd.GetHWND();
+  YdControl* edit = wnd.GetPaintManager().ControlById(kLocationEditId);
+  int runs = 0;
+  bool painted_first = false;
+  wnd.SetBeforeInstall([&] {
+    ++runs;
+    painted_first = edit->GetText() == L"C:\\WiFi";  // filled by the first paint
+  });
+  PumpFor(50);
+  EXPECT_EQ(runs, 0) << "ran before the window was shown";
+  ::ShowWindow(hwnd, SW_SHOWNOACTIVATE);
+  ASSERT_TRUE(PumpUntil([&] { return runs == 1; }));
+  EXPECT_TRUE(painted_first);
+  // Once: the install does not do it again.
+  RaiseClick(wnd, kInstallButtonId);
+  ASSERT_TRUE(WaitGone(hwnd));
+  EXPECT_EQ(runs, 1);
+  EXPECT_EQ(journal.Events().front(), "unpack");
 }
 
 TEST_F(SetupWindowTest, FailedExtractionExplainsItselfAndEndsWithItsCode) {

@@ -160,6 +160,8 @@ CHARFORMAT2W YdRichEdit::BuildCharFormat() const {
 
 void YdRichEdit::Initialize() {
   if (manager_ == nullptr || host_) return;
+  host_waits_ = !IsShownInTree();
+  if (host_waits_) return;
   std::wstring initial = text_;
   if (!placeholder_.empty() && text_.empty()) {
     placeholder_shown_ = true;
@@ -193,6 +195,16 @@ void YdRichEdit::Initialize() {
 
   if (manager_->AddMessageFilter(this)) filter_manager_ = manager_;
   if (placeholder_shown_) host_->SetPasswordDisplay(false);
+}
+
+void YdRichEdit::SetVisible(bool visible) {
+  YdContainer::SetVisible(visible);
+  if (host_waits_ && IsShownInTree()) Initialize();
+}
+
+void YdRichEdit::OnAncestorVisibilityChanged() {
+  YdContainer::OnAncestorVisibilityChanged();
+  if (host_waits_ && IsShownInTree()) Initialize();
 }
 
 std::wstring YdRichEdit::GetText() const {

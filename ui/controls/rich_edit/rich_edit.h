@@ -38,7 +38,12 @@ class YdRichEdit : public YdContainer, public IWindowMessageFilter {
   // The rich edit's own keys; its base is the container's table.
   static const YdAttributeTable& AttributeTable();
   // Creates the host and the text services (replaces the base entirely).
+  // An edit that is not shown (itself or a container hidden) waits: its
+  // host comes when it is shown, before it is painted or can take input,
+  // so a window whose first page has no edit does not load the services.
   void Initialize() override;
+  void SetVisible(bool visible) override;
+  void OnAncestorVisibilityChanged() override;
   std::wstring GetText() const override;
   void SetText(const std::wstring& text) override;
   void SetNormalTextColor(uint32_t colour) override;
@@ -149,6 +154,7 @@ class YdRichEdit : public YdContainer, public IWindowMessageFilter {
   bool swallow_return_char_ = false;
   bool refreshing_colour_ = false;
   long max_text_reports_ = 0;  // EN_MAXTEXT seen from the services
+  bool host_waits_ = false;       // initialized while not shown: no host yet
   ScopedComPtr<YdTxtWinHost> host_;
 };
 

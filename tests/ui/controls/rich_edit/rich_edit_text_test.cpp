@@ -1,7 +1,8 @@
 // rich_edit_text_test.cpp -- the rich edit's text with the system's text
 // services: setting and reading (Chinese included), typing through the
 // paint manager, the caret, the change notification, the placeholder with
-// focus, the installer's install-location field, and the control without
+// focus, the installer's install-location field, the host of an edit that
+// is not shown (made when it is shown), and the control without
 // text services.
 #include "tests/ui/controls/rich_edit/rich_edit_fixture.h"
 #include "ui/controls/containers/scrollbar.h"
@@ -169,6 +170,42 @@ TEST_F(RichEditTest, InstallLocationFieldOfTheSetupSkin) {
   Key(VK_RETURN);
   EXPECT_EQ(edit->GetText(), directory + L"\\\u65b0") << "Return changed the one-line field";
   EXPECT_EQ(CountNotes(kNotifyReturn), 1);
+}
+
+TEST_F(RichEditTest, EditNotShownGetsItsHostWhenShown) {
+  // Hidden itself, or in a hidden container (the wizard's fold-out pane):
+  // no text services until it is shown; what was set meanwhile is in them.
+  AddEditFont();
+  auto* alone = new YdRichEdit();
+  alone->ApplyAttributeString(L"visible=\"false\" limittext=\"12\"");
+  auto* pane = new YdContainer();
+  pane->SetVisible(false);
+  auto* inner = new YdRichEdit();
+  pane->AddChild(inner);
+  AttachTree({alone, pane});
+  PaintNow(hwnd_);
+  EXPECT_EQ(alone->GetHost(), nullptr);
+  EXPECT_EQ(inner->GetHost(), nullptr);
+  alone->SetText(L"C:\\WiFi");
+  inner->SetText(L"D:\\WiFi");
+  EXPECT_EQ(alone->GetText(), L"C:\\WiFi");
+
+  alone->SetVisible(true);
+  pane->SetVisible(true);
+  for (YdRichEdit* edit : {alone, inner}) {
+    ASSERT_NE(edit->GetHost(), nullptr);
+    EXPECT_TRUE(edit->GetHost()->IsInPlaceActive());
+    LRESULT length = 0;
+    GETTEXTLENGTHEX query{GTL_DEFAULT, 1200};
+    EXPECT_EQ(edit->SendTextMessage(EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&query), 0, &length), S_OK);
+    EXPECT_EQ(length, 7) << "the text set while hidden is not in the services";
+  }
+  EXPECT_EQ(alone->GetHost()->GetMaxLength(), 12);
+  // Shown, the field takes typing at once.
+  PaintNow(hwnd_);
+  inner->SetFocus();
+  Type(L"x");
+  EXPECT_EQ(inner->GetText().size(), 8u);
 }
 
 // A text services factory that fails (WINAPI: a lambda would not convert on 32 bits).

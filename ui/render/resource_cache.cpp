@@ -10,10 +10,12 @@
 namespace ZEPHYRA_NAMESPACE {
 namespace {
 
-// `base` resampled to `width` x `height` (bicubic when enlarging, area
-// average when reducing); null when the pixels cannot be read or the bitmap
-// cannot be made.
-YdDecodedImagePtr ResampledImage(const YdDecodedImage& base, int width, int height) {
+// `base`, drawn at `fromPercent`, resampled to `toPercent` (bicubic when
+// enlarging, area average when reducing; sides rounded to the nearest
+// pixel); null when the pixels cannot be read or the bitmap cannot be made.
+YdDecodedImagePtr ResampledImage(const YdDecodedImage& base, int fromPercent, int toPercent) {
+  const int width = (base.width * toPercent + fromPercent / 2) / fromPercent;
+  const int height = (base.height * toPercent + fromPercent / 2) / fromPercent;
   const std::vector<uint32_t> pixels =
       ResamplePixels(ReadBitmapPixels(base.bitmap.Get(), base.width, base.height), base.width, base.height, width,
                      height);
@@ -49,11 +51,9 @@ YdDecodedImage* YdResourceCache::GetResourceImage(int id, const std::wstring& ty
 
 YdDecodedImagePtr YdResourceCache::ReducedFromLargerSet(int id, const std::wstring& type, uint32_t mask) const {
   for (int set : {200, 150}) {
-    const std::wstring setType = ImageSetResourceType(type, set);
-    if (::FindResourceW(module_, MAKEINTRESOURCEW(id), setType.c_str()) == nullptr) continue;
-    YdDecodedImagePtr large = DecodeImageResource(module_, setType, static_cast<uint16_t>(id), mask);
-    if (!large) continue;
-    return ResampledImage(*large, (large->width * 100 + set / 2) / set, (large->height * 100 + set / 2) / set);
+    YdDecodedImagePtr large =
+        DecodeImageResource(module_, ImageSetResourceType(type, set), static_cast<uint16_t>(id), mask);
+    if (large) return ResampledImage(*large, set, 100);
   }
   return nullptr;
 }
@@ -86,9 +86,7 @@ YdScaledImage YdResourceCache::Scaled(const std::wstring& key, YdDecodedImage* b
   const std::wstring at = key + L"|" + WideDecimal(wanted);
   auto found = scaled_.find(at);
   if (found != scaled_.end()) return {found->second.get(), wanted};
-  const int width = (base->width * wanted + basePercent / 2) / basePercent;
-  const int height = (base->height * wanted + basePercent / 2) / basePercent;
-  YdDecodedImagePtr image = ResampledImage(*base, width, height);
+  YdDecodedImagePtr image = ResampledImage(*base, basePercent, wanted);
   if (!image) return {base, basePercent};  // drawn stretched instead
   YdDecodedImage* result = image.get();
   scaled_[at] = std::move(image);

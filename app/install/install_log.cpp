@@ -67,10 +67,17 @@ File OpenLog(const LogPath& path, const char* mode) {
 #endif
 }
 
-// The whole file; false when it cannot be read.
-bool ReadAll(const LogPath& path, std::string* bytes) {
+// The whole file when it holds more than `moreThan` bytes; false when it
+// holds no more or cannot be read. Most runs start with a log that needs no
+// trimming: only its size is read then.
+bool ReadAllBeyond(const LogPath& path, size_t moreThan, std::string* bytes) {
   File in = OpenLog(path, "rb");
-  if (!in) return false;
+  if (!in || std::fseek(in.get(), 0, SEEK_END) != 0) return false;
+  const long size = std::ftell(in.get());
+  if (size < 0 || static_cast<unsigned long>(size) <= moreThan || std::fseek(in.get(), 0, SEEK_SET) != 0) {
+    return false;
+  }
+  bytes->reserve(static_cast<size_t>(size));
   char block[16384];
   size_t got = 0;
   while ((got = std::fread(block, 1, sizeof(block), in.get())) > 0) bytes->append(block, got);
@@ -116,7 +123,7 @@ std::string LogText(const std::wstring& text) {
 bool YdInstallLog::Begin(const LogPath& path, const LogRunFacts& facts, size_t limit) {
   std::lock_guard<YdMutex> hold(lock_);
   std::string existing;
-  if (ReadAll(path, &existing) && existing.size() + limit / 2 > limit) {
+  if (ReadAllBeyond(path, limit - limit / 2, &existing)) {
     const size_t keep = LogKeepFrom(existing, limit);
     File out = OpenLog(path, "wb");
     if (out) std::fwrite(existing.data() + keep, 1, existing.size() - keep, out.get());

@@ -55,8 +55,11 @@ YdSetupWnd::YdSetupWnd(const std::wstring& defaultDir, ModeFlags mode, IInstallA
       actions_(actions),
       confirm_(confirm ? std::move(confirm) : ConfirmRunner(RunDialogModally)) {
   const std::wstring title = GetAppTitle();
-  created_ = Create(nullptr, title.c_str(), kWizardStyle, kWizardExStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                    CW_USEDEFAULT, CW_USEDEFAULT) != nullptr;
+  // A wizard that takes input stays above other windows; made so at once,
+  // rather than moved into the topmost band when it is first painted.
+  const DWORD exStyle = kWizardExStyle | (mode_.unattended ? 0 : WS_EX_TOPMOST);
+  created_ = Create(nullptr, title.c_str(), kWizardStyle, exStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                    CW_USEDEFAULT) != nullptr;
   if (created_) {
     std::lock_guard<YdMutex> hold(post_lock_);
     post_target_ = GetHWND();
@@ -104,7 +107,9 @@ LRESULT YdSetupWnd::OnCreate(UINT, WPARAM, LPARAM, bool& handled) {
   ResizeTo(GetPaintManager().GetMinInfo());
   if (mode_.shadow) {
     shadow_.SetShadowSize(GetPaintManager().GetDpiScale().Scale(kWizardShadowSize));
-    shadow_.CreateShadow(GetHWND());
+    // A wizard that paints gets its shadow (a window of its own) right
+    // after its first frame.
+    if (!DefersToFirstPaint(mode_)) shadow_.CreateShadow(GetHWND());
   }
   return 0;
 }
@@ -143,6 +148,7 @@ LRESULT YdSetupWnd::ProcessMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 void YdSetupWnd::AfterFirstPaint() {
+  if (mode_.shadow) shadow_.CreateShadow(GetHWND());
   LoadAppIcon();
   RunBeforeInstall();
 }
@@ -161,9 +167,6 @@ void YdSetupWnd::Notify(YdNotifyMsg& msg) {
       if (edit_ != nullptr) {
         edit_->SetText(install_dir_);
         edit_->Invalidate();
-      }
-      if (!mode_.unattended) {
-        ::SetWindowPos(GetHWND(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
       }
       return;
     case kNotifyClick:

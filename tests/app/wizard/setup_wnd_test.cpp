@@ -244,12 +244,12 @@ TEST_F(SetupWindowTest, WizardWindowShowsTheDirectoryAndFoldsOut) {
   EXPECT_EQ(WindowSize(hwnd).cy, 280);
   EXPECT_EQ(builder_.windows, std::vector<std::string>{"ydWifiSetupWnd"});
 
-  // The first paint raises notification 1: the edit gets the directory and
-  // the window goes topmost.
+  // A wizard that takes input is topmost from the start; the first paint
+  // raises notification 1, which gives the edit the directory.
+  EXPECT_NE(::GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
   ::ShowWindow(hwnd, SW_SHOWNOACTIVATE);
   YdControl* edit = wnd.GetPaintManager().ControlById(kLocationEditId);
   ASSERT_TRUE(PumpUntil([&] { return edit->GetText() == L"C:\\Program Files (x86)\\WiFi"; }));
-  EXPECT_NE(::GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
 
   RaiseClick(wnd, kFoldToggleId);
   EXPECT_TRUE(Visible(wnd, kCustomPaneId));
@@ -382,6 +382,7 @@ TEST_F(SetupWindowTest, InstallButtonRunsTheInstallToTheClosedWindow) {
 }
 
 TEST_F(SetupWindowTest, ShownWizardDoesTheWorkBeforeTheInstallRightAfterItsFirstFrame) {
+  YdWindowShadow::InitializeShadows(::GetModuleHandleW(nullptr));  // as the program does; once per process
   Journal journal;
   RecordingActions actions(&journal);
   YdSetupWnd wnd(L"C:\\WiFi", 0, &actions);
@@ -395,9 +396,15 @@ TEST_F(SetupWindowTest, ShownWizardDoesTheWorkBeforeTheInstallRightAfterItsFirst
   });
   PumpFor(50);
   EXPECT_EQ(runs, 0) << "ran before the window was shown";
+  EXPECT_EQ(wnd.Shadow().GetShadowWindow(), nullptr);
   ::ShowWindow(hwnd, SW_SHOWNOACTIVATE);
   ASSERT_TRUE(PumpUntil([&] { return runs == 1; }));
   EXPECT_TRUE(painted_first);
+  // The shadow, a window of its own, comes with that work.
+  const HWND shadow = wnd.Shadow().GetShadowWindow();
+  ASSERT_NE(shadow, nullptr);
+  EXPECT_TRUE(::IsWindowVisible(shadow));
+  EXPECT_EQ(::GetWindow(shadow, GW_OWNER), hwnd);
   // Once: the install does not do it again.
   RaiseClick(wnd, kInstallButtonId);
   ASSERT_TRUE(WaitGone(hwnd));
@@ -504,6 +511,7 @@ TEST_F(SetupWindowTest, UnattendedWithoutPreviousInstallationEndsWithoutAsking) 
   const HWND hwnd = wnd.GetHWND();
   ASSERT_TRUE(wnd.Created());
   EXPECT_FALSE(::IsWindowVisible(hwnd));
+  EXPECT_EQ(::GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
   EXPECT_TRUE(wnd.NoPreviousInstall());
   ASSERT_TRUE(WaitGone(hwnd));
   EXPECT_EQ(wnd.ConfirmationsAsked(), 0);

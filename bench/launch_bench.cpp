@@ -11,7 +11,8 @@
 // of the ratios of the two launches of each round: those ran back to back,
 // so a change of the machine's load during the run moves it less; and the
 // fastest launch of each with their ratio, the launches that other work on
-// the machine delayed least. Then one interactive install: the install
+// the machine delayed least. Each setup launch starts without the log of the
+// launches before it, as a first run does. Then one interactive install: the install
 // button is clicked once the wizard is painted, and the setup's peak working
 // set is sampled until it exits.
 #include <windows.h>
@@ -199,6 +200,17 @@ double LaunchOnce(const std::wstring& program) {
   return ms;
 }
 
+// Removes the setup's log from the temporary folder, so that each launch
+// starts as a user's first run does. Hundreds of launches would otherwise
+// grow it to the size from which every start trims it, a cost no user's
+// start pays on every run.
+void RemoveSetupLog() {
+  wchar_t temp[MAX_PATH + 1] = {};
+  const DWORD length = ::GetTempPathW(MAX_PATH + 1, temp);
+  if (length == 0 || length > MAX_PATH) return;
+  ::DeleteFileW((std::wstring(temp, length) + L"ZephyraSetup.log").c_str());
+}
+
 double Median(std::vector<double> v) {
   std::sort(v.begin(), v.end());
   return v.empty() ? 0.0 : v[v.size() / 2];
@@ -256,12 +268,14 @@ int main(int argc, char** argv) {
   // One unmeasured launch of each: the first start of a program under a
   // fresh server pays for loading its DLLs from disk.
   LaunchOnce(bare);
+  RemoveSetupLog();
   LaunchOnce(setup);
   std::vector<double> bareMs, setupMs, roundRatios;
   for (int i = 0; i < runs; ++i) {
     // Alternating, and which goes first alternates too.
     for (int k = 0; k < 2; ++k) {
       const bool setupTurn = (i + k) % 2 == 1;
+      if (setupTurn) RemoveSetupLog();
       const double ms = LaunchOnce(setupTurn ? setup : bare);
       if (ms < 0) {
         std::fprintf(stderr, "launch_bench: %s did not paint its window\n", setupTurn ? "the setup" : "the bare window");
@@ -285,6 +299,7 @@ int main(int argc, char** argv) {
               setupFastest, bareFastest);
 
   int exitCode = -1;
+  RemoveSetupLog();
   const SIZE_T peak = PeakWorkingSetThroughInstall(setup, &exitCode);
   if (peak == 0) {
     std::fprintf(stderr, "launch_bench: the install run gave no working set figure\n");

@@ -11,10 +11,10 @@
 // of the ratios of the two launches of each round: those ran back to back,
 // so a change of the machine's load during the run moves it less; and the
 // fastest launch of each with their ratio, the launches that other work on
-// the machine delayed least. Each setup launch starts without the log of the
-// launches before it, as a first run does. Then one interactive install: the install
-// button is clicked once the wizard is painted, and the setup's peak working
-// set is sampled until it exits.
+// the machine delayed least. Each setup launch starts without the log of
+// the launches before it, as a first run does. Then one interactive
+// install: the install button is clicked once the wizard is painted, and
+// the setup's peak working set is sampled until it exits.
 #include <windows.h>
 #include <psapi.h>
 
@@ -23,6 +23,8 @@
 #include <cstdlib>
 #include <string>
 #include <vector>
+
+#include "app/install/install_log.h"
 
 namespace {
 
@@ -208,7 +210,7 @@ void RemoveSetupLog() {
   wchar_t temp[MAX_PATH + 1] = {};
   const DWORD length = ::GetTempPathW(MAX_PATH + 1, temp);
   if (length == 0 || length > MAX_PATH) return;
-  ::DeleteFileW((std::wstring(temp, length) + L"ZephyraSetup.log").c_str());
+  ::DeleteFileW((std::wstring(temp, length) + ZEPHYRA_NAMESPACE::kInstallLogName).c_str());
 }
 
 double Median(std::vector<double> v) {
